@@ -1,0 +1,70 @@
+#include "core/asset_cache.hpp"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <map>
+#include <memory>
+
+namespace {
+
+struct AssetCache {
+    // std::map keeps element addresses stable, so references handed out stay valid.
+    std::map<std::string, std::unique_ptr<sf::Texture>> textures;
+    std::map<std::string, std::unique_ptr<sf::Font>> fonts;
+};
+
+AssetCache& cache() {
+    static AssetCache instance;
+    return instance;
+}
+
+std::string lower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return s;
+}
+
+} // namespace
+
+std::string resolveAssetPath(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (fs::exists(path, ec)) return path;
+    const fs::path wanted(path);
+    const fs::path folder = wanted.has_parent_path() ? wanted.parent_path() : fs::path(".");
+    const std::string name = lower(wanted.filename().string());
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        if (lower(it->path().filename().string()) == name)
+            return wanted.has_parent_path() ? (folder / it->path().filename()).string() : it->path().filename().string();
+    }
+    return path;
+}
+
+const sf::Texture& cachedTexture(const std::string& path) {
+    auto& slot = cache().textures[path];
+    if (!slot) {
+        slot = std::make_unique<sf::Texture>();
+        const std::string actual = resolveAssetPath(path);
+        std::error_code ec;
+        if (std::filesystem::exists(actual, ec)) slot->loadFromFile(actual);
+    }
+    return *slot;
+}
+
+const sf::Font& cachedFont(const std::string& path) {
+    auto& slot = cache().fonts[path];
+    if (!slot) {
+        slot = std::make_unique<sf::Font>();
+        const std::string actual = resolveAssetPath(path);
+        std::error_code ec;
+        if (std::filesystem::exists(actual, ec)) slot->loadFromFile(actual);
+    }
+    return *slot;
+}
+
+std::size_t cachedAssetCount() { return cache().textures.size() + cache().fonts.size(); }
+
+void clearAssetCache() {
+    cache().textures.clear();
+    cache().fonts.clear();
+}

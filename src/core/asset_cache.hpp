@@ -1,0 +1,20 @@
+// The one cache of decoded pictures and fonts. Each file is decoded once and shared
+// by every sprite or text that shows it; the cache outlives every user of it.
+// A file that cannot be read gives an empty texture (draws nothing) or an empty font.
+#pragma once
+
+#include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/Texture.hpp>
+
+#include <string>
+
+// When `path` does not exist, looks for a file in the same folder whose name differs
+// only by letter case. Returns the path to open (the original when nothing matches).
+std::string resolveAssetPath(const std::string& path);
+
+const sf::Texture& cachedTexture(const std::string& path);
+const sf::Font& cachedFont(const std::string& path);
+// Number of distinct files decoded so far (pictures and fonts).
+std::size_t cachedAssetCount();
+// Drops every cached resource; call only once nothing refers to them any more.
+void clearAssetCache();

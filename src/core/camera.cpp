@@ -1,0 +1,79 @@
+#include "core/camera.hpp"
+
+#include "core/display.hpp"
+
+void initCamera(Camera* camera) {
+    camera->viewRect = sf::FloatRect(0.f, 0.f, 1920.f, 1080.f);
+    camera->view.reset(camera->viewRect);
+    camera->mode = CAMERA_CLOSE;
+    camera->topLeft = {0.f, 0.f};
+}
+
+void resetCamera(Camera* camera, sf::RenderWindow* window) {
+    camera->view.setCenter(960.f, 540.f);
+    setWindowView(window, &camera->view);
+    camera->mode = CAMERA_CLOSE;
+    camera->topLeft = {0.f, 0.f};
+    camera->scrollStep = {0, 0};
+}
+
+void updateCamera(Camera* camera, sf::RenderWindow* window) {
+    updateCameraAt(camera, window, gameMousePosition(*window));
+}
+
+void updateCameraAt(Camera* camera, sf::RenderWindow* window, sf::Vector2i m) {
+    if (camera->mode != CAMERA_CLOSE) return;
+    const sf::Vector2f c = camera->view.getCenter();
+    camera->scrollStep = {0, 0};
+    const float step = static_cast<float>(kCameraScrollStep);
+    if (m.x >= 1919 && c.x < 2880.f) {
+        camera->view.move(step, 0.f);
+        setWindowView(window, &camera->view);
+        camera->topLeft.x += step;
+        camera->scrollStep.x = kCameraScrollStep;
+    } else if (m.x <= 1 && c.x > 960.f) {
+        camera->view.move(-step, 0.f);
+        setWindowView(window, &camera->view);
+        camera->topLeft.x -= step;
+        camera->scrollStep.x = -kCameraScrollStep;
+    }
+    if (m.y >= 1079 && c.y < 1620.f) {
+        camera->view.move(0.f, step);
+        setWindowView(window, &camera->view);
+        camera->topLeft.y += step;
+        camera->scrollStep.y = kCameraScrollStep;
+    } else if (m.y <= 1 && c.y > 420.f) {
+        camera->view.move(0.f, -step);
+        setWindowView(window, &camera->view);
+        camera->topLeft.y -= step;
+        camera->scrollStep.y = -kCameraScrollStep;
+    }
+    camera->savedCenter = camera->view.getCenter();
+    camera->savedTopLeft = camera->topLeft;
+}
+
+void toggleCameraMode(Camera* camera, sf::RenderWindow* window) {
+    if (camera->mode != CAMERA_OVERVIEW) {
+        camera->view.setCenter(1920.f, 1080.f);
+        camera->view.zoom(2.f);
+        setWindowView(window, &camera->view);
+        camera->mode = CAMERA_OVERVIEW;
+    } else {
+        camera->view.setCenter(camera->topLeft.x + 960.f, camera->topLeft.y + 540.f);
+        camera->view.zoom(0.5f);
+        setWindowView(window, &camera->view);
+        camera->mode = CAMERA_CLOSE;
+    }
+}
+
+void applyCamera(Camera* camera, sf::RenderWindow* window, int toScreen) {
+    if (toScreen) {
+        camera->savedCenter = camera->view.getCenter();
+        camera->view.setCenter(960.f, 540.f);
+        setWindowView(window, &camera->view);
+    } else {
+        camera->view.setCenter(camera->savedCenter);
+        setWindowView(window, &camera->view);
+        camera->topLeft = camera->savedTopLeft;
+    }
+}

@@ -1,0 +1,33 @@
+// The world view: edge scrolling in close mode, the whole map at half size in overview
+// mode, and the switch between the world view and the plain screen view.
+#pragma once
+
+#include <SFML/Graphics/Rect.hpp>
+#include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/Graphics/View.hpp>
+#include <SFML/System/Vector2.hpp>
+
+#include <cstdint>
+
+enum : std::uint32_t { CAMERA_CLOSE = 1, CAMERA_OVERVIEW = 2 };
+
+struct Camera {
+    sf::Vector2f topLeft;
+    sf::Vector2f savedTopLeft;
+    sf::View view;
+    std::uint32_t mode = CAMERA_CLOSE;
+    sf::FloatRect viewRect;
+    sf::Vector2i scrollStep;
+    sf::Vector2f savedCenter;
+};
+
+constexpr int kCameraScrollStep = 20;
+
+void initCamera(Camera* camera);
+void resetCamera(Camera* camera, sf::RenderWindow* window);
+// Edge scrolling from the mouse position polled now (game coordinates).
+void updateCamera(Camera* camera, sf::RenderWindow* window);
+// The same with a given mouse position in game coordinates.
+void updateCameraAt(Camera* camera, sf::RenderWindow* window, sf::Vector2i mouse);
+void toggleCameraMode(Camera* camera, sf::RenderWindow* window);
+void applyCamera(Camera* camera, sf::RenderWindow* window, int toScreen);

@@ -1,0 +1,35 @@
+#include "core/random.hpp"
+
+#include <cerrno>
+#include <cstdlib>
+#include <ctime>
+#include <random>
+
+namespace {
+std::mt19937& generator() {
+    static std::mt19937 engine(5489u);
+    return engine;
+}
+} // namespace
+
+void seedRandom(std::uint32_t seed) { generator().seed(seed); }
+
+std::uint32_t seedRandomFromEnvironment() {
+    std::uint32_t seed = static_cast<std::uint32_t>(std::time(nullptr));
+    if (const char* text = std::getenv("OSTREVALD_SEED")) {
+        char* end = nullptr;
+        errno = 0;
+        const unsigned long long value = std::strtoull(text, &end, 10);
+        if (end != text && *end == '\0' && errno == 0) seed = static_cast<std::uint32_t>(value);
+    }
+    seedRandom(seed);
+    return seed;
+}
+
+int randomInt() { return static_cast<int>(generator()() & 0x7FFFFFFFu); }
+
+int randomRange(int low, int high) {
+    if (high <= low) return low;
+    const unsigned span = static_cast<unsigned>(high - low) + 1u;
+    return low + static_cast<int>(static_cast<unsigned>(randomInt()) % span);
+}

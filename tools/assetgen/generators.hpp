@@ -1,0 +1,9 @@
+// Each generator draws one family of pictures (or sounds) into art::outputRoot().
+#pragma once
+
+void genCore();    // cursor
+void genMusic();   // menu music loop
+void genTiles();   // ground tiles of the world map
+void genUnits();   // hero and enemy map sheets
+void genWorldUi(); // move arrows, range squares, move-point digits, turn banners, HUD
+void genMenus();   // main, pause, settings, team selection and end screens
