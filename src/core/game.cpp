@@ -38,9 +38,8 @@ void initGame(MainData* data) {
 
 void initGameInWindow(MainData* data) {
     data->music = createMusicRecord();
-    // A frame-rate limit paces the loop on every machine; vertical sync is left off
-    // because combining the two makes the frame pacing fight itself.
-    data->window.setVerticalSyncEnabled(false);
+    // A frame-rate limit paces the loop on every machine; vertical sync stays off (the
+    // default) because combining the two makes the frame pacing fight itself.
     data->window.setFramerateLimit(60);
     seedRandomFromEnvironment();
     data->clock.restart();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <SFML/Graphics/RectangleShape.hpp>
+#include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/Graphics/Sprite.hpp>
 
 #include <cstdint>
@@ -21,3 +22,12 @@ struct Tile {
     std::int32_t camp = 0;
     std::int32_t crateHere = 0;
 };
+
+struct WorldGame;
+
+void initTileMap(WorldGame* world);
+void loadLevel(WorldGame* world, int level);
+void buildTileMap(WorldGame* world, int columns, int rows);
+void drawTileMap(sf::RenderWindow* window, WorldGame* world, int showOverlays);
+void printLevel(const WorldGame* world);
+void destroyTileMap(WorldGame* world);

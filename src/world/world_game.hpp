@@ -25,3 +25,8 @@ struct WorldGame {
     std::int32_t cursorHidden = 0;
     std::int32_t gold = 0;
 };
+
+// Starts a new game with the team chosen in team selection: chosenTeam[0] is the leader
+// pick (1 Irina, 2 Rem, 3 Tungstene), chosenTeam[1..3] the companions (1 Light, 2 Heavy, 3 Shield).
+void initWorldGame(WorldGame* world, const std::int32_t chosenTeam[4]);
+void destroyWorldGame(WorldGame* world);

@@ -1,0 +1,18 @@
+// Every file the game opens under Assets/, with the smallest picture size its texture
+// areas need. Each subsystem lists its own files from the same path constants its code
+// opens, so the list cannot drift from the game; a test checks every row on disk.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct AssetRequirement {
+    std::string path;
+    unsigned minWidth = 0;  // pictures only; 0 = any size
+    unsigned minHeight = 0;
+};
+
+std::vector<AssetRequirement> coreAssetRequirements();
+std::vector<AssetRequirement> worldAssetRequirements();
+std::vector<AssetRequirement> menuAssetRequirements();
+std::vector<AssetRequirement> allAssetRequirements();

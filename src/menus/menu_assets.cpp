@@ -1,0 +1,3 @@
+#include "core/asset_contract.hpp"
+
+std::vector<AssetRequirement> menuAssetRequirements() { return {}; }
