@@ -29,3 +29,76 @@ TEST(Shell, DebugChordFlipsOnEveryKeyPressWhileHeld) {
     dispatchEvent(game.get(), keyPressEvent(sf::Keyboard::A));
     EXPECT_EQ(game->debugMode, 0) << "chord broken: no flip";
 }
+
+TEST(Shell, UnusedSceneThreeDrawsOnlyBlackAndTheCursorAndIgnoresInput) {
+    auto game = makeTestGame();
+    game->sceneState = SCENE_UNUSED;
+    for (const sf::Event& e : {mousePressEvent(960, 540), mousePressEvent(5, 5, sf::Mouse::Right), keyPressEvent(sf::Keyboard::Escape),
+                               mouseReleaseEvent(960, 540)})
+        dispatchEvent(game.get(), e);
+    dispatchEvent(game.get(), mouseMoveEvent(100, 100));
+    stepFrames(game.get(), 3);
+    EXPECT_EQ(game->sceneState, SCENE_UNUSED);
+    renderGame(game.get());
+    sf::Texture shot;
+    ASSERT_TRUE(shot.create(1920, 1080));
+    shot.update(game->window);
+    const sf::Image image = shot.copyToImage();
+    EXPECT_EQ(image.getPixel(960, 540), sf::Color::Black);
+    EXPECT_EQ(image.getPixel(1900, 1000), sf::Color::Black);
+    // The cursor's tip sits at the mouse position (its top-left is the hot spot).
+    EXPECT_NE(image.getPixel(101, 103), sf::Color::Black);
+}
+
+TEST(Shell, CursorFollowsScreenOrWorldCoordinatesByScene) {
+    auto game = makeTestGame();
+    dispatchEvent(game.get(), mouseMoveEvent(300, 200));
+    EXPECT_EQ(game->cursorSprite.getPosition(), sf::Vector2f(300.f, 200.f));
+    game->sceneState = SCENE_WORLD;
+    game->world.camera.topLeft = {640.f, 120.f};
+    updateCursor(game.get(), {300, 200});
+    EXPECT_EQ(game->cursorSprite.getPosition(), sf::Vector2f(940.f, 320.f));
+    game->world.camera.mode = CAMERA_OVERVIEW;
+    updateCursor(game.get(), {300, 200});
+    EXPECT_EQ(game->cursorSprite.getPosition(), sf::Vector2f(600.f, 400.f));
+    EXPECT_EQ(game->cursorSprite.getScale(), sf::Vector2f(2.f, 2.f));
+    game->world.camera.scrollStep = {20, -20};
+    followCameraCursor(game.get());
+    EXPECT_EQ(game->cursorSprite.getPosition(), sf::Vector2f(620.f, 380.f));
+}
+
+TEST(Shell, TransitionEndRuleWaitsTwelveTenthsOfASecondThenReturnsToTheWorld) {
+    auto game = makeTestGame();
+    game->sceneState = SCENE_LEVEL_TRANSITION;
+    std::int32_t finished = 0;
+    applyTransitionEndRule(game.get(), &finished, 5.f);
+    EXPECT_EQ(game->transitionTimer, 0.f) << "nothing counts before the animation ends";
+    finished = 1;
+    for (int i = 0; i < 11; ++i) applyTransitionEndRule(game.get(), &finished, 0.1f);
+    EXPECT_EQ(game->sceneState, SCENE_LEVEL_TRANSITION);
+    applyTransitionEndRule(game.get(), &finished, 0.15f);
+    EXPECT_EQ(game->sceneState, SCENE_WORLD);
+    EXPECT_EQ(finished, 0);
+    EXPECT_EQ(game->transitionTimer, 0.f);
+}
+
+TEST(Shell, ClosingTheWindowEndsTheLoopAndScreenshotsAreSaved) {
+    auto game = makeTestGame();
+    EXPECT_TRUE(saveGameScreenshot(game.get(), "shell_start"));
+    sf::Event close{};
+    close.type = sf::Event::Closed;
+    dispatchEvent(game.get(), close);
+    EXPECT_FALSE(game->window.isOpen());
+    destroyGame(game.get());
+}
+
+TEST(Shell, LostFocusForgetsHeldKeysSoTheChordCannotStick) {
+    auto game = makeTestGame();
+    for (auto key : {sf::Keyboard::LControl, sf::Keyboard::LShift, sf::Keyboard::F})
+        dispatchEvent(game.get(), keyPressEvent(key));
+    sf::Event lost{};
+    lost.type = sf::Event::LostFocus;
+    dispatchEvent(game.get(), lost);
+    dispatchEvent(game.get(), keyPressEvent(sf::Keyboard::J));
+    EXPECT_EQ(game->debugMode, 0);
+}

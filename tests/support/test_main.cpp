@@ -1,10 +1,11 @@
 // Test entry point. Tests that open windows need an X display: when none is set, this
-// starts a private Xvfb server for the run and stops it at the end.
+// starts a private Xvfb server for the run; it ends with the test process.
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <string>
 #include <sys/prctl.h>
@@ -12,30 +13,35 @@
 
 namespace {
 
-pid_t startPrivateDisplay() {
-    int fds[2];
-    if (pipe(fds) != 0) return -1;
+// Starts Xvfb on display `number` and waits until it accepts clients: an X server whose
+// parent ignores SIGUSR1 sends that signal to its parent once it is ready.
+bool startPrivateDisplay(int number) {
+    sigset_t ready, previous;
+    sigemptyset(&ready);
+    sigaddset(&ready, SIGUSR1);
+    sigprocmask(SIG_BLOCK, &ready, &previous);
+    const pid_t parent = getpid();
     const pid_t pid = fork();
     if (pid == 0) {
-        close(fds[0]);
-        // The server ends with the test process, after every window is gone.
         prctl(PR_SET_PDEATHSIG, SIGTERM);
-        const std::string fd = std::to_string(fds[1]);
-        // Quiet the server's own log; the display number comes back through the pipe.
+        if (getppid() != parent) _exit(1);
+        signal(SIGUSR1, SIG_IGN);
+        sigprocmask(SIG_SETMASK, &previous, nullptr);
         if (FILE* devnull = std::fopen("/dev/null", "w")) dup2(fileno(devnull), STDERR_FILENO);
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1920x1080x24", "-nolisten", "tcp",
+        const std::string display = ":" + std::to_string(number);
+        execlp("Xvfb", "Xvfb", display.c_str(), "-screen", "0", "1920x1080x24", "-nolisten", "tcp",
                static_cast<char*>(nullptr));
         _exit(127);
     }
-    close(fds[1]);
-    char buffer[32] = {};
-    const ssize_t n = read(fds[0], buffer, sizeof(buffer) - 1);
-    close(fds[0]);
-    if (pid < 0 || n <= 0) return -1;
-    std::string display = ":" + std::string(buffer, static_cast<std::size_t>(n));
-    while (!display.empty() && (display.back() == '\n' || display.back() == ' ')) display.pop_back();
-    setenv("DISPLAY", display.c_str(), 1);
-    return pid;
+    bool started = false;
+    if (pid > 0) {
+        const timespec timeout{5, 0};
+        started = sigtimedwait(&ready, nullptr, &timeout) == SIGUSR1;
+        if (!started) kill(pid, SIGTERM);
+    }
+    sigprocmask(SIG_SETMASK, &previous, nullptr);
+    if (started) setenv("DISPLAY", (":" + std::to_string(number)).c_str(), 1);
+    return started;
 }
 
 } // namespace
@@ -45,9 +51,11 @@ int main(int argc, char** argv) {
     // Relative Assets/ paths resolve from the repository root, as for the game.
     std::error_code ec;
     std::filesystem::current_path(OSTREVALD_SOURCE_DIR, ec);
-    pid_t display = -1;
     const char* current = std::getenv("DISPLAY");
-    if (!current || !*current) display = startPrivateDisplay();
-    (void)display;
+    if (!current || !*current) {
+        // Several test processes may start servers at once: spread the display numbers.
+        int number = 200 + static_cast<int>(getpid() % 20000);
+        for (int attempt = 0; attempt < 5 && !startPrivateDisplay(number); ++attempt) number += 20011;
+    }
     return RUN_ALL_TESTS();
 }

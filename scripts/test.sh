@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what the tests need, builds everything and runs every test twice:
+# once in a normal build, once with AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh build-essential cmake libsfml-dev libgtest-dev libbenchmark-dev xvfb xauth
+jobs="$(nproc)"
+
+run_suite() {
+    local dir="$1"
+    shift
+    cmake -S . -B "$dir" "$@" >/dev/null
+    cmake --build "$dir" -j"$jobs"
+    # One virtual display for the whole run; windows of the tests open on it.
+    (cd "$dir" && xvfb-run -a -s "-screen 0 1920x1080x24 -nolisten tcp" \
+        ctest --output-on-failure -j"$jobs" --timeout 300)
+}
+
+echo "== Normal build =="
+run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+echo "== Sanitizer build (ASan + UBSan) =="
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DOSTREVALD_SANITIZE=ON \
+    -DOSTREVALD_BUILD_BENCHMARKS=OFF -DOSTREVALD_BUILD_TOOLS=OFF

@@ -1,0 +1,139 @@
+#include "menus/main_menu.hpp"
+
+#include "core/camera.hpp"
+#include "core/random.hpp"
+#include "core/resources.hpp"
+#include "menus/team_select.hpp"
+#include "world/world_game.hpp"
+
+namespace {
+
+constexpr int kWalkerFrames = 6;
+constexpr int kWalkerFps = 12;
+constexpr float kWalkerScale = 2.f;
+constexpr float kBackgroundScale = 4.f;
+
+// Buttons in click and drop order: Play, Settings, Credits, Exit.
+std::array<MenuButton*, 4> buttonsOf(MainMenu* menu) {
+    return {&menu->play, &menu->settings, &menu->credits, &menu->exit};
+}
+
+// A walker waits at the right edge, somewhere between y = 509 and y = 952, for a whole
+// number of seconds (0 to 11) before it starts walking.
+void placeWalker(MainMenu* menu, int i) {
+    menu->walkers[i].setPosition(kWalkerStartX, static_cast<float>(952 - randomInt() % 444));
+}
+
+void drawWalkerDelay(MainMenu* menu, int i) { menu->walkDelay[i] = static_cast<float>((randomInt() % 120) / 10); }
+
+} // namespace
+
+void initMainMenu(MainMenu* menu) {
+    menu->buttonsArrived = 0;
+
+    menu->backgroundTexture = &createTexture(kMainMenuBackgroundPath);
+    menu->background = createSprite(*menu->backgroundTexture);
+    menu->background.setScale(kBackgroundScale, kBackgroundScale);
+    menu->background.setPosition(0.f, 0.f);
+
+    menu->titleTexture = &createTexture(kMainMenuTitlePath);
+    menu->title = createSprite(*menu->titleTexture);
+    menu->title.setOrigin(menu->title.getLocalBounds().width / 2.f, 0.f);
+    menu->title.setPosition(kMainMenuButtonX, 0.f);
+
+    initMenuButton(&menu->play, kMainMenuPlayPath, kMainMenuPlayHoverPath);
+    initMenuButton(&menu->settings, kMainMenuSettingsPath, kMainMenuSettingsHoverPath);
+    initMenuButton(&menu->credits, kMainMenuCreditsPath, kMainMenuCreditsHoverPath);
+    initMenuButton(&menu->exit, kMainMenuExitPath, kMainMenuExitHoverPath);
+    const sf::Vector2f start(kMainMenuButtonX, kMainMenuButtonStartY);
+    for (MenuButton* button : buttonsOf(menu)) button->sprite.setPosition(start);
+
+    menu->chainTexture = &createTexture(kMainMenuChainPath);
+    for (sf::Sprite& chain : menu->chains) chain = createChainSprite(*menu->chainTexture, start);
+
+    const sf::IntRect firstFrame(0, 64, 64, 64);
+    for (int i = 0; i < kMenuHeroCount; ++i) {
+        menu->walkers[i] = createSprite(createTexture(kMenuHeroSheetPaths[i]));
+        menu->walkers[i].setTextureRect(firstFrame);
+    }
+    for (int i = 0; i < kMenuHeroCount; ++i) {
+        placeWalker(menu, i);
+        menu->walkers[i].setScale(kWalkerScale, kWalkerScale);
+    }
+    for (int i = 0; i < kMenuHeroCount; ++i)
+        menu->walkerAnimations[i] = createAnimation(kWalkerFrames, kWalkerFps, &firstFrame, 1);
+    menu->walkTimer.fill(0.f);
+    for (int i = 0; i < kMenuHeroCount; ++i) drawWalkerDelay(menu, i);
+}
+
+void moveMainMenuButtons(MainMenu* menu, float dt) {
+    // The flag is raised on the frame after Exit, the last button, has settled.
+    const bool exitSettled = menu->exit.sprite.getPosition().y >= kMainMenuRestY[3];
+    const std::array<MenuButton*, 4> buttons = buttonsOf(menu);
+    for (int i = 0; i < 4; ++i) dropMenuButton(buttons[i], &menu->chains[i], kMainMenuRestY[i], dt);
+    if (exitSettled) menu->buttonsArrived = 1;
+}
+
+void respawnMenuWalkers(MainMenu* menu) {
+    for (int i = 0; i < kMenuHeroCount; ++i) {
+        if (menu->walkers[i].getPosition().x >= kWalkerRespawnX) continue;
+        placeWalker(menu, i);
+        drawWalkerDelay(menu, i);
+        menu->walkTimer[i] = 0.f;
+    }
+}
+
+void resetMainMenuButtons(MainMenu* menu) {
+    const std::array<MenuButton*, 4> buttons = buttonsOf(menu);
+    for (int i = 0; i < 4; ++i)
+        placeMenuButton(buttons[i], &menu->chains[i], {kMainMenuButtonX, kMainMenuButtonStartY});
+}
+
+void updateMainMenu(MainMenu* menu, float dt) {
+    if (menu->buttonsArrived == 0) moveMainMenuButtons(menu, dt);
+    for (float& timer : menu->walkTimer) timer += dt;
+    for (int i = 0; i < kMenuHeroCount; ++i) updateAnimation(&menu->walkerAnimations[i], &menu->walkers[i], dt);
+    for (int i = 0; i < kMenuHeroCount; ++i)
+        if (menu->walkTimer[i] > menu->walkDelay[i]) menu->walkers[i].move(-kWalkerSpeed * dt, 0.f);
+    respawnMenuWalkers(menu);
+}
+
+void drawMainMenu(MainMenu* menu, sf::RenderWindow* window) {
+    window->draw(menu->background);
+    for (const sf::Sprite& walker : menu->walkers) drawAnimation(&walker, window);
+    for (const sf::Sprite& chain : menu->chains) window->draw(chain);
+    window->draw(menu->exit.sprite);
+    window->draw(menu->credits.sprite);
+    window->draw(menu->settings.sprite);
+    window->draw(menu->play.sprite);
+    window->draw(menu->title);
+}
+
+void mouseMovedMainMenu(MainMenu* menu, sf::Event::MouseMoveEvent move) {
+    const float x = static_cast<float>(move.x), y = static_cast<float>(move.y);
+    for (MenuButton* button : buttonsOf(menu)) hoverMenuButton(button, x, y);
+}
+
+void mousePressedMainMenu(MainMenu* menu, float x, float y, sf::RenderWindow* window, SceneState* sceneState,
+                          TeamSelect* teamSelect, Camera* camera, WorldGame* world) {
+    // While the buttons drop in they overlap; the first hit in this order acts.
+    if (menuButtonHit(&menu->play, x, y)) {
+        destroyWorldGame(world);
+        resetCamera(camera, window);
+        resetMainMenuButtons(menu);
+        initTeamSelect(teamSelect);
+        setSceneState(sceneState, SCENE_TEAM_SELECT);
+        menu->buttonsArrived = 0;
+    } else if (menuButtonHit(&menu->settings, x, y)) {
+        setSceneState(sceneState, SCENE_MENU_SETTINGS);
+    } else if (menuButtonHit(&menu->credits, x, y)) {
+        setSceneState(sceneState, SCENE_CREDITS);
+    } else if (menuButtonHit(&menu->exit, x, y)) {
+        window->close();
+    }
+}
+
+void destroyMainMenu(MainMenu* menu) {
+    // The pictures belong to the shared cache; the menu only lets go of them.
+    *menu = MainMenu{};
+}

@@ -1,0 +1,83 @@
+// The main menu: painted backdrop, title art, four buttons dropping in on chains and
+// the six heroes walking across the lower half of the screen.
+#pragma once
+
+#include "core/animation.hpp"
+#include "core/scene_state.hpp"
+#include "menus/menu_button.hpp"
+
+#include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Graphics/Texture.hpp>
+#include <SFML/Window/Event.hpp>
+
+#include <array>
+#include <cstdint>
+
+struct TeamSelect;
+struct Camera;
+struct WorldGame;
+
+inline constexpr const char* kMainMenuBackgroundPath = "Assets/Sprites/MenuPrincipal/Background.png";
+inline constexpr const char* kMainMenuTitlePath = "Assets/Sprites/MenuPrincipal/Ostrevald.png";
+inline constexpr const char* kMainMenuPlayPath = "Assets/Sprites/MenuPrincipal/ButtonPlay.png";
+inline constexpr const char* kMainMenuPlayHoverPath = "Assets/Sprites/MenuPrincipal/ButtonPlaySelect.png";
+inline constexpr const char* kMainMenuSettingsPath = "Assets/Sprites/MenuPrincipal/ButtonSettings.png";
+inline constexpr const char* kMainMenuSettingsHoverPath = "Assets/Sprites/MenuPrincipal/ButtonSettingsSelect.png";
+inline constexpr const char* kMainMenuCreditsPath = "Assets/Sprites/MenuPrincipal/ButtonCredits.png";
+inline constexpr const char* kMainMenuCreditsHoverPath = "Assets/Sprites/MenuPrincipal/ButtonCreditsSelect.png";
+inline constexpr const char* kMainMenuExitPath = "Assets/Sprites/MenuPrincipal/ButtonExit.png";
+inline constexpr const char* kMainMenuExitHoverPath = "Assets/Sprites/MenuPrincipal/ButtonExitSelect.png";
+inline constexpr const char* kMainMenuChainPath = "Assets/Sprites/MenuPrincipal/Chaine.png";
+
+// The six hero map sheets, in hero order Irina, Rem, Tungstene, Light, Heavy, Shield
+// (the third hero's folder and file are spelled "Tungsthene").
+inline constexpr int kMenuHeroCount = 6;
+inline constexpr std::array<const char*, kMenuHeroCount> kMenuHeroSheetPaths = {
+    "Assets/Sprites/WorldPlayerSprite/Irina/Irina_Sprite_Sheet.png",
+    "Assets/Sprites/WorldPlayerSprite/Rem/Rem_Sprite_Sheet.png",
+    "Assets/Sprites/WorldPlayerSprite/Tungsthene/Tungsthene_Sprite_Sheet.png",
+    "Assets/Sprites/WorldPlayerSprite/Light/Light_Sprite_Sheet.png",
+    "Assets/Sprites/WorldPlayerSprite/Heavy/Heavy_Sprite_Sheet.png",
+    "Assets/Sprites/WorldPlayerSprite/Shield/Shield_Sprite_Sheet.png",
+};
+
+constexpr float kMainMenuButtonX = 960.f;
+constexpr float kMainMenuButtonStartY = 170.f;
+// Rest y of Play, Settings, Credits and Exit.
+inline constexpr std::array<float, 4> kMainMenuRestY = {278.f, 428.f, 578.f, 728.f};
+constexpr float kWalkerStartX = 2000.f;
+constexpr float kWalkerRespawnX = -100.f;
+constexpr float kWalkerSpeed = 100.f;
+
+struct MainMenu {
+    const sf::Texture* backgroundTexture = nullptr;
+    const sf::Texture* titleTexture = nullptr;
+    // Each button holds its normal and hover textures and its sprite.
+    MenuButton play;
+    MenuButton settings;
+    MenuButton credits;
+    MenuButton exit;
+    const sf::Texture* chainTexture = nullptr;
+    sf::Sprite title;
+    sf::Sprite background;
+    // Chains of Play, Settings, Credits and Exit, in that order.
+    std::array<sf::Sprite, 4> chains;
+    std::uint32_t buttonsArrived = 0;
+    std::array<sf::Sprite, kMenuHeroCount> walkers;
+    std::array<Animation, kMenuHeroCount> walkerAnimations{};
+    std::array<float, kMenuHeroCount> walkTimer{};
+    std::array<float, kMenuHeroCount> walkDelay{};
+};
+
+void initMainMenu(MainMenu* menu);
+void updateMainMenu(MainMenu* menu, float dt);
+void drawMainMenu(MainMenu* menu, sf::RenderWindow* window);
+void mouseMovedMainMenu(MainMenu* menu, sf::Event::MouseMoveEvent move);
+void mousePressedMainMenu(MainMenu* menu, float x, float y, sf::RenderWindow* window, SceneState* sceneState,
+                          TeamSelect* teamSelect, Camera* camera, WorldGame* world);
+void destroyMainMenu(MainMenu* menu);
+
+void moveMainMenuButtons(MainMenu* menu, float dt);
+void respawnMenuWalkers(MainMenu* menu);
+void resetMainMenuButtons(MainMenu* menu);

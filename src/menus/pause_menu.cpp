@@ -1,0 +1,73 @@
+#include "menus/pause_menu.hpp"
+
+#include "core/camera.hpp"
+#include "core/resources.hpp"
+
+namespace {
+
+std::array<MenuButton*, 3> buttonsOf(PauseMenu* menu) { return {&menu->resume, &menu->settings, &menu->exitToMenu}; }
+
+void placePauseMenu(PauseMenu* menu, sf::Vector2f offset) {
+    menu->title.setPosition(kPauseButtonX + offset.x, offset.y);
+    const std::array<MenuButton*, 3> buttons = buttonsOf(menu);
+    for (int i = 0; i < 3; ++i)
+        placeMenuButton(buttons[i], &menu->chains[i], {kPauseButtonX + offset.x, kPauseButtonStartY + offset.y});
+}
+
+} // namespace
+
+void initPauseMenu(PauseMenu* menu) {
+    menu->titleTexture = &createTexture(kPauseTitlePath);
+    menu->title = createSprite(*menu->titleTexture);
+    menu->title.setOrigin(menu->title.getLocalBounds().width / 2.f, 0.f);
+    initMenuButton(&menu->resume, kPauseResumePath, kPauseResumeHoverPath);
+    initMenuButton(&menu->settings, kPauseSettingsPath, kPauseSettingsHoverPath);
+    initMenuButton(&menu->exitToMenu, kExitToMenuPath, kExitToMenuHoverPath);
+    menu->chainTexture = &createTexture(kPauseChainPath);
+    for (sf::Sprite& chain : menu->chains) chain = createChainSprite(*menu->chainTexture, {});
+    placePauseMenu(menu, {0.f, 0.f});
+    menu->buttonsArrived = 0;
+}
+
+void openPauseMenu(PauseMenu* menu, sf::Vector2f offset) { placePauseMenu(menu, offset); }
+
+void movePauseMenuButtons(PauseMenu* menu, float dt, sf::Vector2f offset) {
+    const bool exitSettled = menu->exitToMenu.sprite.getPosition().y >= kPauseRestY[2] + offset.y;
+    const std::array<MenuButton*, 3> buttons = buttonsOf(menu);
+    for (int i = 0; i < 3; ++i) dropMenuButton(buttons[i], &menu->chains[i], kPauseRestY[i] + offset.y, dt);
+    if (exitSettled) menu->buttonsArrived = 1;
+}
+
+void updatePauseMenu(PauseMenu* menu, float dt, sf::Vector2f offset) {
+    if (menu->buttonsArrived == 0) movePauseMenuButtons(menu, dt, offset);
+}
+
+void drawPauseMenu(PauseMenu* menu, sf::RenderWindow* window) {
+    for (const sf::Sprite& chain : menu->chains) window->draw(chain);
+    window->draw(menu->exitToMenu.sprite);
+    window->draw(menu->settings.sprite);
+    window->draw(menu->resume.sprite);
+    window->draw(menu->title);
+}
+
+void mouseMovedPauseMenu(PauseMenu* menu, sf::Event::MouseMoveEvent move) {
+    const float x = static_cast<float>(move.x), y = static_cast<float>(move.y);
+    for (MenuButton* button : buttonsOf(menu)) hoverMenuButton(button, x, y);
+}
+
+void mousePressedPauseMenu(PauseMenu* menu, float x, float y, sf::RenderWindow* window, SceneState* sceneState,
+                           Camera* camera) {
+    if (menuButtonHit(&menu->resume, x, y)) {
+        setSceneState(sceneState, SCENE_WORLD);
+        menu->buttonsArrived = 0;
+    } else if (menuButtonHit(&menu->settings, x, y)) {
+        setSceneState(sceneState, SCENE_SETTINGS);
+        menu->buttonsArrived = 0;
+    } else if (menuButtonHit(&menu->exitToMenu, x, y)) {
+        setSceneState(sceneState, SCENE_MAIN_MENU);
+        menu->buttonsArrived = 0;
+        applyCamera(camera, window, 1);
+    }
+}
+
+void destroyPauseMenu(PauseMenu* menu) { *menu = PauseMenu{}; }

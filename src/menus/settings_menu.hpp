@@ -1,0 +1,98 @@
+// The settings panel (music and sound rows with speaker toggles and volume cursors, a
+// language row, Back and Apply) and the settings file it reads at start-up and writes
+// on Apply. The panel is laid out and hit-tested in screen coordinates.
+#pragma once
+
+#include "core/scene_state.hpp"
+#include "menus/menu_button.hpp"
+
+#include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Graphics/Text.hpp>
+#include <SFML/Graphics/Texture.hpp>
+#include <SFML/Window/Event.hpp>
+
+#include <cstdint>
+#include <string>
+
+struct MusicRecord;
+
+inline constexpr const char* kSettingsFilePath = "Assets/SettingsMenu/Settings.txt";
+inline constexpr const char* kSettingsBackgroundPath = "Assets/SettingsMenu/Sprites/FondSetting.png";
+inline constexpr const char* kSettingsTitlePath = "Assets/SettingsMenu/Sprites/SETTINGS.png";
+inline constexpr const char* kSettingsMusicLabelPath = "Assets/SettingsMenu/Sprites/Music.png";
+inline constexpr const char* kSettingsSoundLabelPath = "Assets/SettingsMenu/Sprites/Sound_Effect.png";
+inline constexpr const char* kSettingsLanguageLabelPath = "Assets/SettingsMenu/Sprites/Language.png";
+inline constexpr const char* kSettingsEnglishPath = "Assets/SettingsMenu/Sprites/English.png";
+inline constexpr const char* kSettingsSpeakerPath = "Assets/SettingsMenu/Sprites/HautParleur.png";
+inline constexpr const char* kSettingsMutedSpeakerPath = "Assets/SettingsMenu/Sprites/HautParleurmuet.png";
+inline constexpr const char* kSettingsBarPath = "Assets/SettingsMenu/Sprites/BarreDeSons.png";
+inline constexpr const char* kSettingsCursorPath = "Assets/SettingsMenu/Sprites/CercleBlanc.png";
+inline constexpr const char* kSettingsBackPath = "Assets/SettingsMenu/Sprites/ButtonBack.png";
+inline constexpr const char* kSettingsBackHoverPath = "Assets/SettingsMenu/Sprites/ButtonBackSelect.png";
+inline constexpr const char* kSettingsApplyPath = "Assets/SettingsMenu/Sprites/ButtonApply.png";
+inline constexpr const char* kSettingsApplyHoverPath = "Assets/SettingsMenu/Sprites/ButtonApplySelect.png";
+
+// A word of the settings file has at most this many characters.
+constexpr int kSettingsWordMax = 50;
+
+struct SettingsMenu {
+    const sf::Font* font = nullptr;
+    sf::Text musicText;
+    sf::Text soundText;
+    const sf::Texture* backgroundTexture = nullptr;
+    sf::Sprite background;
+    const sf::Texture* titleTexture = nullptr;
+    sf::Sprite title;
+    const sf::Texture* musicLabelTexture = nullptr;
+    sf::Sprite musicLabel;
+    const sf::Texture* soundLabelTexture = nullptr;
+    sf::Sprite soundLabel;
+    const sf::Texture* languageLabelTexture = nullptr;
+    sf::Sprite languageLabel;
+    const sf::Texture* speakerTexture = nullptr;
+    const sf::Texture* mutedSpeakerTexture = nullptr;
+    sf::Sprite musicSpeaker;
+    sf::Sprite soundSpeaker;
+    const sf::Texture* barTexture = nullptr;
+    sf::Sprite musicBar;
+    sf::Sprite soundBar;
+    const sf::Texture* cursorTexture = nullptr;
+    sf::Sprite musicCursor;
+    sf::Sprite soundCursor;
+    const sf::Texture* englishTexture = nullptr;
+    sf::Sprite english;
+    MenuButton back;  // Back normal texture, hover texture, sprite
+    MenuButton apply; // Apply normal texture, hover texture, sprite
+    std::int32_t soundEnable = 0;
+    std::int32_t soundVolume = 0;
+    std::int32_t musicEnable = 0;
+    std::int32_t musicVolume = 0;
+    std::uint32_t soundDragging = 0;
+    std::uint32_t musicDragging = 0;
+    // The file read at start-up and written by Apply (tests point it elsewhere).
+    std::string filePath = kSettingsFilePath;
+};
+
+// Reads the settings file at menu->filePath, then builds the panel.
+void initSettingsMenu(SettingsMenu* menu);
+void drawSettingsMenu(SettingsMenu* menu, sf::RenderWindow* window);
+void mousePressedSettingsMenu(SettingsMenu* menu, sf::Event event, SceneState* sceneState);
+void mouseReleasedSettingsMenu(SettingsMenu* menu);
+void mouseMovedSettingsMenu(SettingsMenu* menu, sf::Event::MouseMoveEvent move);
+void destroySettingsMenu(SettingsMenu* menu);
+
+// Reads the four values from `path`; a file that cannot be opened changes nothing.
+void loadSettings(SettingsMenu* menu, const std::string& path);
+// Writes the four values to `path` through a temporary file renamed over it, so that a
+// failed write never leaves a truncated file behind. Returns false when nothing was written.
+bool saveSettings(const SettingsMenu* menu, const std::string& path);
+void dragMusicCursor(SettingsMenu* menu, float mouseX);
+void dragSoundCursor(SettingsMenu* menu, float mouseX);
+void updateMusicVolumeText(SettingsMenu* menu);
+void updateSoundVolumeText(SettingsMenu* menu);
+
+// The music plays at the panel's music volume (clamped to 0..100), or silent when the
+// music is switched off.
+void applyMusicSettings(const SettingsMenu* menu, MusicRecord* music);
