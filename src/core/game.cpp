@@ -4,6 +4,7 @@
 #include "core/display.hpp"
 #include "core/random.hpp"
 #include "core/resources.hpp"
+#include "world/level_generator.hpp"
 
 #include <SFML/Window/Keyboard.hpp>
 
@@ -29,6 +30,9 @@ bool cursorInScreenSpace(SceneState scene) {
     }
 }
 
+// The world as it stands under the pause menu, the settings panel and the defeat screen.
+void drawWorldUnderMenu(MainData* data) { drawWorldGame(&data->world, &data->window, data->debugMode); }
+
 } // namespace
 
 void initGame(MainData* data) {
@@ -43,10 +47,18 @@ void initGameInWindow(MainData* data) {
     data->window.setFramerateLimit(60);
     seedRandomFromEnvironment();
     data->clock.restart();
+    generateLevels(); // fresh maps for levels 3 to 10 at every start
     initSceneState(&data->sceneState);
+    initMainMenu(&data->mainMenu);
+    initSettingsMenu(&data->settingsMenu);
+    initPauseMenu(&data->pauseMenu);
+    initTeamSelect(&data->teamSelect);
     initCamera(&data->world.camera);
     setWindowView(&data->window, &data->world.camera.view);
+    initCredits(&data->credits);
     initMusic(data->music.get());
+    // The music follows the settings file from the first frame on.
+    applyMusicSettings(&data->settingsMenu, data->music.get());
     data->window.setMouseCursorVisible(false);
     data->cursorTexture = &createTexture(kCursorTexturePath);
     data->cursorSprite = createSprite(*data->cursorTexture);
@@ -105,30 +117,153 @@ bool debugChordHeld(const MainData* data) {
 }
 
 void keyPressedGame(const sf::Event& event, MainData* data) {
-    (void)event;
     if (debugChordHeld(data)) data->debugMode = data->debugMode ? 0 : 1;
     if (data->sceneState != SCENE_WORLD) return;
+    Camera& camera = data->world.camera;
+    WorldGame& world = data->world;
+    // M held shows the whole map (only on the player's turn, from the close view).
+    if (event.key.code == sf::Keyboard::M && world.playerTurn == 1 && camera.mode == CAMERA_CLOSE) {
+        toggleCameraMode(&camera, &data->window);
+        world.hud.visible = 0;
+    }
+    if (event.key.code == sf::Keyboard::Escape) {
+        if (camera.mode == CAMERA_OVERVIEW) {
+            toggleCameraMode(&camera, &data->window);
+            world.hud.visible = 1; // the HUD belongs to the close view
+        }
+        // The view stands still under the pause menu: no scroll step may move the cursor.
+        camera.scrollStep = {0, 0};
+        setSceneState(&data->sceneState, SCENE_PAUSE);
+        openPauseMenu(&data->pauseMenu, camera.topLeft);
+    }
+    if (data->debugMode == 1) {
+        switch (event.key.code) {
+        case sf::Keyboard::E:
+            if (!anyPlayerMoving(&world)) resetPartyTurn(&world.party);
+            break;
+        case sf::Keyboard::L:
+        case sf::Keyboard::Q:
+            data->world.party.leaderAlive = 0; // the next update shows the defeat screen
+            break;
+        case sf::Keyboard::T:
+            setWorldPhase(&world.phase, WORLD_PHASE_MAP);
+            break;
+        case sf::Keyboard::Z:
+            // The last hero dies; its cell is freed so nothing walks into a ghost.
+            if (world.party.count > 0) {
+                const std::int32_t last = static_cast<std::int32_t>(world.party.count) - 1;
+                releasePlayerCell(&world, last);
+                killHero(&world.party, last);
+                initHud(&world.hud, &world.party, camera.topLeft);
+                toggleHud(&world.hud);
+            }
+            break;
+        case sf::Keyboard::Space:
+            if (world.phase == WORLD_PHASE_MAP) toggleTurn(&world, &data->window);
+            break;
+        case sf::Keyboard::W:
+            data->world.enemies.count = 0; // the next update shows the win screen
+            data->world.level = 10;
+            break;
+        default:
+            break;
+        }
+    }
 }
 
 void keyReleasedGame(const sf::Event& event, MainData* data) {
-    (void)event;
     if (data->sceneState != SCENE_WORLD) return;
+    // Releasing M returns from the overview to the close view with the HUD.
+    WorldGame& world = data->world;
+    if (event.key.code == sf::Keyboard::M && world.playerTurn == 1 && world.camera.mode == CAMERA_OVERVIEW) {
+        toggleCameraMode(&world.camera, &data->window);
+        toggleHud(&world.hud);
+    }
 }
 
 void mousePressedGame(const sf::Event& event, MainData* data) {
-    (void)event;
+    const float x = static_cast<float>(event.mouseButton.x), y = static_cast<float>(event.mouseButton.y);
+    const bool left = event.mouseButton.button == sf::Mouse::Left;
+    Camera& camera = data->world.camera;
     switch (data->sceneState) {
+    case SCENE_MAIN_MENU:
+        if (left)
+            mousePressedMainMenu(&data->mainMenu, x, y, &data->window, &data->sceneState, &data->teamSelect, &camera,
+                                 &data->world);
+        break;
+    case SCENE_WORLD:
+        mousePressedWorldGame(&data->world, event.mouseButton, &data->window);
+        break;
+    case SCENE_PAUSE:
+        // The pause menu lies over the scrolled world: its clicks are moved into world coordinates.
+        if (left)
+            mousePressedPauseMenu(&data->pauseMenu, x + camera.topLeft.x, y + camera.topLeft.y, &data->window,
+                                  &data->sceneState, &camera);
+        break;
+    case SCENE_SETTINGS:
+    case SCENE_MENU_SETTINGS:
+        if (left) {
+            mousePressedSettingsMenu(&data->settingsMenu, event, &data->sceneState);
+            applyMusicSettings(&data->settingsMenu, data->music.get());
+        }
+        break;
+    case SCENE_TEAM_SELECT:
+        if (left) mousePressedTeamSelect(&data->teamSelect, x, y, &data->sceneState, &data->world);
+        break;
+    case SCENE_WIN:
+        mousePressedWinScreen(&data->winScreen, x, y, &data->window, &data->sceneState);
+        break;
+    case SCENE_DEFEAT:
+        mousePressedDefeatScreen(&data->defeatScreen, x, y, &data->window, &data->sceneState);
+        break;
+    case SCENE_CREDITS:
+        mousePressedCredits(&data->credits, x, y, &data->window, &data->sceneState);
+        break;
     default:
         break;
     }
 }
 
-void mouseReleasedGame(const sf::Event& event, MainData* data) { (void)event; (void)data; }
+void mouseReleasedGame(const sf::Event& event, MainData* data) {
+    (void)event;
+    // Any release anywhere ends a volume-cursor drag.
+    mouseReleasedSettingsMenu(&data->settingsMenu);
+}
 
 void mouseMovedGame(MainData* data) {
     const sf::Event event = data->event;
     updateCursor(data, event.mouseMove);
     switch (data->sceneState) {
+    case SCENE_MAIN_MENU:
+        mouseMovedMainMenu(&data->mainMenu, event.mouseMove);
+        break;
+    case SCENE_WORLD:
+        mouseMovedWorldGame(&data->world, event.mouseMove);
+        break;
+    case SCENE_PAUSE: {
+        sf::Event::MouseMoveEvent move = event.mouseMove;
+        move.x = static_cast<int>(static_cast<float>(move.x) + data->world.camera.topLeft.x);
+        move.y = static_cast<int>(static_cast<float>(move.y) + data->world.camera.topLeft.y);
+        mouseMovedPauseMenu(&data->pauseMenu, move);
+        break;
+    }
+    case SCENE_SETTINGS:
+    case SCENE_MENU_SETTINGS:
+        mouseMovedSettingsMenu(&data->settingsMenu, event.mouseMove);
+        applyMusicSettings(&data->settingsMenu, data->music.get());
+        break;
+    case SCENE_TEAM_SELECT:
+        mouseMovedTeamSelect(&data->teamSelect, event.mouseMove);
+        break;
+    case SCENE_WIN:
+        mouseMovedWinScreen(&data->winScreen, event.mouseMove);
+        break;
+    case SCENE_DEFEAT:
+        mouseMovedDefeatScreen(&data->defeatScreen, event.mouseMove);
+        break;
+    case SCENE_CREDITS:
+        mouseMovedCredits(&data->credits, event.mouseMove);
+        break;
     default:
         break;
     }
@@ -165,11 +300,56 @@ void applyTransitionEndRule(MainData* data, std::int32_t* transitionFinished, fl
     }
 }
 
+// The screens that end a game are shown in the plain screen view, which stands still.
+void showScreenView(MainData* data) {
+    Camera& camera = data->world.camera;
+    if (camera.mode == CAMERA_OVERVIEW) toggleCameraMode(&camera, &data->window);
+    applyCamera(&camera, &data->window, 1);
+    camera.scrollStep = {0, 0};
+}
+
+void checkLevelComplete(MainData* data) {
+    if (data->world.enemies.count != 0) return;
+    if (data->world.level >= 10) {
+        initWinScreen(&data->winScreen);
+        setSceneState(&data->sceneState, SCENE_WIN);
+        showScreenView(data);
+    }
+}
+
+void checkDefeat(MainData* data) {
+    if (data->world.party.leaderAlive != 0) return;
+    showScreenView(data);
+    data->world.hud.visible = 0;
+    initDefeatScreen(&data->defeatScreen);
+    setSceneState(&data->sceneState, SCENE_DEFEAT);
+}
+
 void updateGame(MainData* data) { stepGame(data, data->clock.restart().asSeconds()); }
 
 void stepGame(MainData* data, float dt) {
-    (void)dt;
     switch (data->sceneState) {
+    case SCENE_WORLD:
+        updateWorldGame(dt, &data->world, &data->window);
+        checkLevelComplete(data);
+        checkDefeat(data);
+        break;
+    case SCENE_MAIN_MENU:
+    case SCENE_MENU_SETTINGS:
+        updateMainMenu(&data->mainMenu, dt);
+        break;
+    case SCENE_PAUSE:
+        updatePauseMenu(&data->pauseMenu, dt, data->world.camera.topLeft);
+        break;
+    case SCENE_TEAM_SELECT:
+        updateTeamSelect(&data->teamSelect, dt);
+        break;
+    case SCENE_WIN:
+        updateWinScreen(&data->winScreen, dt);
+        break;
+    case SCENE_CREDITS:
+        updateCredits(&data->credits, dt);
+        break;
     default:
         break;
     }
@@ -178,11 +358,44 @@ void stepGame(MainData* data, float dt) {
 
 void renderGame(MainData* data) {
     data->window.clear(sf::Color::Black);
+    sf::RenderWindow* window = &data->window;
     switch (data->sceneState) {
+    case SCENE_MAIN_MENU:
+        drawMainMenu(&data->mainMenu, window);
+        break;
+    case SCENE_WORLD:
+        drawWorldGame(&data->world, window, data->debugMode);
+        break;
+    case SCENE_PAUSE:
+        drawWorldUnderMenu(data);
+        drawPauseMenu(&data->pauseMenu, window);
+        break;
+    case SCENE_SETTINGS:
+        drawWorldUnderMenu(data);
+        drawSettingsMenu(&data->settingsMenu, window);
+        break;
+    case SCENE_TEAM_SELECT:
+        drawTeamSelect(&data->teamSelect, window);
+        break;
+    case SCENE_WIN:
+        drawWinScreen(&data->winScreen, window);
+        break;
+    case SCENE_DEFEAT:
+        drawWorldUnderMenu(data);
+        drawDefeatScreen(&data->defeatScreen, window);
+        break;
+    case SCENE_CREDITS:
+        drawCredits(&data->credits, window);
+        break;
+    case SCENE_MENU_SETTINGS:
+        drawMainMenu(&data->mainMenu, window);
+        drawSettingsMenu(&data->settingsMenu, window);
+        break;
     default:
         break;
     }
-    if (!data->world.cursorHidden) data->window.draw(data->cursorSprite);
+    // The fight draws its own cursor while it runs; the menus over it need the game's one.
+    if (!(data->world.cursorHidden && data->sceneState == SCENE_WORLD)) data->window.draw(data->cursorSprite);
 }
 
 void drawGame(MainData* data) {
@@ -191,6 +404,11 @@ void drawGame(MainData* data) {
 }
 
 void destroyGame(MainData* data) {
+    destroyWorldGame(&data->world);
+    destroyMainMenu(&data->mainMenu);
+    destroyPauseMenu(&data->pauseMenu);
+    destroySettingsMenu(&data->settingsMenu);
+    destroyTeamSelect(&data->teamSelect);
     if (data->music && data->music->mainTheme) data->music->mainTheme->stop();
     data->window.close();
 }

@@ -4,6 +4,11 @@
 
 #include "core/audio.hpp"
 #include "core/scene_state.hpp"
+#include "menus/end_screens.hpp"
+#include "menus/main_menu.hpp"
+#include "menus/pause_menu.hpp"
+#include "menus/settings_menu.hpp"
+#include "menus/team_select.hpp"
 #include "world/world_game.hpp"
 
 #include <SFML/Graphics/RenderWindow.hpp>
@@ -26,6 +31,13 @@ struct MainData {
     sf::Clock clock;
     WorldGame world;
     SceneState sceneState = SCENE_MAIN_MENU;
+    MainMenu mainMenu;
+    SettingsMenu settingsMenu;
+    PauseMenu pauseMenu;
+    TeamSelect teamSelect;
+    WinScreen winScreen;
+    DefeatScreen defeatScreen;
+    Credits credits;
     std::unique_ptr<MusicRecord> music;
     const sf::Texture* cursorTexture = nullptr;
     sf::Sprite cursorSprite;
@@ -57,6 +69,11 @@ void keyReleasedGame(const sf::Event& event, MainData* data);
 void mousePressedGame(const sf::Event& event, MainData* data);
 void mouseReleasedGame(const sf::Event& event, MainData* data);
 void mouseMovedGame(MainData* data);
+
+// End-of-level rules, after every world update: no enemy left at level 10 wins the game,
+// a fallen leader loses it.
+void checkLevelComplete(MainData* data);
+void checkDefeat(MainData* data);
 
 void updateCursor(MainData* data, sf::Event::MouseMoveEvent move);
 void followCameraCursor(MainData* data);

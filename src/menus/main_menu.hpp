@@ -5,6 +5,7 @@
 #include "core/animation.hpp"
 #include "core/scene_state.hpp"
 #include "menus/menu_button.hpp"
+#include "world/party.hpp"
 
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/Graphics/Sprite.hpp>
@@ -30,17 +31,10 @@ inline constexpr const char* kMainMenuExitPath = "Assets/Sprites/MenuPrincipal/B
 inline constexpr const char* kMainMenuExitHoverPath = "Assets/Sprites/MenuPrincipal/ButtonExitSelect.png";
 inline constexpr const char* kMainMenuChainPath = "Assets/Sprites/MenuPrincipal/Chaine.png";
 
-// The six hero map sheets, in hero order Irina, Rem, Tungstene, Light, Heavy, Shield
-// (the third hero's folder and file are spelled "Tungsthene").
-inline constexpr int kMenuHeroCount = 6;
-inline constexpr std::array<const char*, kMenuHeroCount> kMenuHeroSheetPaths = {
-    "Assets/Sprites/WorldPlayerSprite/Irina/Irina_Sprite_Sheet.png",
-    "Assets/Sprites/WorldPlayerSprite/Rem/Rem_Sprite_Sheet.png",
-    "Assets/Sprites/WorldPlayerSprite/Tungsthene/Tungsthene_Sprite_Sheet.png",
-    "Assets/Sprites/WorldPlayerSprite/Light/Light_Sprite_Sheet.png",
-    "Assets/Sprites/WorldPlayerSprite/Heavy/Heavy_Sprite_Sheet.png",
-    "Assets/Sprites/WorldPlayerSprite/Shield/Shield_Sprite_Sheet.png",
-};
+// The six hero map sheets, in hero order Irina, Rem, Tungstene, Light, Heavy, Shield: the
+// same pictures the party walks with on the map.
+inline constexpr int kMenuHeroCount = kPlayerTypeCount;
+inline constexpr const std::array<const char*, kMenuHeroCount>& kMenuHeroSheetPaths = kPlayerSheetPaths;
 
 constexpr float kMainMenuButtonX = 960.f;
 constexpr float kMainMenuButtonStartY = 170.f;

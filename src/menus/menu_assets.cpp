@@ -1,3 +1,70 @@
 #include "core/asset_contract.hpp"
 
-std::vector<AssetRequirement> menuAssetRequirements() { return {}; }
+#include "core/fonts.hpp"
+#include "menus/end_screens.hpp"
+#include "menus/main_menu.hpp"
+#include "menus/pause_menu.hpp"
+#include "menus/settings_menu.hpp"
+#include "menus/team_select.hpp"
+
+std::vector<AssetRequirement> menuAssetRequirements() {
+    std::vector<AssetRequirement> rows = {
+        // Main menu
+        {kMainMenuBackgroundPath},
+        {kMainMenuTitlePath},
+        {kMainMenuPlayPath},
+        {kMainMenuPlayHoverPath},
+        {kMainMenuSettingsPath},
+        {kMainMenuSettingsHoverPath},
+        {kMainMenuCreditsPath},
+        {kMainMenuCreditsHoverPath},
+        {kMainMenuExitPath},
+        {kMainMenuExitHoverPath},
+        {kMainMenuChainPath},
+        // Pause menu (Exit to menu is also the end screens' exit button)
+        {kPauseTitlePath},
+        {kPauseResumePath},
+        {kPauseResumeHoverPath},
+        {kPauseSettingsPath},
+        {kPauseSettingsHoverPath},
+        {kExitToMenuPath},
+        {kExitToMenuHoverPath},
+        {kPauseChainPath},
+        // Settings panel and its file
+        {kSettingsFilePath},
+        {kSettingsBackgroundPath},
+        {kSettingsTitlePath},
+        {kSettingsMusicLabelPath},
+        {kSettingsSoundLabelPath},
+        {kSettingsLanguageLabelPath},
+        {kSettingsEnglishPath},
+        {kSettingsSpeakerPath},
+        {kSettingsMutedSpeakerPath},
+        {kSettingsBarPath, 17, 1},
+        {kSettingsCursorPath},
+        {kSettingsBackPath},
+        {kSettingsBackHoverPath},
+        {kSettingsApplyPath},
+        {kSettingsApplyHoverPath},
+        // Team selection: two-row button sheets
+        {kTeamRightArrowPath, 39, 78},
+        {kTeamLeftArrowPath, 39, 78},
+        {kTeamSelectButtonPath, 146, 80},
+        {kTeamStartButtonPath, 123, 80},
+        {kTeamNotePadPath},
+        {kTeamTablePath},
+        {kTeamTitlePath},
+        // End screens: ten frames of 240x135 side by side
+        {kWinPicturePath, 2400, 135},
+        {kWinBlackPath},
+        {kCreditsPicturePath, 2400, 135},
+        {kCreditsBlackPath},
+        {kDefeatPicturePath},
+        // Fonts of the settings texts, team sheets, win texts and credits
+        {kPixelFontPath},
+        {kDisplayFontPath},
+    };
+    // Hero sheets walked on the main menu (row 1) and shown in team selection (row 0).
+    for (int i = 0; i < kMenuHeroCount; ++i) rows.push_back({kMenuHeroSheetPaths[i], i == 0 ? 896u : 704u, 192u});
+    return rows;
+}

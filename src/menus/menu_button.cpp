@@ -49,3 +49,9 @@ void placeMenuButton(MenuButton* button, sf::Sprite* chain, sf::Vector2f positio
     button->sprite.setPosition(position);
     chain->setPosition(position);
 }
+
+sf::View screenViewOf(const sf::View& current) {
+    sf::View screen(sf::FloatRect(0.f, 0.f, 1920.f, 1080.f));
+    screen.setViewport(current.getViewport());
+    return screen;
+}

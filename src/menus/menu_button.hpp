@@ -5,6 +5,7 @@
 
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Texture.hpp>
+#include <SFML/Graphics/View.hpp>
 
 #include <cstdint>
 
@@ -33,3 +34,7 @@ sf::Sprite createChainSprite(const sf::Texture& chainTexture, sf::Vector2f posit
 void dropMenuButton(MenuButton* button, sf::Sprite* chain, float restY, float dt);
 // Puts a button and its chain at `position`.
 void placeMenuButton(MenuButton* button, sf::Sprite* chain, sf::Vector2f position);
+
+// The plain 1920x1080 screen view with the window's current viewport (letterbox kept),
+// for panels drawn at a fixed place on screen whatever the camera shows underneath.
+sf::View screenViewOf(const sf::View& current);

@@ -33,17 +33,22 @@ const long kLoopFrames = std::lround(kBars * kEighthsPerBar * kEighthFrames);
 enum class Chord { Dm, C, F, G, Am };
 
 struct ChordTones {
-    int rootPc;  // pitch class of the root (C = 0)
-    int third;   // semitones above the root
+    int rootPc; // pitch class of the root (C = 0)
+    int third;  // semitones above the root
 };
 
 ChordTones tonesOf(Chord chord) {
     switch (chord) {
-    case Chord::Dm: return {2, 3};
-    case Chord::C: return {0, 4};
-    case Chord::F: return {5, 4};
-    case Chord::G: return {7, 4};
-    case Chord::Am: return {9, 3};
+    case Chord::Dm:
+        return {2, 3};
+    case Chord::C:
+        return {0, 4};
+    case Chord::F:
+        return {5, 4};
+    case Chord::G:
+        return {7, 4};
+    case Chord::Am:
+        return {9, 3};
     }
     return {2, 3};
 }
@@ -61,6 +66,7 @@ struct ScoreNote {
 };
 
 // The tune, bar by bar (each bar adds up to eight eighths).
+// clang-format off
 const std::vector<ScoreNote> kMelody = {
     // A
     {"A4", 2}, {"D5", 2}, {"E5", 1}, {"F5", 1}, {"E5", 2},
@@ -83,6 +89,7 @@ const std::vector<ScoreNote> kMelody = {
     {"B4", 2}, {"D5", 2}, {"G5", 1}, {"F5", 1}, {"E5", 2},
     {"E5", 4}, {"D5", 1}, {"C5", 1}, {"B4", 2},
 };
+// clang-format on
 
 // Bass line: one plucked note per entry, at an eighth position inside the bar.
 struct BassNote {
@@ -103,7 +110,7 @@ struct DrumHit {
 const std::vector<DrumHit> kDrumSparse = {{0, 0.0f, 1.0f}, {4, 0.1f, 0.6f}, {7, 0.8f, 0.35f}};
 const std::vector<DrumHit> kDrumFull = {{0, 0.0f, 1.0f}, {3, 0.8f, 0.4f}, {4, 0.1f, 0.65f}, {7, 0.8f, 0.45f}};
 // A short roll of light taps at the end of the loop, leading back into bar 1.
-const std::vector<DrumHit> kDrumTurnaround = {{0, 0.0f, 1.0f}, {3, 0.8f, 0.4f}, {4, 0.1f, 0.65f},
+const std::vector<DrumHit> kDrumTurnaround = {{0, 0.0f, 1.0f}, {3, 0.8f, 0.4f},   {4, 0.1f, 0.65f},
                                               {5, 0.9f, 0.3f}, {6, 0.85f, 0.38f}, {7, 0.8f, 0.48f}};
 
 // Harp arpeggio over each chord, as intervals above the root (third filled in per chord).
@@ -115,7 +122,9 @@ const std::array<int, 4> kHarpRoll = {0, 7, 12, kThirdMark + 12};
 // ---------------------------------------------------------------------------
 // Sequencer helpers
 
-long frameAt(int bar, double eighth) { return std::lround((bar * kEighthsPerBar + eighth) * kEighthFrames); }
+long frameAt(int bar, double eighth) {
+    return std::lround((bar * kEighthsPerBar + eighth) * kEighthFrames);
+}
 
 // A small, repeatable nudge in timing (a few milliseconds) so the parts breathe.
 long humanize(uint32_t id, uint32_t part, double milliseconds) {
@@ -123,7 +132,9 @@ long humanize(uint32_t id, uint32_t part, double milliseconds) {
 }
 
 // Places `pc` in the octave that puts it in [low, low + 12).
-int inRange(int pc, int low) { return low + ((pc - low) % 12 + 12) % 12; }
+int inRange(int pc, int low) {
+    return low + ((pc - low) % 12 + 12) % 12;
+}
 
 // Highest tone of `chord` at least a minor third under `melody`.
 int harmonyUnder(int melody, Chord chord) {
@@ -131,7 +142,8 @@ int harmonyUnder(int melody, Chord chord) {
     const int pcs[3] = {t.rootPc, (t.rootPc + t.third) % 12, (t.rootPc + 7) % 12};
     for (int n = melody - 3; n > melody - 15; --n)
         for (int pc : pcs)
-            if ((n % 12 + 12) % 12 == pc) return n;
+            if ((n % 12 + 12) % 12 == pc)
+                return n;
     return melody - 12;
 }
 
@@ -151,8 +163,10 @@ struct Placement {
 
 void place(Mixer* mix, long frame, const Mono& sound, const Placement& p) {
     mixWrapped(&mix->dry, frame, sound, p.gain, p.pan);
-    if (p.echo > 0.0f) mixWrapped(&mix->echoSend, frame, sound, p.gain * p.echo, p.pan);
-    if (p.reverb > 0.0f) mixWrapped(&mix->reverbSend, frame, sound, p.gain * p.reverb, p.pan);
+    if (p.echo > 0.0f)
+        mixWrapped(&mix->echoSend, frame, sound, p.gain * p.echo, p.pan);
+    if (p.reverb > 0.0f)
+        mixWrapped(&mix->reverbSend, frame, sound, p.gain * p.reverb, p.pan);
 }
 
 // ---------------------------------------------------------------------------
@@ -167,23 +181,26 @@ void playMelody(Mixer* mix) {
         const int midi = noteFromName(note.pitch);
         position += note.eighths;
         ++id;
-        if (midi < 0) continue;
+        if (midi < 0)
+            continue;
         const double held = note.eighths * kEighthSeconds - 0.04;
         const float accent = eighth == 0 ? 0.1f : (eighth == 4 ? 0.05f : 0.0f);
         const float velocity = 0.8f + accent + 0.05f * hashNoise(id, 11);
         const long frame = frameAt(bar, eighth) + humanize(id, 12, 4.0);
-        place(mix, frame, renderFlute(midiToHz(midi), held, velocity, 1000 + id), {0.55f, 0.1f, 0.28f, 0.35f});
+        place(mix, frame, renderFlute(midiToHz(midi), held, velocity, 1000 + id),
+              {0.42f, 0.1f, 0.28f, 0.35f});
 
         // From the B section on, a second flute sings a chord tone underneath.
         if (bar >= 8) {
             const int low = harmonyUnder(midi, kHarmony[bar]);
             const long frame2 = frameAt(bar, eighth) + humanize(id, 13, 6.0);
             place(mix, frame2, renderFlute(midiToHz(low), held, velocity * 0.8f, 2000 + id),
-                  {0.32f, -0.35f, 0.2f, 0.4f});
+                  {0.25f, -0.35f, 0.2f, 0.4f});
         }
     }
     if (position != kBars * kEighthsPerBar)
-        std::fprintf(stderr, "assetgen: melody spans %d eighths, expected %d\n", position, kBars * kEighthsPerBar);
+        std::fprintf(stderr, "assetgen: melody spans %d eighths, expected %d\n", position,
+                     kBars * kEighthsPerBar);
 }
 
 int harpNote(int root, int third, int step) {
@@ -191,8 +208,8 @@ int harpNote(int root, int third, int step) {
 }
 
 void pluckHarp(Mixer* mix, long frame, int midi, double held, float velocity, float pan, uint32_t id) {
-    const Mono sound = renderPluck(midiToHz(midi), held, 2.2, 0.55f, 3000 + id);
-    place(mix, frame, sound, {0.2f * velocity, pan, 0.0f, 0.45f});
+    const Mono sound = renderPluck(midiToHz(midi), held, 2.2, 0.45f, 3000 + id);
+    place(mix, frame, sound, {0.45f * velocity, pan, 0.0f, 0.45f});
 }
 
 void playHarp(Mixer* mix) {
@@ -205,11 +222,13 @@ void playHarp(Mixer* mix) {
             const float velocity = (e == 0 ? 1.0f : 0.75f) + 0.1f * hashNoise(id, 21);
             if (!rolled) {
                 const int midi = harpNote(root, t.third, kHarpPattern[e]);
-                pluckHarp(mix, frameAt(bar, e) + humanize(id, 22, 3.0), midi, 3 * kEighthSeconds, velocity, -0.4f, id);
+                pluckHarp(mix, frameAt(bar, e) + humanize(id, 22, 3.0), midi, 3 * kEighthSeconds, velocity,
+                          -0.4f, id);
                 continue;
             }
             // In the B section the harp rolls the chord on beats 1 and 3 and lets it ring.
-            if (e % 4 != 0) continue;
+            if (e % 4 != 0)
+                continue;
             for (int k = 0; k < static_cast<int>(kHarpRoll.size()); ++k) {
                 const int midi = harpNote(root, t.third, kHarpRoll[k]);
                 const long frame = frameAt(bar, e + 0.09 * k) + humanize(id + k, 22, 3.0);
@@ -228,7 +247,7 @@ void playBass(Mixer* mix) {
             const uint32_t id = static_cast<uint32_t>(bar * 8 + i);
             const double held = b.eighths * kEighthSeconds - 0.03;
             const Mono sound = renderPluck(midiToHz(root + b.semitonesFromRoot), held, 1.6, 0.18f, 4000 + id);
-            const float level = b.eighth == 0 ? 0.5f : 0.4f;
+            const float level = b.eighth == 0 ? 0.9f : 0.75f;
             place(mix, frameAt(bar, b.eighth) + humanize(id, 31, 2.0), sound, {level, 0.0f, 0.0f, 0.08f});
         }
     }
@@ -263,7 +282,7 @@ void playPercussion(Mixer* mix) {
             const uint32_t id = static_cast<uint32_t>(bar * 16 + i);
             const float level = h.level * (0.9f + 0.1f * hashNoise(id, 41));
             place(mix, frameAt(bar, h.eighth) + humanize(id, 42, 3.0), renderFrameDrum(h.tone, 5000 + id),
-                  {0.45f * level, 0.05f, 0.0f, 0.15f});
+                  {0.36f * level, 0.05f, 0.0f, 0.15f});
         }
         // Jingles on beats 2 and 4 once the tune has been stated.
         if (bar >= 4) {
@@ -284,7 +303,8 @@ void playChimes(Mixer* mix) {
     };
     const Chime chimes[] = {{0, "A5"}, {8, "F5"}, {12, "D5"}};
     for (const Chime& c : chimes)
-        place(mix, frameAt(c.bar, 0), renderChime(midiToHz(noteFromName(c.pitch))), {0.12f, -0.2f, 0.5f, 0.6f});
+        place(mix, frameAt(c.bar, 0), renderChime(midiToHz(noteFromName(c.pitch))),
+              {0.16f, -0.2f, 0.5f, 0.6f});
 }
 
 // ---------------------------------------------------------------------------
@@ -292,13 +312,15 @@ void playChimes(Mixer* mix) {
 
 float rms(const LoopBuffer& loop) {
     double sum = 0.0;
-    for (size_t i = 0; i < loop.left.size(); ++i) sum += loop.left[i] * loop.left[i] + loop.right[i] * loop.right[i];
+    for (size_t i = 0; i < loop.left.size(); ++i)
+        sum += loop.left[i] * loop.left[i] + loop.right[i] * loop.right[i];
     return static_cast<float>(std::sqrt(sum / (2.0 * loop.left.size())));
 }
 
 LoopBuffer mixDown(const Mixer& mix) {
     // Echo first (dotted eighth, ping-pong), its repeats also feed the reverb.
-    const LoopBuffer echo = runLooped(mix.echoSend, PingPongEcho(std::lround(3 * kEighthFrames / 2), 0.38f, 0.35f));
+    const LoopBuffer echo =
+        runLooped(mix.echoSend, PingPongEcho(std::lround(3 * kEighthFrames / 2), 0.38f, 0.35f));
     LoopBuffer reverbIn = mix.reverbSend;
     mixLoop(&reverbIn, echo, 0.5f);
     const LoopBuffer reverb = runLooped(reverbIn, Reverb(0.84f, 0.3f));
@@ -324,6 +346,7 @@ void genMusic() {
     playChimes(&mix);
 
     LoopBuffer master = mixDown(mix);
+    softKnee(&master, 0.4f, 1.4f);
     normalizeLoop(&master, -1.0f);
     const std::vector<int16_t> pcm = toPcm16(master);
     const std::string path = art::out("Musics/MenuMusic.wav");

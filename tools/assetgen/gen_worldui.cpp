@@ -61,13 +61,22 @@ void rivet(Canvas& c, int x, int y) {
     c.px(x + 2, y + 2, pal(Ink, 120));
 }
 
-// Wood with horizontal grain from noise; `seed` varies the planks.
-sf::Color woodAt(int x, int y, int seed, int dark, int mid, int light) {
-    const float grain = valueNoise(float(x) * 0.08f, float(y) * 1.1f, 1, seed);
-    const float knot = hashNoise(x / 3, y, seed + 7);
-    if (grain < 0.28f) return pal(dark);
-    if (grain > 0.78f && knot > 0.3f) return pal(light);
-    return bayer(x, y) < (grain - 0.28f) * 0.35f ? pal(light) : pal(mid);
+// Planked wood: boards `boardH` rows tall from row y0, each with a lit top row, a dark
+// bottom row, staggered butt joints with a nail beside them and sparse grain streaks.
+sf::Color plankAt(int x, int y, int y0, int boardH, int seed, int dark, int mid, int light) {
+    const int board = (y - y0) / boardH, r = (y - y0) % boardH;
+    const int len = 64 + int(hashNoise(board, 0, seed) * 48.f);
+    const int off = int(hashNoise(board, 1, seed) * float(len));
+    const int bx = (x + off) % len;
+    if (r == boardH - 1 || bx == 0) return pal(dark);
+    if (bx == 3 && r == boardH / 2) return pal(Silver);       // nail head
+    if (bx == 4 && r == boardH / 2 + 1) return pal(dark);     // its shadow
+    if (r == 0 || bx == 1) return pal(light);
+    const int seg = (x + off * 3 + r * 17) / 11;
+    const float h = hashNoise(seg, board * 16 + r, seed + 5);
+    if (h < 0.16f) return pal(dark);
+    if (h > 0.93f) return pal(light);
+    return pal(mid);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -329,8 +338,13 @@ void drawRangeSquares() {
     const SquareStyle freeStyle{Foam, 58, WaterLight, White, Cloud, White};
     rangeSquare(freeStyle).save(out("Sprites/WorldPlayerSprite/SquareFree.png"));
 
-    const SquareStyle enemyStyle{Blood, 70, Blood, Ember, Blood, Ember};
+    const SquareStyle enemyStyle{Blood, 46, Blood, Ember, Blood, Ember};
     Canvas c = rangeSquare(enemyStyle);
+    // Diagonal hazard hatch: reads as red over any ground while the enemy shows through.
+    for (int y = 5; y < 59; ++y)
+        for (int x = 5; x < 59; ++x)
+            if ((x + y) % 8 == 0) c.blend(x, y, pal(Blood, 130));
+            else if ((x + y) % 8 == 1) c.blend(x, y, pal(Ember, 90));
     // Target ticks at the middle of each side, pointing in.
     Canvas mark(64, 64);
     for (int i = 0; i < 7; ++i)
@@ -432,32 +446,15 @@ void drawHudBar() {
     };
     auto inBar = [&](int x, int y) { return y <= beamBottom || leftPanel(x, y) || rightPanel(x, y); };
 
-    // Wood: beam planks with seams and nails, darker panels.
+    // Wood: a lighter beam across the top, darker boards on the panels below it.
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x) {
             if (!inBar(x, y)) continue;
-            if (y <= beamBottom) {
-                const int plank = (x + (y < 10 ? 0 : 37)) / 74;
-                c.px(x, y, woodAt(x, y, 11 + plank, EarthDeep, Earth, EarthLight));
-                if ((x + (y < 10 ? 0 : 37)) % 74 == 0) c.px(x, y, pal(EarthDeep));
-                if (y == 10) c.px(x, y, pal(EarthDeep));
-            } else {
-                const int board = y < 40 ? 0 : 1;
-                sf::Color col = woodAt(x, y + 13, 40 + board, Ink, EarthDeep, Earth);
-                c.px(x, y, col);
-                if (y == 40) c.px(x, y, pal(Ink));
-            }
+            if (y <= beamBottom) c.px(x, y, plankAt(x, y, 1, 6, 11, EarthDeep, Earth, EarthLight));
+            else c.px(x, y, plankAt(x, y, beamBottom + 1, 7, 41, Ink, EarthDeep, Earth));
         }
-    // Nails at plank ends of the beam.
-    for (int x = 0; x < W; x += 74) {
-        rivet(c, x + 3, 4);
-        rivet(c, x + 37 + 3, 14);
-    }
-    // Top edge highlight and dark top line.
-    for (int x = 0; x < W; ++x) {
-        c.px(x, 0, pal(EarthDeep));
-        c.px(x, 1, pal(EarthLight));
-    }
+    // Dark top edge with a lit lip.
+    for (int x = 0; x < W; ++x) c.px(x, 0, pal(EarthDeep));
 
     // Metal trim under the beam and along the panels' lower edges.
     auto edgeBelow = [&](int x, int y) { return inBar(x, y) && !inBar(x, y + 1); };
@@ -478,32 +475,41 @@ void drawHudBar() {
         if (y < H && inBar(x + 2, y)) rivet(c, x, y - 2);
     }
 
-    // Gold filigree corners on the panels.
-    auto corner = [&](int x, int y, bool flip) {
-        for (int i = 0; i < 8; ++i) {
-            const int fx = flip ? x - i : x + i;
-            c.px(fx, y, pal(i < 6 ? GoldLight : Gold));
-            c.px(flip ? x : x, y - i, pal(i < 6 ? Gold : Ember));
+    // Shelf line where the panels hang under the beam.
+    for (int x = 0; x < W; ++x)
+        if (inBar(x, beamBottom + 1) && inBar(x, beamBottom + 3)) {
+            c.px(x, beamBottom + 1, pal(Ink));
+            c.px(x, beamBottom + 2, pal(EarthDeep));
         }
-        c.px(flip ? x - 2 : x + 2, y - 2, pal(GoldLight));
-    };
-    corner(4, leftBottom - 5, false);
-    corner(leftEnd - 2, leftBottom - 5, true);
-    corner(W - 5, rightBottom - 5, true);
+    // Recessed plaque behind the gold amount (text from about x 1550 to 1785, y 52..78).
+    for (int y = 24; y <= 41; ++y)
+        for (int x = 776; x <= 896; ++x) {
+            if (!inPlate(x - 776, y - 24, 121, 18, 2)) continue;
+            const bool edge = !inPlate(x - 777, y - 25, 119, 16, 2);
+            sf::Color col = pal(Night);
+            if (edge) col = pal(y > 39 || x > 894 ? EarthLight : Ink);
+            else if (y == 25) col = pal(Ink);
+            else if (bayer(x, y) < 0.12f) col = pal(Slate);
+            c.px(x, y, col);
+        }
+
+    // Iron brackets between the portrait frames, a gold stud in each.
+    for (int gx : {71, 161, 251}) {
+        for (int y = beamBottom + 3; y < leftBottom - 4; ++y)
+            for (int x = -2; x <= 2; ++x)
+                c.px(gx + x, y, pal(x == -2 ? Steel : (x == 2 ? Ink : Slate)));
+        for (int y : {beamBottom + 6, leftBottom - 8}) rivet(c, gx - 1, y);
+        c.rect(gx - 3, (beamBottom + leftBottom) / 2 - 3, 7, 7, pal(Ink));
+        c.rect(gx - 2, (beamBottom + leftBottom) / 2 - 2, 5, 5, pal(Gold));
+        c.rect(gx - 2, (beamBottom + leftBottom) / 2 - 2, 4, 4, pal(GoldLight));
+        c.rect(gx - 1, (beamBottom + leftBottom) / 2 - 1, 3, 3, pal(Gold));
+        c.px(gx - 1, (beamBottom + leftBottom) / 2 - 1, pal(White));
+    }
 
     // Pennants hanging from the beam across the middle of the screen.
     for (int px = 396; px < rightStart - 40; px += 84) {
         Canvas flag(18, 18);
-        for (int y = 0; y < 16; ++y)
-            for (int x = 0; x < 14; ++x) {
-                const int half = 7 - (y > 9 ? (y - 9) : 0);
-                if (std::abs(x - 7) <= half || (y < 10 && x >= 0)) {
-                    if (y >= 10 && std::abs(x - 7) > 7 - (16 - y)) {
-                        // swallowtail notch
-                    }
-                }
-            }
-        // Simple swallowtail: a 12 x 14 cloth with a V cut at the bottom.
+        // Swallowtail pennant: a 12 x 14 cloth with a V cut at the bottom.
         for (int y = 0; y < 14; ++y)
             for (int x = 0; x < 12; ++x) {
                 if (y >= 9 && std::abs(x * 2 - 11) < (y - 8) * 2) continue;
@@ -613,13 +619,13 @@ void drawMoneyBag() {
     bag.px(18, 11, pal(Gold));
     bag.px(19, 12, pal(Ember));
     bag.px(18, 13, pal(Gold));
-    // Coin emblem stamped on the sack.
-    bag.disc(13, 19, 4, pal(Gold));
-    bag.disc(13, 19, 3, pal(GoldLight));
-    bag.px(12, 18, pal(White));
-    for (int y = 17; y <= 21; ++y) bag.px(13, y, pal(Ember));
-    bag.px(14, 17, pal(Ember));
-    bag.px(12, 21, pal(Ember));
+    // Stitched patch on the sack: a gold coin with a shine.
+    bag.disc(12, 19, 4, pal(Ember));
+    bag.disc(12, 19, 3, pal(Gold));
+    bag.disc(11, 18, 2, pal(GoldLight));
+    bag.px(10, 17, pal(White));
+    bag.px(11, 17, pal(White));
+    bag.px(14, 21, pal(Ember));
     bag.outline(pal(Ink));
     // Loose coin leaning at the front right.
     Canvas coin(28, 30);
@@ -650,7 +656,7 @@ void drawCharacterSheet() {
             if (d < edge + 4.f) col = bayer(x, y) < 0.6f ? pal(Sand) : pal(SandLight);     // weathered rim
             if (d < edge + 1.5f) col = pal(EarthLight);
             if (d < edge) col = pal(Earth);
-            if (d >= edge + 4.f && n > 0.62f && bayer(x, y) < (n - 0.62f) * 3.f) col = pal(Sand); // stains
+            if (d >= edge + 4.f && n > 0.66f && bayer(x, y) < (n - 0.66f) * 1.6f) col = pal(Sand); // faint stains
             c.px(x, y, col);
         }
     // Ink border: double rule with corner knots.
@@ -671,27 +677,36 @@ void drawCharacterSheet() {
         c.rect(x - 1, y - 1, 3, 3, pal(Gold));
         c.px(x - 1, y - 1, pal(GoldLight));
     }
-    // Divider under the name line (screen y 70..71).
-    for (int x = 22; x < 110; ++x)
-        if (x < 60 || x > 72) c.px(x, 35, pal(x % 3 == 0 ? Sand : EarthLight));
-    for (int k = -2; k <= 2; ++k) c.px(66 + k, 35 - (2 - std::abs(k)) + 1, pal(Earth));
-    c.px(66, 35, pal(Gold));
-    // Wax seal with a ribbon at the bottom right.
-    Canvas seal(W, H);
-    for (int i = 0; i < 9; ++i) {
-        seal.px(120 + i / 2, 126 + i, pal(Teal));
-        seal.px(121 + i / 2, 126 + i, pal(TealLight));
-        seal.px(128 - i / 3, 126 + i, pal(Teal));
-        seal.px(129 - i / 3, 126 + i, pal(Teal));
+    // Divider under the name line (screen y 70..71): a dotted rule with a diamond.
+    for (int x = 20; x < 131; ++x)
+        if (std::abs(x - 75) > 4 && x % 2 == 0) c.px(x, 35, pal(EarthLight));
+    for (int k = -2; k <= 2; ++k) {
+        c.px(75 + k, 35, pal(Earth));
+        c.px(75, 35 + k, pal(Earth));
     }
-    seal.disc(124, 122, 8, pal(BloodDeep));
-    seal.disc(123, 121, 7, pal(Blood));
-    seal.disc(124, 122, 4, pal(BloodDeep));
-    seal.disc(124, 122, 3, pal(Blood));
-    seal.px(121, 118, pal(Ember));
-    seal.px(120, 119, pal(Ember));
-    seal.px(122, 117, pal(Ember));
-    seal.text(122, 119, "O", pal(BloodDeep)); // stamped letter
+    c.px(75, 35, pal(Gold));
+    // Wax seal with a ribbon at the bottom right, clear of the text (which ends near x 215).
+    Canvas seal(W, H);
+    constexpr int sx = 128, sy = 124;
+    for (int i = 0; i < 10; ++i) {
+        seal.px(sx - 4 + i / 3, sy + 4 + i, pal(Teal));
+        seal.px(sx - 3 + i / 3, sy + 4 + i, pal(TealLight));
+        seal.px(sx + 3 - i / 3, sy + 4 + i, pal(Teal));
+        seal.px(sx + 4 - i / 3, sy + 4 + i, pal(Teal));
+    }
+    seal.disc(sx, sy, 8, pal(BloodDeep));
+    seal.disc(sx - 1, sy - 1, 7, pal(Blood));
+    seal.disc(sx, sy, 4, pal(BloodDeep));
+    seal.disc(sx, sy, 3, pal(Blood));
+    seal.px(sx - 3, sy - 5, pal(Ember));
+    seal.px(sx - 4, sy - 4, pal(Ember));
+    seal.px(sx - 5, sy - 3, pal(Ember));
+    // Stamped star in the wax.
+    seal.px(sx, sy - 2, pal(BloodDeep));
+    seal.px(sx, sy + 2, pal(BloodDeep));
+    seal.px(sx - 2, sy, pal(BloodDeep));
+    seal.px(sx + 2, sy, pal(BloodDeep));
+    seal.px(sx, sy, pal(Ember));
     seal.outline(pal(Ink));
     c.blit(seal, 0, 0);
     dropShadow(c, 1, 1, 90);
@@ -708,9 +723,8 @@ void drawEndTurnButton() {
         const int lipH = pressed ? 1 : 2;     // with a thinner lip under it
         const int plateH = 17 - top - lipH;   // rows of the face
         const int face = pressed ? Teal : Slate, faceHi = pressed ? TealLight : Steel;
-        const int lip = pressed ? Night : Night;
         // Lip (the button's thickness) under the face.
-        b.fillIf([&](int x, int y) { return inPlate(x, y - top, 63, plateH + lipH, 3); }, pal(lip));
+        b.fillIf([&](int x, int y) { return inPlate(x, y - top, 63, plateH + lipH, 3); }, pal(Night));
         // Face.
         b.fillIf([&](int x, int y) { return inPlate(x, y - top, 63, plateH, 3); }, pal(face));
         for (int y = top; y < top + plateH; ++y)
@@ -728,8 +742,7 @@ void drawEndTurnButton() {
             b.px(2, y, pal(GoldLight));
             b.px(60, y, pal(Gold));
         }
-        b.outline(pal(Ink)); // nothing outside the plate to outline, keeps the rule
-        // The plate's own 1px Ink rim.
+        // The plate's 1px Ink rim, inside its bounds (the sheet has no room around it).
         Canvas rim(63, 17);
         for (int y = 0; y < 17; ++y)
             for (int x = 0; x < 63; ++x)
@@ -759,7 +772,7 @@ void drawBanner(const std::string& label, bool enemy, const std::string& path) {
     const int trim = enemy ? Ink : Gold, trimHi = enemy ? Slate : GoldLight;
     Canvas c(W, H);
 
-    // Tails: lower, darker pieces behind the band ends, with a V cut and a fold.
+    // Tails: lower pieces behind the band ends, with a V cut and a dark fold under the band.
     Canvas tails(W, H);
     for (int side = 0; side < 2; ++side)
         for (int y = bandT + 6; y <= bandB + 6; ++y)
@@ -767,10 +780,11 @@ void drawBanner(const std::string& label, bool enemy, const std::string& path) {
                 const int x = side ? W - 1 - i : i;
                 const int mid = (bandT + 6 + bandB + 6) / 2;
                 if (i < 10 - std::abs(y - mid) * 10 / 17) continue; // swallow-tail cut
-                int col = clothLo;
-                if (i > 24) col = Ink;                               // fold shadow under the band
-                else if (y == bandT + 6 || y == bandT + 7) col = cloth;
-                if (enemy && (i + y) % 9 == 0 && i < 20) col = Ink;  // frayed enemy cloth
+                int col = cloth;
+                if (i > 23) col = clothLo;                                          // fold into shade
+                else if (y >= bandB + 1 || (bayer(x, y) < 0.5f && y >= bandB - 3)) col = clothLo;
+                else if (y <= bandT + 7) col = clothHi;
+                if (i > 26) col = Ink;
                 tails.px(x, y, pal(col));
             }
     tails.outline(pal(Ink));
@@ -780,11 +794,9 @@ void drawBanner(const std::string& label, bool enemy, const std::string& path) {
     for (int y = bandT; y <= bandB; ++y)
         for (int x = bandL; x <= bandR; ++x) {
             const int ry = y - bandT, rb = bandB - y;
-            const float wave = valueNoise(float(x), 0.f, 24, enemy ? 61 : 62); // folds across the band
             sf::Color col = pal(cloth);
             if (ry < 7 && bayer(x, y) < 0.7f - ry * 0.1f) col = pal(clothHi);
             if (rb < 8 && bayer(x, y) < 0.75f - rb * 0.09f) col = pal(clothLo);
-            if (wave > 0.7f && bayer(x, y) < (wave - 0.7f) * 2.5f) col = pal(clothLo);
             if (ry == 1 || rb == 1) col = pal(trim);
             if (ry == 2) col = pal(trimHi);
             if (rb == 2) col = pal(trim);
@@ -817,21 +829,26 @@ void drawBanner(const std::string& label, bool enemy, const std::string& path) {
             for (int x = -4; x <= 4; ++x) {
                 const int m = std::abs(x) + std::abs(y);
                 if (m > 4) continue;
-                int col = m == 4 ? Ink : (x + y < 0 ? trimHi : trim);
-                if (!enemy) col = m == 4 ? Ink : (x + y < 0 ? GoldLight : Gold);
-                else col = m == 4 ? Ink : (x + y < 0 ? Ember : BloodDeep);
+                int col = x + y < 0 ? (enemy ? Ember : GoldLight) : (enemy ? BloodDeep : Gold);
+                if (m == 4) col = Ink;
                 c.px(cx + x, cy + y, pal(col));
             }
     }
-    // Lettering with a deep shadow for weight.
-    c.text(tx + 2, ty + 2, label, pal(clothLo), textScale);
-    c.text(tx + textScale, ty + textScale, label, pal(Ink), textScale);
-    const int ink = enemy ? White : GoldLight;
-    c.text(tx, ty, label, pal(ink), textScale);
-    // Light the top row of every letter stroke.
-    for (int y = ty; y < ty + 21; ++y)
+    // Lettering: bright face, shaded lower half, Ink outline and a deep shadow for weight.
+    Canvas letters(W, H);
+    const int face = enemy ? White : GoldLight, shade = enemy ? Cloud : Gold;
+    letters.text(tx, ty, label, pal(face), textScale);
+    for (int y = ty + 4 * textScale; y < ty + 7 * textScale; ++y)
         for (int x = tx; x < tx + tw; ++x)
-            if (c.get(x, y) == pal(ink) && c.get(x, y - 1) != pal(ink)) c.px(x, y, pal(enemy ? White : White));
+            if (letters.opaque(x, y)) letters.px(x, y, pal(shade));
+    for (int y = ty; y < ty + 7 * textScale; ++y)
+        for (int x = tx; x < tx + tw; ++x)
+            if (letters.opaque(x, y) && !letters.opaque(x, y - 1)) letters.px(x, y, pal(White));
+    letters.outline(pal(Ink));
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x)
+            if (letters.opaque(x - 2, y - 2) && !letters.opaque(x, y)) c.px(x, y, pal(clothLo));
+    c.blit(letters, 0, 0);
 
     dropShadow(c, 2, 2, 90);
     upscale(c, 4).save(out(path));

@@ -25,8 +25,9 @@ void shadowTextCentred(art::Canvas& c, int cx, int y, const std::string& s, sf::
 // Metal colour families for lettering: each is a top-to-bottom ramp plus an extrusion colour.
 enum class Metal { Gold, Blood, Silver };
 // Large bevelled letters: the 5x7 font at `scale`, lit from the top, with a `depth`-pixel
-// extrusion down-right and an Ink outline. The canvas is just large enough.
-art::Canvas metalLetters(const std::string& s, int scale, int depth, Metal metal = Metal::Gold);
+// extrusion down-right and an Ink outline; `spacing` widens the gap between letters so the
+// extrusion does not fill it. The canvas is just large enough.
+art::Canvas metalLetters(const std::string& s, int scale, int depth, Metal metal = Metal::Gold, int spacing = 0);
 
 // Halo around every opaque pixel: `rings` rings of colour `pal` with falling alpha.
 void glow(art::Canvas& c, int palIndex, int rings, int alpha0);

@@ -13,19 +13,25 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kTwoPi = 2.0 * kPi;
 
-long toFrames(double seconds) { return std::lround(seconds * kSampleRate); }
+long toFrames(double seconds) {
+    return std::lround(seconds * kSampleRate);
+}
 
-double clamp01(double x) { return std::min(1.0, std::max(0.0, x)); }
+double clamp01(double x) {
+    return std::min(1.0, std::max(0.0, x));
+}
 
 // 0 -> 1 over `length` seconds with a raised-cosine shape (no corner, so no click).
 double riseCos(double t, double length) {
-    if (length <= 0.0) return 1.0;
+    if (length <= 0.0)
+        return 1.0;
     return 0.5 - 0.5 * std::cos(kPi * clamp01(t / length));
 }
 
 // 1 -> 0 over `length` seconds after `start`.
 double fallCos(double t, double start, double length) {
-    if (t <= start) return 1.0;
+    if (t <= start)
+        return 1.0;
     return 0.5 + 0.5 * std::cos(kPi * clamp01((t - start) / length));
 }
 
@@ -36,11 +42,13 @@ Mono roundedSawTable(int harmonics, double rolloff, int size) {
     for (int i = 0; i < size; ++i) {
         const double x = kTwoPi * i / size;
         double v = 0.0;
-        for (int k = 1; k <= harmonics; ++k) v += std::sin(k * x) / k * std::exp(-rolloff * (k - 1));
+        for (int k = 1; k <= harmonics; ++k)
+            v += std::sin(k * x) / k * std::exp(-rolloff * (k - 1));
         table[i] = static_cast<float>(v);
         peak = std::max(peak, std::fabs(table[i]));
     }
-    for (float& v : table) v /= peak;
+    for (float& v : table)
+        v /= peak;
     return table;
 }
 
@@ -62,11 +70,14 @@ LoopBuffer makeLoopBuffer(long frames) {
     return loop;
 }
 
-long loopFrames(const LoopBuffer& loop) { return static_cast<long>(loop.left.size()); }
+long loopFrames(const LoopBuffer& loop) {
+    return static_cast<long>(loop.left.size());
+}
 
 void mixWrapped(LoopBuffer* loop, long startFrame, const Mono& sound, float gain, float pan) {
     const long n = loopFrames(*loop);
-    if (n == 0) return;
+    if (n == 0)
+        return;
     const double angle = (std::max(-1.0f, std::min(1.0f, pan)) + 1.0) * kPi / 4.0;
     const float gl = gain * static_cast<float>(std::cos(angle) * std::sqrt(2.0));
     const float gr = gain * static_cast<float>(std::sin(angle) * std::sqrt(2.0));
@@ -74,7 +85,8 @@ void mixWrapped(LoopBuffer* loop, long startFrame, const Mono& sound, float gain
     for (float s : sound) {
         loop->left[pos] += s * gl;
         loop->right[pos] += s * gr;
-        if (++pos == n) pos = 0;
+        if (++pos == n)
+            pos = 0;
     }
 }
 
@@ -86,18 +98,28 @@ void mixLoop(LoopBuffer* dst, const LoopBuffer& src, float gain) {
     }
 }
 
-double midiToHz(int midi) { return 440.0 * std::pow(2.0, (midi - 69) / 12.0); }
+double midiToHz(int midi) {
+    return 440.0 * std::pow(2.0, (midi - 69) / 12.0);
+}
 
 int noteFromName(const char* name) {
-    if (!name || name[0] == '-' || name[0] == '\0') return -1;
+    if (!name || name[0] == '-' || name[0] == '\0')
+        return -1;
     static const int semitone[7] = {9, 11, 0, 2, 4, 5, 7}; // A B C D E F G
     const char letter = name[0];
-    if (letter < 'A' || letter > 'G') return -1;
+    if (letter < 'A' || letter > 'G')
+        return -1;
     int note = semitone[letter - 'A'];
     int i = 1;
-    if (name[i] == '#') { ++note; ++i; }
-    else if (name[i] == 'b') { --note; ++i; }
-    if (name[i] < '0' || name[i] > '9') return -1;
+    if (name[i] == '#') {
+        ++note;
+        ++i;
+    } else if (name[i] == 'b') {
+        --note;
+        ++i;
+    }
+    if (name[i] < '0' || name[i] > '9')
+        return -1;
     const int octave = name[i] - '0';
     return 12 * (octave + 1) + note;
 }
@@ -128,12 +150,14 @@ Mono renderFlute(double hz, double seconds, float velocity, uint32_t seed) {
         const double depth = 0.0045 * clamp01((t - 0.22) / 0.35);
         const double vibrato = depth * std::sin(kTwoPi * 5.1 * t + vibratoPhase);
         phase += kTwoPi * hz * (1.0 + vibrato) / kSampleRate;
-        if (phase > kTwoPi) phase -= kTwoPi;
+        if (phase > kTwoPi)
+            phase -= kTwoPi;
         const double tone = std::sin(phase) + 0.20 * std::sin(2 * phase) + 0.07 * std::sin(3 * phase) +
                             0.025 * std::sin(4 * phase);
         breath += 0.35f * (hashNoise(static_cast<uint32_t>(i), seed) - breath);
         const double chiff = 0.05 + 0.30 * std::exp(-t / 0.025);
-        const double env = riseCos(t, attack) * (0.9 + 0.1 * std::exp(-t / 0.3)) * fallCos(t, seconds, release);
+        const double env =
+            riseCos(t, attack) * (0.9 + 0.1 * std::exp(-t / 0.3)) * fallCos(t, seconds, release);
         out[i] = static_cast<float>(velocity * env * (0.8 * tone + chiff * breath));
     }
     return out;
@@ -164,7 +188,8 @@ Mono renderPluck(double hz, double heldSeconds, double ringSeconds, float bright
         v -= mean;
         peak = std::max(peak, std::fabs(v));
     }
-    for (float& v : line) v /= peak;
+    for (float& v : line)
+        v /= peak;
 
     const float loss = static_cast<float>(std::pow(0.001, 1.0 / (hz * ringSeconds)));
     const double damp = 0.09;
@@ -181,7 +206,8 @@ Mono renderPluck(double hz, double heldSeconds, double ringSeconds, float bright
         apIn = avg;
         apOut = ap;
         line[pos] = ap;
-        if (++pos == length) pos = 0;
+        if (++pos == length)
+            pos = 0;
         out[i] = static_cast<float>(s * riseCos(t, 0.002) * fallCos(t, heldSeconds, damp));
     }
     return out;
@@ -234,7 +260,8 @@ Mono renderFrameDrum(float tone, uint32_t seed) {
 Mono renderJingle(uint32_t seed) {
     static const double kJingleHz[4] = {4700.0, 5900.0, 7300.0, 8600.0};
     double phases[4];
-    for (int k = 0; k < 4; ++k) phases[k] = kPi * (hashNoise(100 + k, seed) + 1.0);
+    for (int k = 0; k < 4; ++k)
+        phases[k] = kPi * (hashNoise(100 + k, seed) + 1.0);
     const long total = toFrames(0.3);
     Mono out(total);
     float lp = 0.0f;
@@ -244,7 +271,8 @@ Mono renderJingle(uint32_t seed) {
         lp += 0.3f * (n - lp);
         const float hiss = n - lp; // high-passed noise
         double metal = 0.0;
-        for (int k = 0; k < 4; ++k) metal += std::sin(kTwoPi * kJingleHz[k] * t + phases[k]);
+        for (int k = 0; k < 4; ++k)
+            metal += std::sin(kTwoPi * kJingleHz[k] * t + phases[k]);
         metal *= 0.25 * (0.6 + 0.4 * n);
         const double env = riseCos(t, 0.002) * std::exp(-t / 0.07) * fallCos(t, 0.25, 0.05);
         out[i] = static_cast<float>(env * (0.5 * metal + 0.5 * hiss));
@@ -257,7 +285,7 @@ Mono renderChime(double hz) {
     Mono out(total);
     for (long i = 0; i < total; ++i) {
         const double t = static_cast<double>(i) / kSampleRate;
-        const double index = 1.6 * std::exp(-t / 0.35);
+        const double index = 1.1 * std::exp(-t / 0.3);
         const double modulator = std::sin(kTwoPi * hz * 3.5 * t);
         const double bell = std::sin(kTwoPi * hz * t + index * modulator) +
                             0.2 * std::sin(kTwoPi * hz * 2.0 * t) * std::exp(-t / 0.5);
@@ -300,7 +328,8 @@ void PingPongEcho::process(float inL, float inR, float* outL, float* outR) {
     // Input enters on the left; each repeat crosses to the other side.
     lineL[pos] = 0.5f * (inL + inR) + toneR * feedback;
     lineR[pos] = toneL * feedback;
-    if (++pos == static_cast<long>(lineL.size())) pos = 0;
+    if (++pos == static_cast<long>(lineL.size()))
+        pos = 0;
     *outL = dL;
     *outR = dR;
 }
@@ -326,14 +355,16 @@ float runComb(Reverb::Comb* c, float in, float feedback, float damping) {
     const float out = c->line[c->pos];
     c->store = out * (1.0f - damping) + c->store * damping;
     c->line[c->pos] = in + c->store * feedback;
-    if (++c->pos == static_cast<long>(c->line.size())) c->pos = 0;
+    if (++c->pos == static_cast<long>(c->line.size()))
+        c->pos = 0;
     return out;
 }
 
 float runAllpass(Reverb::Allpass* a, float in) {
     const float delayed = a->line[a->pos];
     a->line[a->pos] = in + delayed * 0.5f;
-    if (++a->pos == static_cast<long>(a->line.size())) a->pos = 0;
+    if (++a->pos == static_cast<long>(a->line.size()))
+        a->pos = 0;
     return delayed - in;
 }
 
@@ -359,7 +390,8 @@ void Reverb::process(float inL, float inR, float* outL, float* outR) {
 
 float normalizeLoop(LoopBuffer* loop, float peakDb) {
     const long n = loopFrames(*loop);
-    if (n == 0) return 1.0f;
+    if (n == 0)
+        return 1.0f;
     double meanL = 0.0, meanR = 0.0;
     for (long i = 0; i < n; ++i) {
         meanL += loop->left[i];
@@ -381,6 +413,26 @@ float normalizeLoop(LoopBuffer* loop, float peakDb) {
     return scale;
 }
 
+void softKnee(LoopBuffer* loop, float knee, float drive) {
+    float peak = 1e-9f;
+    for (size_t i = 0; i < loop->left.size(); ++i)
+        peak = std::max({peak, std::fabs(loop->left[i]), std::fabs(loop->right[i])});
+    // Above the knee the curve starts with slope 1 and flattens out (tanh), so
+    // quiet passages are untouched and the join has no corner.
+    const auto bend = [knee](float x) {
+        const float a = std::fabs(x);
+        if (a <= knee)
+            return x;
+        const float y = knee + (1.0f - knee) * std::tanh((a - knee) / (1.0f - knee));
+        return x < 0.0f ? -y : y;
+    };
+    const float scale = drive / peak;
+    for (size_t i = 0; i < loop->left.size(); ++i) {
+        loop->left[i] = bend(loop->left[i] * scale);
+        loop->right[i] = bend(loop->right[i] * scale);
+    }
+}
+
 std::vector<int16_t> toPcm16(const LoopBuffer& loop) {
     const long n = loopFrames(loop);
     std::vector<int16_t> pcm(2 * n);
@@ -398,7 +450,8 @@ std::vector<int16_t> toPcm16(const LoopBuffer& loop) {
 namespace {
 
 void putU32(std::vector<unsigned char>* bytes, uint32_t v) {
-    for (int i = 0; i < 4; ++i) bytes->push_back(static_cast<unsigned char>((v >> (8 * i)) & 0xFF));
+    for (int i = 0; i < 4; ++i)
+        bytes->push_back(static_cast<unsigned char>((v >> (8 * i)) & 0xFF));
 }
 
 void putU16(std::vector<unsigned char>* bytes, uint16_t v) {
@@ -406,11 +459,14 @@ void putU16(std::vector<unsigned char>* bytes, uint16_t v) {
     bytes->push_back(static_cast<unsigned char>(v >> 8));
 }
 
-void putTag(std::vector<unsigned char>* bytes, const char* tag) { bytes->insert(bytes->end(), tag, tag + 4); }
+void putTag(std::vector<unsigned char>* bytes, const char* tag) {
+    bytes->insert(bytes->end(), tag, tag + 4);
+}
 
 } // namespace
 
-bool writeWav16(const std::string& path, const std::vector<int16_t>& interleaved, int channels, int sampleRate) {
+bool writeWav16(const std::string& path, const std::vector<int16_t>& interleaved, int channels,
+                int sampleRate) {
     const uint32_t dataBytes = static_cast<uint32_t>(interleaved.size() * 2);
     std::vector<unsigned char> bytes;
     bytes.reserve(44 + dataBytes);
@@ -418,21 +474,23 @@ bool writeWav16(const std::string& path, const std::vector<int16_t>& interleaved
     putU32(&bytes, 36 + dataBytes);
     putTag(&bytes, "WAVE");
     putTag(&bytes, "fmt ");
-    putU32(&bytes, 16);                                         // fmt chunk size
-    putU16(&bytes, 1);                                          // PCM
+    putU32(&bytes, 16); // fmt chunk size
+    putU16(&bytes, 1);  // PCM
     putU16(&bytes, static_cast<uint16_t>(channels));
     putU32(&bytes, static_cast<uint32_t>(sampleRate));
     putU32(&bytes, static_cast<uint32_t>(sampleRate * channels * 2)); // byte rate
-    putU16(&bytes, static_cast<uint16_t>(channels * 2));        // block align
-    putU16(&bytes, 16);                                         // bits per sample
+    putU16(&bytes, static_cast<uint16_t>(channels * 2));              // block align
+    putU16(&bytes, 16);                                               // bits per sample
     putTag(&bytes, "data");
     putU32(&bytes, dataBytes);
-    for (int16_t s : interleaved) putU16(&bytes, static_cast<uint16_t>(s));
+    for (int16_t s : interleaved)
+        putU16(&bytes, static_cast<uint16_t>(s));
 
     std::error_code ec;
     std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (file) file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (file)
+        file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (!file) {
         std::fprintf(stderr, "assetgen: cannot write %s\n", path.c_str());
         return false;

@@ -106,8 +106,7 @@ struct Reverb {
 
 // Runs an effect over the loop twice and returns the second pass, whose start
 // already carries the tail of the loop's end.
-template <class Effect>
-LoopBuffer runLooped(const LoopBuffer& in, Effect effect) {
+template <class Effect> LoopBuffer runLooped(const LoopBuffer& in, Effect effect) {
     const long n = loopFrames(in);
     LoopBuffer out = makeLoopBuffer(n);
     for (int pass = 0; pass < 2; ++pass)
@@ -121,9 +120,14 @@ LoopBuffer runLooped(const LoopBuffer& in, Effect effect) {
 // Removes any DC offset (the loop mean, so the loop stays periodic) and scales the
 // loudest sample to peakDb dBFS. Returns the scale applied.
 float normalizeLoop(LoopBuffer* loop, float peakDb);
+// Rounds off the loudest peaks (downbeats where drum, bass and harp meet): samples
+// above `knee` (after scaling the peak to `drive`) bend smoothly below 1, so the
+// whole mix can sit a little louder. Stateless, so the loop stays seamless.
+void softKnee(LoopBuffer* loop, float knee, float drive);
 // Converts to interleaved 16-bit PCM (rounded, clamped).
 std::vector<int16_t> toPcm16(const LoopBuffer& loop);
 // Writes a canonical 44-byte-header PCM WAV, creating folders as needed.
-bool writeWav16(const std::string& path, const std::vector<int16_t>& interleaved, int channels, int sampleRate);
+bool writeWav16(const std::string& path, const std::vector<int16_t>& interleaved, int channels,
+                int sampleRate);
 
 } // namespace music

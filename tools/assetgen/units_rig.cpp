@@ -159,6 +159,8 @@ Pose idlePose(const Build& b, int i, int n, int cycle) {
     p.breath = 0.5f - 0.5f * std::cos(2 * kPi * t);
     const float breathLag = held ? 0.f : 0.5f - 0.5f * std::cos(2 * kPi * tl);
     p.sway = held ? 0.35f * std::sin(2 * kPi * float(i - cycle + 1) / float(n - cycle + 1)) : std::sin(2 * kPi * t);
+    const float th = held ? 0.f : float((i + cycle - 2) % cycle) / float(cycle);
+    p.handDy = held ? 0.f : -std::round(0.5f - 0.5f * std::cos(2 * kPi * th));
     const float chestDy = -std::round(p.breath);
     const float headDy = -std::round(breathLag);
     const float cx = b.cx;
@@ -172,7 +174,7 @@ Pose idlePose(const Build& b, int i, int n, int cycle) {
         p.ankle[k] = {cx + s * (b.hipHW + 0.5f), kGround - 2.5f};
         p.knee[k] = lerp(p.hip[k], p.ankle[k], 0.5f);
         p.shoulder[k] = {cx + s * (b.shoulderHW - 1.5f), b.shoulderY + 0.5f + chestDy};
-        p.hand[k] = {cx + s * (b.shoulderHW + 0.5f), b.hipY - 0.5f};
+        p.hand[k] = {cx + s * (b.shoulderHW + 0.5f), b.hipY - 0.5f + p.handDy};
         p.elbow[k] = joint(p.shoulder[k], p.hand[k], b.upperArm, b.foreArm, s);
     }
     return p;
@@ -270,22 +272,17 @@ void drawTorso(Canvas& c, const Pose& p, const Build& b, const Ramp& r, float ex
 }
 
 void drawEyes(Canvas& c, const Pose& p, const Build& b, sf::Color eye, bool glow) {
-    const float ey = p.head.y + 0.5f;
+    const int y = int(std::floor(p.head.y + 0.5f));
     if (!p.side) {
-        const int l = int(std::floor(p.head.x - 2.5f)), r = int(std::floor(p.head.x + 2.5f)) - 1;
-        const int y = int(std::floor(ey));
-        c.px(l, y, eye);
-        c.px(r + 1, y, eye);
-        if (glow) {
-            c.px(l, y - 1, pal(Ember, 160));
-            c.px(r + 1, y - 1, pal(Ember, 160));
+        const int l = int(std::floor(p.head.x - 2.f)), r = int(std::floor(p.head.x + 1.f));
+        for (int x : {l, r}) {
+            c.px(x, y, eye);
+            c.px(x, y + 1, glow ? pal(Ember) : eye);
         }
     } else {
-        const float f = float(p.facing);
-        const int x = int(std::floor(p.head.x + f * (b.headRX - 2.f)));
-        const int y = int(std::floor(ey));
+        const int x = int(std::floor(p.head.x + float(p.facing) * (b.headRX - 2.f)));
         c.px(x, y, eye);
-        if (glow) c.px(x + p.facing, y, pal(Ember));
+        c.px(x, y + 1, glow ? pal(Ember) : eye);
     }
 }
 
@@ -301,6 +298,21 @@ void drawHead(Canvas& c, const Pose& p, const Build& b, const Ramp& skin, sf::Co
         }
     });
     drawEyes(c, p, b, eye);
+}
+
+void placeHand(Pose& p, const Build& b, int k, V hand, float bend) {
+    if (!p.side) hand.y += p.handDy;
+    p.hand[k] = hand;
+    p.elbow[k] = joint(p.shoulder[k], hand, b.upperArm, b.foreArm, bend);
+}
+
+V carryHand(const Pose& p, V offset, float swing) {
+    const float f = float(p.facing);
+    return p.shoulder[0] + V{f * offset.x - f * swing * std::cos(p.phase), offset.y};
+}
+
+void pole(Canvas& c, V a, V b, const Ramp& r, float radius) {
+    part(c, r, [&](Canvas& m) { capsule(m, a, b, radius, pal(White)); });
 }
 
 void finish(Canvas& frame, const Canvas& figure, float shadowCx, float shadowRX) {

@@ -79,6 +79,7 @@ struct Pose {
     float sway = 0;    // -1..1 slow cloth sway / flutter
     float phase = 0;   // walk phase in radians
     float bob = 0;     // body offset in pixels (negative = up)
+    float handDy = 0;  // idle: hands follow the breath a little later than the chest
     int frame = 0, frames = 1;
     V head, neck, chest, pelvis;
     // index 0: weapon side (the character's right hand in front view, the near side in profile),
@@ -108,6 +109,14 @@ void drawTorso(art::Canvas& c, const Pose& p, const Build& b, const Ramp& r, flo
 void drawHead(art::Canvas& c, const Pose& p, const Build& b, const Ramp& skin, sf::Color eye);
 // Eyes only (for heads drawn by gear).
 void drawEyes(art::Canvas& c, const Pose& p, const Build& b, sf::Color eye, bool glow = false);
+
+// Re-aims an arm so that its hand sits at `hand` (elbow bent toward bendDir).
+void placeHand(Pose& p, const Build& b, int k, V hand, float bend);
+// Walking arm that carries something: the hand swings a little around a carry point
+// given relative to the weapon-side shoulder (x measured forward).
+V carryHand(const Pose& p, V offset, float swing);
+// A straight shaded pole (spear shaft, staff, haft) from a to b.
+void pole(art::Canvas& c, V a, V b, const Ramp& r, float radius = 0.75f);
 
 // Finishes a frame: Ink outline around the figure, flat shadow under the feet, the digit corner
 // cleared, laid on `frame`.

@@ -1,0 +1,337 @@
+#include "menus/settings_menu.hpp"
+
+#include "core/asset_cache.hpp"
+#include "core/audio.hpp"
+#include "core/fonts.hpp"
+#include "core/resources.hpp"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+
+namespace {
+
+constexpr float kPanelScale = 1.4f;
+constexpr float kBarScale = 1.2f;
+constexpr float kButtonScale = 1.8f;
+constexpr unsigned kPercentSize = 40;
+const sf::Color kPercentColour(112, 114, 110, 255);
+constexpr float kMusicRowY = 340.f;
+constexpr float kSoundRowY = 490.f;
+// The volume track starts this far into the bar and is this much shorter than it.
+constexpr float kTrackInset = 10.f;
+constexpr float kTrackShortening = 19.f;
+
+void setLeftMiddleOrigin(sf::Sprite* sprite) { sprite->setOrigin(0.f, sprite->getLocalBounds().height / 2.f); }
+
+void setCentreOrigin(sf::Sprite* sprite) {
+    const sf::FloatRect local = sprite->getLocalBounds();
+    sprite->setOrigin(local.width / 2.f, local.height / 2.f);
+}
+
+sf::Sprite makePanelSprite(const sf::Texture& texture, float scale, sf::Vector2f position) {
+    sf::Sprite sprite = createSprite(texture);
+    setLeftMiddleOrigin(&sprite);
+    sprite.setScale(scale, scale);
+    sprite.setPosition(position);
+    return sprite;
+}
+
+struct Track {
+    float left;
+    float length;
+};
+
+Track trackOf(const sf::Sprite& bar) {
+    const sf::FloatRect bounds = bar.getGlobalBounds();
+    return {bounds.left + kTrackInset, bounds.width - kTrackShortening};
+}
+
+void placeCursorOnBar(sf::Sprite* cursor, const sf::Sprite& bar, std::int32_t volume) {
+    const Track track = trackOf(bar);
+    const sf::FloatRect bounds = bar.getGlobalBounds();
+    cursor->setPosition(track.left + track.length / 100.f * static_cast<float>(volume),
+                        bounds.top + bounds.height / 2.f);
+}
+
+// Moves a held cursor to the mouse's x, clamped to the track, and returns the volume there.
+std::int32_t dragCursor(sf::Sprite* cursor, const sf::Sprite& bar, float mouseX) {
+    const Track track = trackOf(bar);
+    float x = mouseX;
+    if (mouseX < track.left) x = track.left;
+    if (mouseX > track.left + track.length) x = track.left + track.length;
+    cursor->setPosition(x, cursor->getPosition().y);
+    const float volume = (x - track.left) / (track.length / 100.f);
+    return static_cast<std::int32_t>(volume);
+}
+
+void setPercentText(sf::Text* text, std::int32_t volume, float rowOffset) {
+    char buffer[51];
+    std::snprintf(buffer, sizeof buffer, "%d%%", static_cast<int>(volume));
+    text->setString(buffer);
+    const sf::FloatRect bounds = text->getGlobalBounds();
+    text->setPosition((1920.f - bounds.width) / 2.f + 100.f, (1080.f - bounds.height) / 2.f - rowOffset);
+}
+
+void toggleSpeaker(SettingsMenu* menu, std::int32_t* enable, sf::Sprite* speaker) {
+    if (*enable != 0) {
+        *enable = 0;
+        speaker->setTexture(*menu->mutedSpeakerTexture, true);
+    } else {
+        *enable = 1;
+        speaker->setTexture(*menu->speakerTexture, true);
+    }
+}
+
+// Reads the settings file word by word. A word longer than kSettingsWordMax characters
+// is read whole and reported as too long, so that no piece of it is mistaken for a key.
+struct WordReader {
+    std::FILE* file;
+    std::array<char, kSettingsWordMax + 1> word{};
+    bool tooLong = false;
+
+    bool next() {
+        int c = std::fgetc(file);
+        while (c != EOF && std::isspace(static_cast<unsigned char>(c))) c = std::fgetc(file);
+        if (c == EOF) return false;
+        std::size_t length = 0;
+        tooLong = false;
+        while (c != EOF && !std::isspace(static_cast<unsigned char>(c))) {
+            if (length < kSettingsWordMax)
+                word[length++] = static_cast<char>(c);
+            else
+                tooLong = true;
+            c = std::fgetc(file);
+        }
+        word[length] = '\0';
+        return true;
+    }
+};
+
+// A whole word that is a decimal integer (optional sign) within the 32-bit range.
+bool parseInteger(const WordReader& reader, std::int32_t* value) {
+    if (reader.tooLong) return false;
+    const char* text = reader.word.data();
+    const char* digits = (*text == '+' || *text == '-') ? text + 1 : text;
+    if (*digits == '\0') return false;
+    for (const char* p = digits; *p; ++p)
+        if (!std::isdigit(static_cast<unsigned char>(*p))) return false;
+    errno = 0;
+    char* end = nullptr;
+    const long long parsed = std::strtoll(text, &end, 10);
+    if (errno == ERANGE || parsed < INT32_MIN || parsed > INT32_MAX) return false;
+    *value = static_cast<std::int32_t>(parsed);
+    return true;
+}
+
+std::int32_t* fieldOfKey(SettingsMenu* menu, const WordReader& reader) {
+    if (reader.tooLong) return nullptr;
+    const char* word = reader.word.data();
+    if (std::strcmp(word, "Music_Enable") == 0) return &menu->musicEnable;
+    if (std::strcmp(word, "Music_Volume") == 0) return &menu->musicVolume;
+    if (std::strcmp(word, "Sound_Enable") == 0) return &menu->soundEnable;
+    if (std::strcmp(word, "Sound_Volume") == 0) return &menu->soundVolume;
+    return nullptr;
+}
+
+} // namespace
+
+void loadSettings(SettingsMenu* menu, const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "r");
+    if (!file) return;
+    WordReader reader{file};
+    bool haveWord = reader.next();
+    while (haveWord) {
+        std::int32_t* field = fieldOfKey(menu, reader);
+        if (!field) {
+            haveWord = reader.next();
+            continue;
+        }
+        if (!reader.next()) break;
+        std::int32_t value = 0;
+        if (parseInteger(reader, &value)) {
+            *field = value;
+            haveWord = reader.next();
+        }
+        // Otherwise the field keeps its value and the word just read is looked at again
+        // as an ordinary word (it may be the next key).
+    }
+    std::fclose(file);
+}
+
+bool saveSettings(const SettingsMenu* menu, const std::string& path) {
+    const std::string temporary = path + ".tmp";
+    std::FILE* file = std::fopen(temporary.c_str(), "w");
+    if (!file) return false;
+    bool ok = std::fprintf(file, "Music_Enable %d\n", static_cast<int>(menu->musicEnable)) > 0;
+    ok = ok && std::fprintf(file, "Music_Volume %d\n", static_cast<int>(menu->musicVolume)) > 0;
+    ok = ok && std::fprintf(file, "Sound_Enable %d\n", static_cast<int>(menu->soundEnable)) > 0;
+    ok = ok && std::fprintf(file, "Sound_Volume %d\n", static_cast<int>(menu->soundVolume)) > 0;
+    ok = (std::fflush(file) == 0) && ok;
+    ok = (std::fclose(file) == 0) && ok;
+    std::error_code ec;
+    if (ok) std::filesystem::rename(temporary, path, ec);
+    if (!ok || ec) {
+        std::filesystem::remove(temporary, ec);
+        return false;
+    }
+    return true;
+}
+
+void initSettingsMenu(SettingsMenu* menu) {
+    menu->font = &cachedFont(kPixelFontPath);
+    loadSettings(menu, menu->filePath);
+
+    menu->backgroundTexture = &createTexture(kSettingsBackgroundPath);
+    menu->background = createSprite(*menu->backgroundTexture);
+    {
+        const sf::FloatRect local = menu->background.getLocalBounds();
+        menu->background.setOrigin(local.width / 2.f, local.height / 2.f + 50.f);
+    }
+    menu->background.setScale(kPanelScale, kPanelScale);
+    menu->background.setPosition(960.f, 540.f);
+
+    menu->titleTexture = &createTexture(kSettingsTitlePath);
+    menu->title = createSprite(*menu->titleTexture);
+    setCentreOrigin(&menu->title);
+    menu->title.setScale(kPanelScale, kPanelScale);
+    menu->title.setPosition(960.f, 230.f);
+
+    menu->musicLabelTexture = &createTexture(kSettingsMusicLabelPath);
+    menu->musicLabel = makePanelSprite(*menu->musicLabelTexture, kPanelScale, {260.f, kMusicRowY});
+    menu->soundLabelTexture = &createTexture(kSettingsSoundLabelPath);
+    menu->soundLabel = makePanelSprite(*menu->soundLabelTexture, kPanelScale, {260.f, kSoundRowY});
+    menu->languageLabelTexture = &createTexture(kSettingsLanguageLabelPath);
+    menu->languageLabel = makePanelSprite(*menu->languageLabelTexture, kPanelScale, {260.f, 640.f});
+
+    menu->speakerTexture = &createTexture(kSettingsSpeakerPath);
+    menu->mutedSpeakerTexture = &createTexture(kSettingsMutedSpeakerPath);
+    menu->musicSpeaker = makePanelSprite(menu->musicEnable ? *menu->speakerTexture : *menu->mutedSpeakerTexture,
+                                         kPanelScale, {880.f, kMusicRowY});
+    menu->soundSpeaker = makePanelSprite(menu->soundEnable ? *menu->speakerTexture : *menu->mutedSpeakerTexture,
+                                         kPanelScale, {880.f, kSoundRowY});
+
+    menu->musicText.setFont(*menu->font);
+    menu->musicText.setCharacterSize(kPercentSize);
+    menu->musicText.setFillColor(kPercentColour);
+    updateMusicVolumeText(menu);
+    menu->soundText.setFont(*menu->font);
+    menu->soundText.setCharacterSize(kPercentSize);
+    menu->soundText.setFillColor(kPercentColour);
+    updateSoundVolumeText(menu);
+
+    menu->barTexture = &createTexture(kSettingsBarPath);
+    menu->musicBar = makePanelSprite(*menu->barTexture, kBarScale, {1160.f, kMusicRowY});
+    menu->soundBar = makePanelSprite(*menu->barTexture, kBarScale, {1160.f, kSoundRowY});
+
+    menu->cursorTexture = &createTexture(kSettingsCursorPath);
+    menu->musicCursor = createSprite(*menu->cursorTexture);
+    setCentreOrigin(&menu->musicCursor);
+    menu->musicCursor.setScale(kBarScale, kBarScale);
+    placeCursorOnBar(&menu->musicCursor, menu->musicBar, menu->musicVolume);
+    menu->soundCursor = createSprite(*menu->cursorTexture);
+    setCentreOrigin(&menu->soundCursor);
+    menu->soundCursor.setScale(kBarScale, kBarScale);
+    placeCursorOnBar(&menu->soundCursor, menu->soundBar, menu->soundVolume);
+
+    menu->englishTexture = &createTexture(kSettingsEnglishPath);
+    menu->english = makePanelSprite(*menu->englishTexture, kPanelScale, {1175.f, 645.f});
+
+    initMenuButton(&menu->back, kSettingsBackPath, kSettingsBackHoverPath);
+    setLeftMiddleOrigin(&menu->back.sprite);
+    menu->back.sprite.setScale(kButtonScale, kButtonScale);
+    menu->back.sprite.setPosition(260.f, 790.f);
+    initMenuButton(&menu->apply, kSettingsApplyPath, kSettingsApplyHoverPath);
+    setLeftMiddleOrigin(&menu->apply.sprite);
+    menu->apply.sprite.setScale(kButtonScale, kButtonScale);
+    menu->apply.sprite.setPosition(1410.f, 790.f);
+}
+
+void updateMusicVolumeText(SettingsMenu* menu) { setPercentText(&menu->musicText, menu->musicVolume, 205.f); }
+void updateSoundVolumeText(SettingsMenu* menu) { setPercentText(&menu->soundText, menu->soundVolume, 55.f); }
+
+void dragMusicCursor(SettingsMenu* menu, float mouseX) {
+    if (!menu->musicDragging) return;
+    menu->musicVolume = dragCursor(&menu->musicCursor, menu->musicBar, mouseX);
+    updateMusicVolumeText(menu);
+}
+
+void dragSoundCursor(SettingsMenu* menu, float mouseX) {
+    if (!menu->soundDragging) return;
+    menu->soundVolume = dragCursor(&menu->soundCursor, menu->soundBar, mouseX);
+    updateSoundVolumeText(menu);
+}
+
+void drawSettingsMenu(SettingsMenu* menu, sf::RenderWindow* window) {
+    // The panel sits at the same place on screen whatever the camera shows underneath.
+    const sf::View under = window->getView();
+    window->setView(screenViewOf(under));
+
+    window->draw(menu->background);
+    window->draw(menu->title);
+    window->draw(menu->musicLabel);
+    window->draw(menu->soundLabel);
+    window->draw(menu->languageLabel);
+    window->draw(menu->musicSpeaker);
+    window->draw(menu->soundSpeaker);
+    window->draw(menu->musicText);
+    window->draw(menu->soundText);
+    window->draw(menu->musicBar);
+    window->draw(menu->soundBar);
+    window->draw(menu->musicCursor);
+    window->draw(menu->soundCursor);
+    window->draw(menu->english);
+    window->draw(menu->back.sprite);
+    window->draw(menu->apply.sprite);
+
+    window->setView(under);
+}
+
+void mousePressedSettingsMenu(SettingsMenu* menu, sf::Event event, SceneState* sceneState) {
+    const float x = static_cast<float>(event.mouseButton.x), y = static_cast<float>(event.mouseButton.y);
+    if (menu->soundCursor.getGlobalBounds().contains(x, y)) {
+        menu->soundDragging = 1;
+    } else if (menu->musicCursor.getGlobalBounds().contains(x, y)) {
+        menu->musicDragging = 1;
+    } else if (menuButtonHit(&menu->back, x, y)) {
+        // Opened over the world (from the pause menu), Back resumes the game directly.
+        setSceneState(sceneState, *sceneState == SCENE_MENU_SETTINGS ? SCENE_MAIN_MENU : SCENE_WORLD);
+    } else if (menu->musicSpeaker.getGlobalBounds().contains(x, y)) {
+        toggleSpeaker(menu, &menu->musicEnable, &menu->musicSpeaker);
+    } else if (menu->soundSpeaker.getGlobalBounds().contains(x, y)) {
+        toggleSpeaker(menu, &menu->soundEnable, &menu->soundSpeaker);
+    } else if (menuButtonHit(&menu->apply, x, y)) {
+        saveSettings(menu, menu->filePath);
+    }
+}
+
+void mouseReleasedSettingsMenu(SettingsMenu* menu) {
+    menu->soundDragging = 0;
+    menu->musicDragging = 0;
+}
+
+void mouseMovedSettingsMenu(SettingsMenu* menu, sf::Event::MouseMoveEvent move) {
+    const float x = static_cast<float>(move.x), y = static_cast<float>(move.y);
+    hoverMenuButton(&menu->back, x, y);
+    hoverMenuButton(&menu->apply, x, y);
+    dragSoundCursor(menu, x);
+    dragMusicCursor(menu, x);
+}
+
+void destroySettingsMenu(SettingsMenu* menu) {
+    const std::string path = menu->filePath;
+    *menu = SettingsMenu{};
+    menu->filePath = path;
+}
+
+void applyMusicSettings(const SettingsMenu* menu, MusicRecord* music) {
+    if (!music) return;
+    const float volume = menu->musicEnable ? static_cast<float>(std::clamp(menu->musicVolume, 0, 100)) : 0.f;
+    setMusicVolume(music, volume);
+}

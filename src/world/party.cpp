@@ -1,0 +1,306 @@
+#include "world/party.hpp"
+
+#include "core/random.hpp"
+#include "core/resources.hpp"
+#include "core/vector_math.hpp"
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+constexpr float kUnitScale = 2.f;
+constexpr int kFrameSize = 64;
+
+sf::Vector2f cellCorner(GridPos cell) {
+    return {static_cast<float>(cell.x * kCellSize), static_cast<float>(cell.y * kCellSize)};
+}
+
+void placeArrowPiece(Party* party, WorldPlayer* player, int piece, std::int32_t texture, GridPos cell) {
+    PathArrowPiece& arrow = player->arrow[static_cast<std::size_t>(piece)];
+    arrow.sprite.setTexture(*party->arrowTextures[static_cast<std::size_t>(texture)], true);
+    arrow.sprite.setPosition(cellCorner(cell));
+    arrow.visible = 1;
+}
+
+// The Way piece joining the side a path leaves a cell by with the side it entered by.
+std::int32_t wayPiece(std::int32_t leaving, std::int32_t entering) {
+    static constexpr std::int32_t table[4][4] = {
+        // entering: up, right, down, left
+        {ARROW_WAY_TOP_DOWN, ARROW_WAY_LEFT_TOP, -1, ARROW_WAY_TOP_RIGHT},       // leaving up
+        {ARROW_WAY_DOWN_RIGHT, ARROW_WAY_LEFT_RIGHT, ARROW_WAY_TOP_RIGHT, -1},   // leaving right
+        {-1, ARROW_WAY_LEFT_DOWN, ARROW_WAY_TOP_DOWN, ARROW_WAY_DOWN_RIGHT},     // leaving down
+        {ARROW_WAY_LEFT_DOWN, -1, ARROW_WAY_LEFT_TOP, ARROW_WAY_LEFT_RIGHT},     // leaving left
+    };
+    if (leaving < DIR_UP || leaving > DIR_LEFT || entering < DIR_UP || entering > DIR_LEFT) return -1;
+    return table[leaving - 1][entering - 1];
+}
+
+} // namespace
+
+UnitStats initialUnitStats(std::int32_t type) {
+    UnitStats stats;
+    stats.life = static_cast<std::int32_t>(stats.maxLife);
+    stats.type = type;
+    stats.unitIndex = -1;
+    return stats;
+}
+
+GridPos cellOfPosition(sf::Vector2f position) {
+    return {static_cast<std::int32_t>(position.x / static_cast<float>(kCellSize)),
+            static_cast<std::int32_t>(position.y / static_cast<float>(kCellSize))};
+}
+
+GridPos playerCell(const WorldPlayer* player) { return cellOfPosition(player->sprite.getPosition()); }
+
+GridPos playerClaimedCell(const WorldPlayer* player) {
+    if (player->moving && player->pathLength > 0) return player->path[0];
+    return playerCell(player);
+}
+
+sf::FloatRect playerHitbox(const WorldPlayer* player) { return player->sprite.getGlobalBounds(); }
+
+std::int32_t stepDirection(GridPos from, GridPos to) {
+    if (to.x < from.x) return DIR_LEFT;
+    if (to.x > from.x) return DIR_RIGHT;
+    if (to.y < from.y) return DIR_UP;
+    return DIR_DOWN;
+}
+
+std::int32_t isLeaderType(std::int32_t type) { return type >= PLAYER_IRINA && type <= PLAYER_TUNGSTENE ? 1 : 0; }
+
+void initParty(Party* party) {
+    for (int t = 0; t < kPlayerTypeCount; ++t)
+        party->types[static_cast<std::size_t>(t)] = &createTexture(kPlayerSheetPaths[static_cast<std::size_t>(t)]);
+    party->mpSheet = &createTexture(kMoveDigitsPath);
+    // The strip reads 1 to 9 then 0.
+    party->mpRects[0] = {135, 0, 15, 15};
+    for (int m = 1; m < kDigitCount; ++m) party->mpRects[static_cast<std::size_t>(m)] = {15 * (m - 1), 0, 15, 15};
+    for (int a = 0; a < kArrowTextureCount; ++a)
+        party->arrowTextures[static_cast<std::size_t>(a)] =
+            &createTexture(std::string(kMoveArrowFolder) + kArrowPieceNames[static_cast<std::size_t>(a)] + ".png");
+    party->squareFreeTexture = &createTexture(kSquareFreePath);
+    party->squareEnemyTexture = &createTexture(kSquareEnemyPath);
+    for (int i = 0; i < kCellCount; ++i) {
+        RangeSquare& square = party->rangeSquares[static_cast<std::size_t>(i)];
+        square.sprite = createSprite(*party->squareFreeTexture);
+        square.sprite.setScale(kUnitScale, kUnitScale);
+        square.sprite.setPosition(cellCorner({i % kMapColumns, i / kMapColumns}));
+        square.visible = 0;
+    }
+    for (WorldPlayer& player : party->players) player = WorldPlayer{};
+    party->selectedCell = {0, 0};
+    party->selectedIndex = 0;
+    party->count = 0;
+}
+
+void initPlayerAnimations(WorldPlayer* player) {
+    const sf::IntRect idle{0, 0, kFrameSize, kFrameSize};
+    const sf::IntRect left{0, kFrameSize, kFrameSize, kFrameSize};
+    const sf::IntRect right{0, 2 * kFrameSize, kFrameSize, kFrameSize};
+    const std::uint32_t idleFrames = player->type == PLAYER_IRINA ? 14 : 11;
+    player->animations = {};
+    player->animations[ANIM_IDLE] = createAnimation(idleFrames, idleFrames, &idle, 1);
+    player->animations[ANIM_WALK_LEFT] = createAnimation(6, 12, &left, 1);
+    player->animations[ANIM_WALK_RIGHT] = createAnimation(6, 12, &right, 1);
+    setPlayerAnimation(player, ANIM_IDLE);
+    // Idle players do not breathe in step.
+    player->animations[ANIM_IDLE].currentFrame = static_cast<std::uint32_t>(randomInt()) % idleFrames;
+}
+
+void setPlayerAnimation(WorldPlayer* player, std::int32_t slot) {
+    if (slot < 0 || slot >= kAnimationSlots) return;
+    player->animationIndex = slot;
+    resetAnimation(&player->animations[static_cast<std::size_t>(slot)]);
+}
+
+Animation* currentAnimation(WorldPlayer* player) {
+    return &player->animations[static_cast<std::size_t>(player->animationIndex)];
+}
+
+void addWorldPlayer(Party* party, std::int32_t index, sf::Vector2f position) {
+    if (index < 0 || index >= kMaxPlayers) return;
+    WorldPlayer& player = party->players[static_cast<std::size_t>(index)];
+    const std::int32_t type = player.type;
+    player = WorldPlayer{};
+    player.type = type;
+    const sf::Texture* sheet = type >= 0 && type < kPlayerTypeCount ? party->types[static_cast<std::size_t>(type)] : nullptr;
+    if (sheet) player.sprite = createSprite(*sheet);
+    initPlayerAnimations(&player);
+    // Show the first frame at once so the body covers its cell before the first update.
+    player.sprite.setTextureRect(currentFrameRect(currentAnimation(&player)));
+    player.sprite.setScale(kUnitScale, kUnitScale);
+    player.sprite.setPosition(position);
+    player.moving = 0;
+    player.speed = 200;
+    player.maxMovePoints = kMaxPathCells;
+    player.movePoints = player.maxMovePoints;
+    for (PathArrowPiece& piece : player.arrow) {
+        piece.sprite = sf::Sprite();
+        piece.sprite.setScale(kUnitScale, kUnitScale);
+        piece.visible = 0;
+    }
+    player.stats = initialUnitStats(type);
+    if (party->mpSheet) player.mpSprite = createSprite(*party->mpSheet);
+    player.mpSprite.setScale(kUnitScale, kUnitScale);
+    player.mpSprite.setPosition(position);
+    updateMpSprite(party, index);
+}
+
+void updatePartyAnimations(Party* party, float dt) {
+    for (std::uint32_t i = 0; i < party->count && i < kMaxPlayers; ++i) {
+        WorldPlayer& player = party->players[i];
+        updateAnimation(currentAnimation(&player), &player.sprite, dt);
+    }
+}
+
+void drawParty(Party* party, sf::RenderWindow* window) {
+    for (const RangeSquare& square : party->rangeSquares)
+        if (square.visible) window->draw(square.sprite);
+    for (std::uint32_t i = 0; i < party->count && i < kMaxPlayers; ++i) {
+        window->draw(party->players[i].mpSprite);
+        window->draw(party->players[i].sprite);
+    }
+}
+
+void drawPartyArrows(Party* party, sf::RenderWindow* window) {
+    for (std::uint32_t i = 0; i < party->count && i < kMaxPlayers; ++i)
+        for (const PathArrowPiece& piece : party->players[i].arrow)
+            if (piece.visible) window->draw(piece.sprite);
+}
+
+void hideRange(Party* party) {
+    for (RangeSquare& square : party->rangeSquares) square.visible = 0;
+}
+
+void hidePath(WorldPlayer* player) {
+    for (int k = 0; k <= player->maxMovePoints && k < kArrowPieceCount; ++k)
+        player->arrow[static_cast<std::size_t>(k)].visible = 0;
+}
+
+void showPath(Party* party, WorldPlayer* player) {
+    hidePath(player);
+    const std::int32_t n = player->pathLength;
+    if (n <= 0 || n > kMaxPathCells) return;
+    static constexpr std::int32_t startPiece[5] = {-1, ARROW_START_TOP, ARROW_START_RIGHT, ARROW_START_DOWN,
+                                                   ARROW_START_LEFT};
+    static constexpr std::int32_t endPiece[5] = {-1, ARROW_END_DOWN, ARROW_END_LEFT, ARROW_END_TOP, ARROW_END_RIGHT};
+    const std::int32_t firstDir = player->pathDirs[static_cast<std::size_t>(n - 1)];
+    const std::int32_t lastDir = player->pathDirs[0];
+    if (firstDir >= DIR_UP && firstDir <= DIR_LEFT)
+        placeArrowPiece(party, player, n, startPiece[firstDir], playerCell(player));
+    if (lastDir >= DIR_UP && lastDir <= DIR_LEFT) placeArrowPiece(party, player, 0, endPiece[lastDir], player->path[0]);
+    for (std::int32_t k = 1; k < n; ++k) {
+        const std::int32_t piece = wayPiece(player->pathDirs[static_cast<std::size_t>(k - 1)],
+                                            player->pathDirs[static_cast<std::size_t>(k)]);
+        if (piece >= 0) placeArrowPiece(party, player, k, piece, player->path[static_cast<std::size_t>(k)]);
+    }
+}
+
+void updateMpSprite(Party* party, std::int32_t index) {
+    if (index < 0 || index >= kMaxPlayers) return;
+    WorldPlayer& player = party->players[static_cast<std::size_t>(index)];
+    int digit = player.movePoints;
+    if (digit < 0) digit = 0;
+    if (digit >= kDigitCount) digit = kDigitCount - 1;
+    player.mpSprite.setTextureRect(party->mpRects[static_cast<std::size_t>(digit)]);
+}
+
+void resetPartyTurn(Party* party) {
+    for (std::uint32_t i = 0; i < party->count && i < kMaxPlayers; ++i) {
+        WorldPlayer& player = party->players[i];
+        player.moving = 0;
+        player.movePoints = player.maxMovePoints;
+        player.pathLength = 0;
+        hidePath(&player);
+        updateMpSprite(party, static_cast<std::int32_t>(i));
+    }
+    hideRange(party);
+}
+
+void stepPlayer(Party* party, WorldPlayer* player, float dt) {
+    if (player->pathLength <= 0 || player->pathLength > kMaxPathCells) {
+        player->pathLength = 0;
+        player->moving = 0;
+        hidePath(player);
+        setPlayerAnimation(player, ANIM_IDLE);
+        return;
+    }
+    const std::size_t k = static_cast<std::size_t>(player->pathLength - 1);
+    const sf::Vector2f target = cellCorner(player->path[k]);
+    const std::int32_t d = player->pathDirs[k];
+    const sf::Vector2f p = player->sprite.getPosition();
+
+    if (player->animationIndex != d) {
+        if (d == DIR_RIGHT) {
+            setPlayerAnimation(player, ANIM_WALK_RIGHT);
+        } else if (d == DIR_LEFT) {
+            setPlayerAnimation(player, ANIM_WALK_LEFT);
+        } else if (player->animationIndex == ANIM_IDLE) {
+            // A vertical first step faces the side the destination lies on.
+            const bool destinationLeft = player->path[0].x < cellOfPosition(p).x;
+            setPlayerAnimation(player, destinationLeft ? ANIM_WALK_LEFT : ANIM_WALK_RIGHT);
+        }
+    }
+
+    const float s = static_cast<float>(player->speed) * dt;
+    bool arrived = false;
+    sf::Vector2f step{0.f, 0.f};
+    switch (d) {
+    case DIR_UP: arrived = p.y - s <= target.y; step = {0.f, -s}; break;
+    case DIR_RIGHT: arrived = p.x + s >= target.x; step = {s, 0.f}; break;
+    case DIR_DOWN: arrived = p.y + s >= target.y; step = {0.f, s}; break;
+    default: arrived = p.x - s <= target.x; step = {-s, 0.f}; break;
+    }
+    if (arrived) {
+        player->sprite.setPosition(target);
+        player->mpSprite.setPosition(target);
+        player->pathLength -= 1;
+        if (player->pathLength > 0) showPath(party, player);
+    } else {
+        player->sprite.move(step);
+        player->mpSprite.move(step);
+    }
+    if (player->pathLength == 0) {
+        player->moving = 0;
+        hidePath(player);
+        setPlayerAnimation(player, ANIM_IDLE);
+    }
+}
+
+void killHero(Party* party, std::int32_t index) {
+    if (index < 0 || static_cast<std::uint32_t>(index) >= party->count || index >= kMaxPlayers) return;
+    if (isLeaderType(party->players[static_cast<std::size_t>(index)].type)) {
+        party->leaderAlive = 0;
+        std::printf("Le hero est mort !\n");
+    }
+    // Keep the selection on the same hero, or drop it when that hero is the one leaving.
+    if (index == party->selectedIndex) {
+        hideRange(party);
+        party->selectedIndex = -1;
+    } else if (index < party->selectedIndex) {
+        party->selectedIndex -= 1;
+    }
+    const std::uint32_t last = party->count - 1;
+    for (std::uint32_t i = static_cast<std::uint32_t>(index); i < last; ++i) {
+        party->players[i] = party->players[i + 1];
+        setPlayerAnimation(&party->players[i], ANIM_IDLE);
+    }
+    party->players[last] = WorldPlayer{};
+    party->players[last].type = -1;
+    party->count -= 1;
+}
+
+void destroyParty(Party* party) {
+    for (WorldPlayer& player : party->players) player = WorldPlayer{};
+    for (RangeSquare& square : party->rangeSquares) square = RangeSquare{};
+    party->types = {};
+    party->arrowTextures = {};
+    party->mpSheet = nullptr;
+    party->squareFreeTexture = nullptr;
+    party->squareEnemyTexture = nullptr;
+    party->selectedCell = {-1, -1};
+    party->selectedIndex = -1;
+    party->count = 0;
+}

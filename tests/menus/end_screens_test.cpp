@@ -1,0 +1,159 @@
+#include "menus/menu_test_support.hpp"
+
+#include "core/asset_cache.hpp"
+#include "core/fonts.hpp"
+
+#include <cstring>
+
+using namespace menutest;
+
+namespace {
+
+void expectBottomRight(const MenuButton& exit) {
+    const sf::Vector2u size = exit.normalTexture->getSize();
+    ASSERT_GT(size.x, 0u);
+    EXPECT_EQ(exit.sprite.getPosition(),
+              sf::Vector2f(1920.f - static_cast<float>(size.x) - 32.f, 1080.f - static_cast<float>(size.y) - 32.f));
+}
+
+void enableDebug(MainData* game) {
+    for (auto key : {sf::Keyboard::LControl, sf::Keyboard::LShift, sf::Keyboard::F, sf::Keyboard::J})
+        dispatchEvent(game, keyPressEvent(key));
+    for (auto key : {sf::Keyboard::LControl, sf::Keyboard::LShift, sf::Keyboard::F, sf::Keyboard::J})
+        dispatchEvent(game, keyReleaseEvent(key));
+    ASSERT_EQ(game->debugMode, 1);
+}
+
+} // namespace
+
+TEST(EndScreens, ExitButtonsSitInTheBottomRightCornerFromThePictureSize) {
+    auto game = makeTestGame();
+    initWinScreen(&game->winScreen);
+    initDefeatScreen(&game->defeatScreen);
+    expectBottomRight(game->winScreen.exit);
+    expectBottomRight(game->defeatScreen.exit);
+    expectBottomRight(game->credits.exit);
+    EXPECT_EQ(game->credits.exit.sprite.getOrigin(), sf::Vector2f(0.f, 0.f));
+}
+
+TEST(EndScreens, AnyMouseButtonOnTheExitReturnsToTheMainMenu) {
+    auto game = makeTestGame();
+    initWinScreen(&game->winScreen);
+    initDefeatScreen(&game->defeatScreen);
+    const std::array<std::pair<SceneState, const sf::Sprite*>, 3> screens = {{
+        {SCENE_WIN, &game->winScreen.exit.sprite},
+        {SCENE_DEFEAT, &game->defeatScreen.exit.sprite},
+        {SCENE_CREDITS, &game->credits.exit.sprite},
+    }};
+    for (const auto& [scene, exit] : screens) {
+        game->sceneState = scene;
+        clickAt(game.get(), 20, 20); // beside the button: nothing
+        EXPECT_EQ(game->sceneState, scene);
+        clickSprite(game.get(), *exit, sf::Mouse::Right);
+        EXPECT_EQ(game->sceneState, SCENE_MAIN_MENU) << scene;
+    }
+    game->sceneState = SCENE_CREDITS;
+    clickSprite(game.get(), game->credits.exit.sprite, sf::Mouse::Middle);
+    EXPECT_EQ(game->sceneState, SCENE_MAIN_MENU);
+}
+
+TEST(EndScreens, ExitHoverOnEachScreen) {
+    auto game = makeTestGame();
+    game->sceneState = SCENE_CREDITS;
+    MenuButton& exit = game->credits.exit;
+    expectDrawn(exit.sprite);
+    const sf::Vector2i c = centreOf(exit.sprite);
+    moveTo(game.get(), c.x, c.y);
+    EXPECT_EQ(exit.sprite.getTexture(), exit.hoverTexture);
+    moveTo(game.get(), 10, 10);
+    EXPECT_EQ(exit.sprite.getTexture(), exit.normalTexture);
+}
+
+TEST(EndScreens, CreditColumnsArePlacedFromTheHeadingsDefaultSizeWidths) {
+    auto game = makeTestGame();
+    const Credits& credits = game->credits;
+    const sf::Font& font = cachedFont(kPixelFontPath);
+    const float w1 = sf::Text("Programmeur :", font).getGlobalBounds().width;
+    const float w2 = sf::Text("Graphist :", font).getGlobalBounds().width;
+    ASSERT_GT(w1, 0.f);
+    const float p = (960.f + w1) / 4.f, g = 960.f + w2;
+    EXPECT_EQ(credits.programmerHeading.getPosition(), sf::Vector2f(p, 200.f));
+    EXPECT_EQ(credits.artistHeading.getPosition(), sf::Vector2f(g, 200.f));
+    EXPECT_EQ(credits.programmerHeading.getCharacterSize(), 50u);
+    for (int i = 0; i < kProgrammerNameCount; ++i)
+        EXPECT_EQ(credits.programmerNames[i].getPosition(), sf::Vector2f(p, 300.f + 100.f * i));
+    for (int i = 0; i < kArtistNameCount; ++i)
+        EXPECT_EQ(credits.artistNames[i].getPosition(), sf::Vector2f(g, 300.f + 100.f * i));
+    // The artists' column starts right of the programmers' widest line and fits the screen.
+    for (const sf::Text& name : credits.programmerNames) EXPECT_LT(name.getGlobalBounds().left + name.getGlobalBounds().width, g);
+    for (const sf::Text& name : credits.artistNames) EXPECT_LT(name.getGlobalBounds().left + name.getGlobalBounds().width, 1920.f);
+}
+
+TEST(EndScreens, EveryCreditLineFitsItsBufferUncut) {
+    auto game = makeTestGame();
+    for (int i = 0; i < kProgrammerNameCount; ++i) {
+        EXPECT_LE(std::strlen(kProgrammerNames[i]), 24u);
+        EXPECT_EQ(game->credits.programmerNames[i].getString().toAnsiString(), kProgrammerNames[i]);
+    }
+    for (int i = 0; i < kArtistNameCount; ++i) {
+        EXPECT_LE(std::strlen(kArtistNames[i]), 24u);
+        EXPECT_EQ(game->credits.artistNames[i].getString().toAnsiString(), kArtistNames[i]);
+    }
+    EXPECT_EQ(game->credits.programmerHeading.getString().toAnsiString(), "Programmeur :");
+    EXPECT_EQ(game->credits.artistHeading.getString().toAnsiString(), "Graphist :");
+}
+
+TEST(EndScreens, WinScreenTextsAndAnimation) {
+    auto game = makeTestGame();
+    WinScreen& win = game->winScreen;
+    initWinScreen(&win);
+    EXPECT_EQ(win.title.getString().toAnsiString(), "Congratulation");
+    EXPECT_EQ(win.message.getString().toAnsiString(), kWinMessage) << "the message fits its 250-byte buffer";
+    EXPECT_EQ(win.title.getPosition(), sf::Vector2f(600.f, 100.f));
+    EXPECT_EQ(win.picture.getTextureRect(), sf::IntRect(0, 0, 240, 135));
+    game->sceneState = SCENE_WIN;
+    stepGame(game.get(), 0.25f); // 10 frames per second
+    EXPECT_EQ(win.picture.getTextureRect(), sf::IntRect(480, 0, 240, 135));
+    game->sceneState = SCENE_CREDITS;
+    stepGame(game.get(), 0.25f); // 5 frames per second
+    EXPECT_EQ(game->credits.picture.getTextureRect(), sf::IntRect(240, 0, 240, 135));
+}
+
+TEST(EndScreens, DebugWShowsTheWinScreenOnTheNextFrame) {
+    auto game = makeTestGame();
+    enterWorld(game.get());
+    enableDebug(game.get());
+    dispatchEvent(game.get(), keyPressEvent(sf::Keyboard::W));
+    EXPECT_EQ(game->world.level, 10);
+    EXPECT_EQ(game->world.enemies.count, 0u);
+    stepGame(game.get(), 1.f / 60.f);
+    EXPECT_EQ(game->sceneState, SCENE_WIN);
+    EXPECT_EQ(game->window.getView().getCenter(), sf::Vector2f(960.f, 540.f));
+}
+
+TEST(EndScreens, DebugLAndQShowTheDefeatScreenOverTheMap) {
+    for (auto key : {sf::Keyboard::L, sf::Keyboard::Q}) {
+        auto game = makeTestGame();
+        enterWorld(game.get());
+        scrollToBottomRight(game.get());
+        toggleCameraMode(&game->world.camera, &game->window);
+        enableDebug(game.get());
+        dispatchEvent(game.get(), keyPressEvent(key));
+        stepGame(game.get(), 1.f / 60.f);
+        EXPECT_EQ(game->sceneState, SCENE_DEFEAT);
+        EXPECT_EQ(game->world.camera.mode, CAMERA_CLOSE);
+        EXPECT_EQ(game->window.getView().getCenter(), sf::Vector2f(960.f, 540.f));
+        EXPECT_EQ(game->world.hud.visible, 0);
+        expectBottomRight(game->defeatScreen.exit);
+    }
+}
+
+TEST(EndScreens, DebugKeysNeedDebugMode) {
+    auto game = makeTestGame();
+    enterWorld(game.get());
+    const std::int32_t level = game->world.level;
+    dispatchEvent(game.get(), keyPressEvent(sf::Keyboard::W));
+    dispatchEvent(game.get(), keyPressEvent(sf::Keyboard::L));
+    EXPECT_EQ(game->world.level, level);
+    EXPECT_EQ(game->world.party.leaderAlive, 1);
+}

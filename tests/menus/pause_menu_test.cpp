@@ -1,0 +1,120 @@
+#include "menus/menu_test_support.hpp"
+
+using namespace menutest;
+
+namespace {
+
+// Screen position of the centre of a sprite that lives in world coordinates.
+sf::Vector2i screenCentre(const MainData* game, const sf::Sprite& sprite) {
+    const sf::Vector2i c = centreOf(sprite);
+    const sf::Vector2f tl = game->world.camera.topLeft;
+    return {c.x - static_cast<int>(tl.x), c.y - static_cast<int>(tl.y)};
+}
+
+void pause(MainData* game) { dispatchEvent(game, keyPressEvent(sf::Keyboard::Escape)); }
+
+void settle(MainData* game) {
+    stepGame(game, 3.f);
+    stepGame(game, 0.1f);
+}
+
+} // namespace
+
+TEST(PauseMenu, OpensInTheMiddleOfTheScreenWhereverTheCameraIsAndReactsUnderTheMouse) {
+    auto game = makeTestGame();
+    enterWorld(game.get());
+    scrollToBottomRight(game.get());
+    const sf::Vector2f offset = game->world.camera.topLeft;
+    ASSERT_GT(offset.x, 0.f);
+    ASSERT_GT(offset.y, 0.f);
+
+    pause(game.get());
+    ASSERT_EQ(game->sceneState, SCENE_PAUSE);
+    PauseMenu& menu = game->pauseMenu;
+    EXPECT_EQ(menu.title.getPosition(), sf::Vector2f(960.f + offset.x, offset.y));
+    EXPECT_EQ(menu.resume.sprite.getPosition(), sf::Vector2f(960.f + offset.x, 170.f + offset.y));
+    EXPECT_EQ(menu.chains[2].getPosition(), sf::Vector2f(960.f + offset.x, 170.f + offset.y));
+
+    settle(game.get());
+    EXPECT_EQ(menu.buttonsArrived, 1u);
+    EXPECT_EQ(menu.settings.sprite.getPosition(), sf::Vector2f(960.f + offset.x, 428.f + offset.y));
+
+    expectDrawn(menu.settings.sprite);
+    const sf::Vector2i settings = screenCentre(game.get(), menu.settings.sprite);
+    EXPECT_GT(settings.x, 0);
+    EXPECT_LT(settings.x, 1920);
+    moveTo(game.get(), settings.x, settings.y);
+    EXPECT_EQ(menu.settings.sprite.getTexture(), menu.settings.hoverTexture);
+    EXPECT_EQ(menu.resume.sprite.getTexture(), menu.resume.normalTexture);
+
+    const sf::Vector2i resume = screenCentre(game.get(), menu.resume.sprite);
+    dispatchEvent(game.get(), mousePressEvent(resume.x, resume.y, sf::Mouse::Right));
+    EXPECT_EQ(game->sceneState, SCENE_PAUSE) << "right clicks do nothing";
+    clickAt(game.get(), resume.x, resume.y);
+    EXPECT_EQ(game->sceneState, SCENE_WORLD);
+    EXPECT_EQ(menu.buttonsArrived, 0u);
+}
+
+TEST(PauseMenu, PressDuringTheDropInMeansResume) {
+    auto game = makeTestGame();
+    enterWorld(game.get());
+    pause(game.get());
+    PauseMenu& menu = game->pauseMenu;
+    expectDrawn(menu.resume.sprite);
+    const sf::Vector2i c = screenCentre(game.get(), menu.resume.sprite);
+    ASSERT_TRUE(menu.exitToMenu.sprite.getGlobalBounds().contains(sf::Vector2f(c)));
+    clickAt(game.get(), c.x, c.y);
+    EXPECT_EQ(game->sceneState, SCENE_WORLD);
+}
+
+TEST(PauseMenu, LargeDtClampsEachButtonExactlyToItsRestY) {
+    auto game = makeTestGame();
+    enterWorld(game.get());
+    scrollToBottomRight(game.get());
+    const sf::Vector2f offset = game->world.camera.topLeft;
+    pause(game.get());
+    PauseMenu& menu = game->pauseMenu;
+    stepGame(game.get(), 0.5f); // 250 px: past Resume's rest y, short of Settings'
+    EXPECT_FLOAT_EQ(menu.resume.sprite.getPosition().y, 278.f + offset.y);
+    EXPECT_FLOAT_EQ(menu.chains[0].getPosition().y, 278.f + offset.y);
+    EXPECT_FLOAT_EQ(menu.settings.sprite.getPosition().y, 420.f + offset.y);
+    stepGame(game.get(), 10.f);
+    EXPECT_FLOAT_EQ(menu.settings.sprite.getPosition().y, 428.f + offset.y);
+    EXPECT_FLOAT_EQ(menu.exitToMenu.sprite.getPosition().y, 578.f + offset.y);
+    EXPECT_FLOAT_EQ(menu.chains[2].getPosition().y, 578.f + offset.y);
+    EXPECT_FLOAT_EQ(menu.exitToMenu.sprite.getPosition().x, 960.f + offset.x);
+}
+
+TEST(PauseMenu, EscapeInOverviewReturnsToTheCloseViewFirst) {
+    auto game = makeTestGame();
+    enterWorld(game.get());
+    toggleCameraMode(&game->world.camera, &game->window);
+    ASSERT_EQ(game->world.camera.mode, CAMERA_OVERVIEW);
+    pause(game.get());
+    EXPECT_EQ(game->world.camera.mode, CAMERA_CLOSE);
+    EXPECT_EQ(game->sceneState, SCENE_PAUSE);
+}
+
+TEST(PauseMenu, SettingsThenBackResumesTheWorldAndExitShowsTheMenuInTheScreenView) {
+    auto game = makeTestGame();
+    enterWorld(game.get());
+    scrollToBottomRight(game.get());
+    pause(game.get());
+    settle(game.get());
+    PauseMenu& menu = game->pauseMenu;
+
+    expectDrawn(menu.settings.sprite);
+    sf::Vector2i c = screenCentre(game.get(), menu.settings.sprite);
+    clickAt(game.get(), c.x, c.y);
+    ASSERT_EQ(game->sceneState, SCENE_SETTINGS);
+    clickSprite(game.get(), game->settingsMenu.back.sprite);
+    EXPECT_EQ(game->sceneState, SCENE_WORLD) << "Back goes straight back to the map";
+
+    pause(game.get());
+    settle(game.get());
+    c = screenCentre(game.get(), menu.exitToMenu.sprite);
+    clickAt(game.get(), c.x, c.y);
+    EXPECT_EQ(game->sceneState, SCENE_MAIN_MENU);
+    EXPECT_EQ(game->window.getView().getCenter(), sf::Vector2f(960.f, 540.f));
+    EXPECT_EQ(menu.buttonsArrived, 0u);
+}

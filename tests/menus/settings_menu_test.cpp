@@ -1,0 +1,270 @@
+#include "menus/menu_test_support.hpp"
+
+#include <filesystem>
+
+using namespace menutest;
+
+namespace {
+
+struct Values {
+    std::int32_t musicEnable, musicVolume, soundEnable, soundVolume;
+};
+
+void expectValues(const SettingsMenu& m, Values v) {
+    EXPECT_EQ(m.musicEnable, v.musicEnable);
+    EXPECT_EQ(m.musicVolume, v.musicVolume);
+    EXPECT_EQ(m.soundEnable, v.soundEnable);
+    EXPECT_EQ(m.soundVolume, v.soundVolume);
+}
+
+// Reads `content` as a settings file into a record that starts with `start`.
+SettingsMenu readSettings(const TempFolder& tmp, const std::string& content, Values start = {7, 7, 7, 7}) {
+    const std::string path = tmp.file("Settings.txt");
+    writeFile(path, content);
+    SettingsMenu menu;
+    menu.musicEnable = start.musicEnable;
+    menu.musicVolume = start.musicVolume;
+    menu.soundEnable = start.soundEnable;
+    menu.soundVolume = start.soundVolume;
+    loadSettings(&menu, path);
+    return menu;
+}
+
+// A game whose settings panel reads and writes a private file, opened over the main menu.
+std::unique_ptr<MainData> gameWithSettingsFile(const TempFolder& tmp, const std::string& content) {
+    auto game = makeTestGame();
+    const std::string path = tmp.file("Settings.txt");
+    writeFile(path, content);
+    game->settingsMenu = SettingsMenu{};
+    game->settingsMenu.filePath = path;
+    initSettingsMenu(&game->settingsMenu);
+    applyMusicSettings(&game->settingsMenu, game->music.get());
+    game->sceneState = SCENE_MENU_SETTINGS;
+    return game;
+}
+
+float trackLeft(const sf::Sprite& bar) { return bar.getGlobalBounds().left + 10.f; }
+float trackEnd(const sf::Sprite& bar) { return bar.getGlobalBounds().left + 10.f + bar.getGlobalBounds().width - 19.f; }
+
+} // namespace
+
+TEST(Settings, FileKeysInAnyOrderUnknownWordsSkippedLastValueWins) {
+    TempFolder tmp;
+    SettingsMenu m = readSettings(tmp, "Sound_Volume 40\nhello world 12\nMusic_Volume 10 Music_Enable 1\n"
+                                       "Sound_Enable 0 Music_Volume 33\n");
+    expectValues(m, {1, 33, 0, 40});
+    // Keys are case-sensitive.
+    m = readSettings(tmp, "music_volume 5 SOUND_VOLUME 6\n");
+    expectValues(m, {7, 7, 7, 7});
+}
+
+TEST(Settings, MissingKeyOrMissingFileLeavesValuesAsTheyWere) {
+    TempFolder tmp;
+    SettingsMenu m = readSettings(tmp, "Music_Enable 1\nMusic_Volume 25\nSound_Enable 1\n", {0, 0, 0, 0});
+    expectValues(m, {1, 25, 1, 0});
+
+    SettingsMenu none;
+    none.musicVolume = 12;
+    loadSettings(&none, tmp.file("no-such-file.txt"));
+    EXPECT_EQ(none.musicVolume, 12);
+}
+
+TEST(Settings, NonIntegerValueLeavesTheFieldAndIsReadAgainAsAWord) {
+    TempFolder tmp;
+    SettingsMenu m = readSettings(tmp, "Music_Volume Sound_Volume 40 Music_Enable loud Sound_Enable 12abc\n");
+    expectValues(m, {7, 7, 7, 40});
+    // A key at the very end of the file has no value: nothing changes.
+    m = readSettings(tmp, "Music_Volume");
+    expectValues(m, {7, 7, 7, 7});
+    // Values are taken as read, without range checks.
+    m = readSettings(tmp, "Music_Volume 150 Sound_Volume -3 Music_Enable +1");
+    expectValues(m, {1, 150, 7, -3});
+    // A number beyond 32 bits is not a value.
+    m = readSettings(tmp, "Music_Volume 99999999999");
+    EXPECT_EQ(m.musicVolume, 7);
+}
+
+TEST(Settings, OverlongWordIsSkippedWholeAndGarbageChangesNothing) {
+    TempFolder tmp;
+    // Split into pieces of 50 characters, this word would end in a key followed by 77.
+    const std::string longWord = std::string(50, 'x') + "Music_Volume";
+    SettingsMenu m = readSettings(tmp, longWord + " 77 Sound_Volume 9");
+    expectValues(m, {7, 7, 7, 9});
+    // A very long word before a key does not hide the key.
+    m = readSettings(tmp, std::string(5000, 'y') + "\nSound_Enable 0");
+    expectValues(m, {7, 7, 0, 7});
+
+    std::string garbage;
+    for (int i = 0; i < 4096; ++i) garbage.push_back(static_cast<char>((i * 131 + 7) % 256));
+    m = readSettings(tmp, garbage);
+    expectValues(m, {7, 7, 7, 7});
+}
+
+TEST(Settings, ApplyWritesExactlyTheFourLinesAndLeavesNoTemporaryFile) {
+    TempFolder tmp;
+    auto game = gameWithSettingsFile(tmp, "Music_Enable 1\nMusic_Volume 25\nSound_Enable 0\nSound_Volume 40\n");
+    SettingsMenu& menu = game->settingsMenu;
+    clickSprite(game.get(), menu.musicSpeaker); // music off
+    clickSprite(game.get(), menu.soundSpeaker); // sound on
+    EXPECT_EQ(menu.musicSpeaker.getTexture(), menu.mutedSpeakerTexture);
+    EXPECT_EQ(menu.soundSpeaker.getTexture(), menu.speakerTexture);
+    clickSprite(game.get(), menu.apply.sprite);
+    EXPECT_EQ(readFile(menu.filePath), "Music_Enable 0\nMusic_Volume 25\nSound_Enable 1\nSound_Volume 40\n");
+    EXPECT_FALSE(std::filesystem::exists(menu.filePath + ".tmp"));
+    EXPECT_EQ(game->sceneState, SCENE_MENU_SETTINGS);
+}
+
+TEST(Settings, FailedSaveKeepsTheOldFileWhole) {
+    TempFolder tmp;
+    const std::string path = tmp.file("Settings.txt");
+    writeFile(path, "Music_Enable 1\nMusic_Volume 25\nSound_Enable 1\nSound_Volume 25\n");
+    // The temporary file cannot be created where a folder already has its name.
+    std::filesystem::create_directories(path + ".tmp");
+    SettingsMenu m;
+    m.musicVolume = 80;
+    EXPECT_FALSE(saveSettings(&m, path));
+    EXPECT_EQ(readFile(path), "Music_Enable 1\nMusic_Volume 25\nSound_Enable 1\nSound_Volume 25\n");
+
+    EXPECT_FALSE(saveSettings(&m, tmp.file("missing-folder/Settings.txt")));
+    EXPECT_FALSE(std::filesystem::exists(tmp.file("missing-folder")));
+}
+
+TEST(Settings, TogglesSurviveBackButTheFileWaitsForApply) {
+    TempFolder tmp;
+    const std::string original = "Music_Enable 1\nMusic_Volume 25\nSound_Enable 1\nSound_Volume 25\n";
+    auto game = gameWithSettingsFile(tmp, original);
+    SettingsMenu& menu = game->settingsMenu;
+    clickSprite(game.get(), menu.soundSpeaker);
+    EXPECT_EQ(menu.soundEnable, 0);
+    clickSprite(game.get(), menu.back.sprite);
+    EXPECT_EQ(game->sceneState, SCENE_MAIN_MENU);
+    game->sceneState = SCENE_MENU_SETTINGS;
+    EXPECT_EQ(menu.soundEnable, 0);
+    EXPECT_EQ(menu.soundSpeaker.getTexture(), menu.mutedSpeakerTexture);
+    EXPECT_EQ(readFile(menu.filePath), original);
+}
+
+TEST(Settings, MissingFileShowsEverythingAtZero) {
+    TempFolder tmp;
+    auto game = makeTestGame();
+    SettingsMenu& menu = game->settingsMenu;
+    menu = SettingsMenu{};
+    menu.filePath = tmp.file("absent.txt");
+    initSettingsMenu(&menu);
+    expectValues(menu, {0, 0, 0, 0});
+    EXPECT_EQ(menu.musicSpeaker.getTexture(), menu.mutedSpeakerTexture);
+    EXPECT_EQ(menu.musicText.getString().toAnsiString(), "0%");
+    EXPECT_FLOAT_EQ(menu.musicCursor.getPosition().x, trackLeft(menu.musicBar));
+}
+
+TEST(Settings, DraggingTheMusicCursorClampsToTheTrackAndLeavesTheSoundRowAlone) {
+    TempFolder tmp;
+    auto game = gameWithSettingsFile(tmp, "Music_Enable 1\nMusic_Volume 25\nSound_Enable 1\nSound_Volume 40\n");
+    SettingsMenu& menu = game->settingsMenu;
+    expectDrawn(menu.musicCursor);
+    const float soundX = menu.soundCursor.getPosition().x;
+    const float cursorY = menu.musicCursor.getPosition().y;
+
+    const sf::Vector2i c = centreOf(menu.musicCursor);
+    dispatchEvent(game.get(), mousePressEvent(c.x, c.y));
+    EXPECT_EQ(menu.musicDragging, 1u);
+    EXPECT_EQ(menu.soundDragging, 0u);
+
+    moveTo(game.get(), 5000, 10); // far right, far above: the y plays no part
+    EXPECT_TRUE(menu.musicVolume == 100 || menu.musicVolume == 99) << menu.musicVolume;
+    EXPECT_EQ(menu.musicText.getString().toAnsiString(), std::to_string(menu.musicVolume) + "%");
+    EXPECT_FLOAT_EQ(menu.musicCursor.getPosition().x, trackEnd(menu.musicBar));
+    EXPECT_FLOAT_EQ(menu.musicCursor.getPosition().y, cursorY);
+
+    moveTo(game.get(), -400, 900);
+    EXPECT_EQ(menu.musicVolume, 0);
+    EXPECT_EQ(menu.musicText.getString().toAnsiString(), "0%");
+    EXPECT_FLOAT_EQ(menu.musicCursor.getPosition().x, trackLeft(menu.musicBar));
+
+    const float middle = (trackLeft(menu.musicBar) + trackEnd(menu.musicBar)) / 2.f;
+    moveTo(game.get(), static_cast<int>(middle), 0);
+    EXPECT_GE(menu.musicVolume, 48);
+    EXPECT_LE(menu.musicVolume, 52);
+
+    EXPECT_EQ(menu.soundVolume, 40);
+    EXPECT_FLOAT_EQ(menu.soundCursor.getPosition().x, soundX);
+
+    dispatchEvent(game.get(), mouseReleaseEvent(0, 0));
+    const std::int32_t held = menu.musicVolume;
+    moveTo(game.get(), 5000, 0);
+    EXPECT_EQ(menu.musicVolume, held) << "the drag ends with the release";
+}
+
+TEST(Settings, AnyReleaseInAnySceneEndsTheDrags) {
+    auto game = makeTestGame();
+    for (SceneState scene : {SCENE_MAIN_MENU, SCENE_WORLD, SCENE_TEAM_SELECT, SCENE_CREDITS, SCENE_UNUSED}) {
+        game->sceneState = scene;
+        game->settingsMenu.musicDragging = 1;
+        game->settingsMenu.soundDragging = 1;
+        dispatchEvent(game.get(), mouseReleaseEvent(3, 3, sf::Mouse::Right));
+        EXPECT_EQ(game->settingsMenu.musicDragging, 0u) << scene;
+        EXPECT_EQ(game->settingsMenu.soundDragging, 0u) << scene;
+    }
+}
+
+TEST(Settings, PercentTextsStayCentredOnTheirColumn) {
+    TempFolder tmp;
+    auto game = gameWithSettingsFile(tmp, "Music_Volume 5 Sound_Volume 100");
+    SettingsMenu& menu = game->settingsMenu;
+    const auto centreX = [](const sf::Text& t) { return t.getPosition().x + t.getGlobalBounds().width / 2.f; };
+    EXPECT_NEAR(centreX(menu.musicText), 1060.f, 0.5f);
+    EXPECT_NEAR(centreX(menu.soundText), 1060.f, 0.5f);
+    EXPECT_LT(menu.musicText.getPosition().y, menu.soundText.getPosition().y);
+    EXPECT_EQ(menu.soundText.getString().toAnsiString(), "100%");
+    EXPECT_EQ(menu.musicText.getCharacterSize(), 40u);
+}
+
+TEST(Settings, CursorsStartAtTheLoadedVolumesEvenOutOfRange) {
+    TempFolder tmp;
+    auto game = gameWithSettingsFile(tmp, "Music_Enable 1 Music_Volume 150 Sound_Enable 1 Sound_Volume 50");
+    SettingsMenu& menu = game->settingsMenu;
+    EXPECT_EQ(menu.musicText.getString().toAnsiString(), "150%");
+    EXPECT_GT(menu.musicCursor.getPosition().x, trackEnd(menu.musicBar)) << "shown as read, beyond the track";
+    EXPECT_NEAR(menu.soundCursor.getPosition().x, (trackLeft(menu.soundBar) + trackEnd(menu.soundBar)) / 2.f, 0.01f);
+    EXPECT_FLOAT_EQ(menu.soundCursor.getPosition().y, menu.soundBar.getGlobalBounds().top +
+                                                           menu.soundBar.getGlobalBounds().height / 2.f);
+    // ... but played clamped.
+    EXPECT_FLOAT_EQ(game->music->volume, 100.f);
+}
+
+TEST(Settings, MusicVolumeFollowsTheToggleAndTheDragLive) {
+    TempFolder tmp;
+    auto game = gameWithSettingsFile(tmp, "Music_Enable 1\nMusic_Volume 60\nSound_Enable 1\nSound_Volume 25\n");
+    SettingsMenu& menu = game->settingsMenu;
+    EXPECT_FLOAT_EQ(game->music->volume, 60.f);
+    clickSprite(game.get(), menu.musicSpeaker);
+    EXPECT_FLOAT_EQ(game->music->volume, 0.f);
+    clickSprite(game.get(), menu.musicSpeaker);
+    EXPECT_FLOAT_EQ(game->music->volume, 60.f);
+
+    const sf::Vector2i c = centreOf(menu.musicCursor);
+    dispatchEvent(game.get(), mousePressEvent(c.x, c.y));
+    moveTo(game.get(), -1000, c.y);
+    EXPECT_FLOAT_EQ(game->music->volume, 0.f);
+    moveTo(game.get(), static_cast<int>((trackLeft(menu.musicBar) + trackEnd(menu.musicBar)) / 2.f), c.y);
+    EXPECT_FLOAT_EQ(game->music->volume, static_cast<float>(menu.musicVolume));
+    EXPECT_GT(game->music->volume, 40.f);
+}
+
+TEST(Settings, PanelOverTheScrolledWorldIsHitInScreenCoordinates) {
+    TempFolder tmp;
+    auto game = makeTestGame();
+    game->settingsMenu.filePath = tmp.file("Settings.txt");
+    enterWorld(game.get());
+    scrollToBottomRight(game.get());
+    game->sceneState = SCENE_SETTINGS;
+    SettingsMenu& menu = game->settingsMenu;
+    const sf::Vector2i c = centreOf(menu.soundCursor);
+    dispatchEvent(game.get(), mousePressEvent(c.x, c.y));
+    EXPECT_EQ(menu.soundDragging, 1u);
+    moveTo(game.get(), 5000, c.y);
+    EXPECT_TRUE(menu.soundVolume == 100 || menu.soundVolume == 99);
+    dispatchEvent(game.get(), mouseReleaseEvent(c.x, c.y));
+    clickSprite(game.get(), menu.back.sprite);
+    EXPECT_EQ(game->sceneState, SCENE_WORLD);
+}

@@ -1,0 +1,181 @@
+#include "menus/menu_test_support.hpp"
+
+using namespace menutest;
+
+namespace {
+
+std::unique_ptr<MainData> teamSelectGame() {
+    auto game = makeTestGame();
+    game->sceneState = SCENE_TEAM_SELECT;
+    return game;
+}
+
+void left(MainData* g) { clickSprite(g, g->teamSelect.leftArrow); }
+void right(MainData* g) { clickSprite(g, g->teamSelect.rightArrow); }
+void press(MainData* g) { clickSprite(g, g->teamSelect.button); }
+
+std::string sheet(const MainData* g) { return g->teamSelect.statSheet.getString().toAnsiString(); }
+
+bool sheetShows(const MainData* g, const std::string& name) { return sheet(g).rfind("\t\t" + name + "\n", 0) == 0; }
+
+} // namespace
+
+TEST(TeamSelect, StartsInTheLeaderPhaseOnIrina) {
+    auto game = teamSelectGame();
+    const TeamSelect& t = game->teamSelect;
+    EXPECT_EQ(t.carouselIndex, 1);
+    EXPECT_EQ(t.pickCount, 0);
+    EXPECT_EQ(t.companionPhase, 0);
+    for (std::int32_t entry : t.chosenTeam) EXPECT_EQ(entry, -1);
+    EXPECT_EQ(sheet(game.get()), kIrinaSheet);
+    EXPECT_EQ(t.statSheet.getCharacterSize(), 40u);
+    EXPECT_EQ(t.statSheet.getFillColor(), sf::Color::Black);
+    EXPECT_EQ(t.button.getTextureRect(), sf::IntRect(0, 0, 146, 40));
+    EXPECT_EQ(t.preview.getTextureRect(), sf::IntRect(0, 0, 64, 64));
+}
+
+TEST(TeamSelect, ThreeArrowClicksComeBackInBothPhases) {
+    auto game = teamSelectGame();
+    right(game.get());
+    EXPECT_TRUE(sheetShows(game.get(), "Rem"));
+    right(game.get());
+    EXPECT_TRUE(sheetShows(game.get(), "Tungstene"));
+    right(game.get());
+    EXPECT_TRUE(sheetShows(game.get(), "Irina"));
+    EXPECT_EQ(game->teamSelect.carouselIndex, 1);
+
+    press(game.get()); // Irina leads; the companions follow, starting on Light
+    EXPECT_EQ(game->teamSelect.companionPhase, 1);
+    EXPECT_EQ(sheet(game.get()), kLightSheet);
+    left(game.get());
+    EXPECT_EQ(sheet(game.get()), kShieldSheet);
+    left(game.get());
+    EXPECT_EQ(sheet(game.get()), kHeavySheet);
+    left(game.get());
+    EXPECT_EQ(sheet(game.get()), kLightSheet);
+}
+
+TEST(TeamSelect, RemSheetDependsOnTheArrowThatReachedHim) {
+    auto game = teamSelectGame();
+    right(game.get()); // from Irina
+    EXPECT_EQ(sheet(game.get()), kRemSheetFromRight);
+    EXPECT_NE(sheet(game.get()).find("Move : 3\n"), std::string::npos);
+    right(game.get()); // Tungstene
+    left(game.get());  // back to Rem from Tungstene
+    EXPECT_EQ(sheet(game.get()), kRemSheetFromLeft);
+    EXPECT_NE(sheet(game.get()).find("Move : 4\n"), std::string::npos);
+    // The preview follows the carousel.
+    EXPECT_EQ(game->teamSelect.preview.getTexture(), game->teamSelect.heroTextures[1]);
+}
+
+TEST(TeamSelect, SelectFillsSlotsAndBecomesStartAfterThreePicks) {
+    auto game = teamSelectGame();
+    TeamSelect& t = game->teamSelect;
+    right(game.get());
+    right(game.get());
+    press(game.get()); // Tungstene
+    ASSERT_EQ(t.pickCount, 1);
+    EXPECT_EQ(t.chosenTeam[0], 3);
+    EXPECT_EQ(t.slots[0].filled, 1);
+    EXPECT_EQ(t.slots[0].sprite.getTexture(), t.heroTextures[2]);
+    EXPECT_EQ(t.slots[0].sprite.getPosition(), sf::Vector2f(300.f, 250.f));
+    EXPECT_EQ(t.slots[0].sprite.getScale(), sf::Vector2f(2.f, 2.f));
+    EXPECT_EQ(t.slots[1].filled, 0);
+
+    press(game.get()); // Light
+    EXPECT_EQ(t.button.getTexture(), t.selectTexture);
+    right(game.get());
+    press(game.get()); // Heavy
+    EXPECT_EQ(t.pickCount, 3);
+    EXPECT_EQ(t.slots[2].sprite.getTexture(), t.heroTextures[4]);
+    EXPECT_EQ(t.slots[2].sprite.getPosition(), sf::Vector2f(500.f, 250.f));
+    EXPECT_EQ(t.button.getTexture(), t.startTexture);
+    EXPECT_EQ(t.button.getTextureRect(), sf::IntRect(0, 0, 123, 40));
+    EXPECT_EQ(t.button.getPosition(), sf::Vector2f(335.f, 480.f));
+    EXPECT_EQ(game->sceneState, SCENE_TEAM_SELECT);
+
+    // The hover rectangles are now Start's.
+    const sf::Vector2i c = centreOf(t.button);
+    moveTo(game.get(), c.x, c.y);
+    EXPECT_EQ(t.button.getTextureRect(), sf::IntRect(0, 40, 123, 40));
+    moveTo(game.get(), 1, 1);
+    EXPECT_EQ(t.button.getTextureRect(), sf::IntRect(0, 0, 123, 40));
+}
+
+TEST(TeamSelect, StartRightAfterTheThirdSelectMakesLightTheFourthHero) {
+    auto game = teamSelectGame();
+    press(game.get());
+    press(game.get());
+    press(game.get());
+    press(game.get()); // Start, Light on show
+    EXPECT_EQ(game->sceneState, SCENE_WORLD);
+    EXPECT_EQ(game->teamSelect.pickCount, 4);
+    EXPECT_EQ(game->teamSelect.teamReady, 1u);
+    EXPECT_EQ(game->teamSelect.chosenTeam, (std::array<std::int32_t, 4>{1, 1, 1, 1}));
+    EXPECT_EQ(game->teamSelect.slots[3].filled, 0) << "no slot is drawn for the fourth hero";
+}
+
+TEST(TeamSelect, BrowsingAfterTheThirdSelectThenStartTakesTheHeroOnShow) {
+    auto game = teamSelectGame();
+    press(game.get());
+    press(game.get());
+    press(game.get());
+    left(game.get()); // Shield
+    press(game.get());
+    EXPECT_EQ(game->teamSelect.chosenTeam[3], 3);
+    ASSERT_EQ(game->sceneState, SCENE_WORLD);
+    EXPECT_EQ(game->world.party.players[3].type, PLAYER_SHIELD);
+}
+
+TEST(TeamSelect, TheSameCompanionTypeMayBePickedRepeatedly) {
+    auto game = teamSelectGame();
+    right(game.get());
+    press(game.get()); // Rem
+    for (int i = 0; i < 3; ++i) {
+        right(game.get()); // Heavy
+        press(game.get());
+    }
+    EXPECT_EQ(game->teamSelect.chosenTeam, (std::array<std::int32_t, 4>{2, 2, 2, 2}));
+    ASSERT_EQ(game->sceneState, SCENE_WORLD);
+    const Party& party = game->world.party;
+    ASSERT_EQ(party.count, 4u);
+    EXPECT_EQ(party.players[0].type, PLAYER_REM);
+    for (int i = 1; i < 4; ++i) EXPECT_EQ(party.players[i].type, PLAYER_HEAVY) << i;
+}
+
+TEST(TeamSelect, PlayAgainStartsOver) {
+    auto game = makeTestGame();
+    stepGame(game.get(), 3.f);
+    clickSprite(game.get(), game->mainMenu.play.sprite);
+    ASSERT_EQ(game->sceneState, SCENE_TEAM_SELECT);
+    right(game.get());
+    press(game.get());
+    press(game.get());
+    game->sceneState = SCENE_MAIN_MENU; // as if left through the pause menu
+    stepGame(game.get(), 3.f);
+    clickSprite(game.get(), game->mainMenu.play.sprite);
+    ASSERT_EQ(game->sceneState, SCENE_TEAM_SELECT);
+    const TeamSelect& t = game->teamSelect;
+    EXPECT_EQ(t.pickCount, 0);
+    EXPECT_EQ(t.companionPhase, 0);
+    for (const TeamSlot& slot : t.slots) EXPECT_EQ(slot.filled, 0);
+    for (std::int32_t entry : t.chosenTeam) EXPECT_EQ(entry, -1);
+    EXPECT_EQ(t.button.getTexture(), t.selectTexture);
+    EXPECT_EQ(sheet(game.get()), kIrinaSheet);
+}
+
+TEST(TeamSelect, RightClicksAndClicksBesideTheControlsDoNothing) {
+    auto game = teamSelectGame();
+    clickSprite(game.get(), game->teamSelect.button, sf::Mouse::Right);
+    clickAt(game.get(), 1800, 1000);
+    EXPECT_EQ(game->teamSelect.pickCount, 0);
+    EXPECT_EQ(game->teamSelect.carouselIndex, 1);
+}
+
+TEST(TeamSelect, AnimationsRunOnThePreviewAndTheFilledSlots) {
+    auto game = teamSelectGame();
+    press(game.get());
+    stepGame(game.get(), 0.2f); // 11 frames per second: frame 2
+    EXPECT_EQ(game->teamSelect.preview.getTextureRect(), sf::IntRect(128, 0, 64, 64));
+    EXPECT_EQ(game->teamSelect.slots[0].sprite.getTextureRect(), sf::IntRect(128, 0, 64, 64));
+}

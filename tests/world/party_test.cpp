@@ -1,0 +1,214 @@
+#include "world/board_test_support.hpp"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Gives a player a path in walking order (the record keeps it destination first).
+void givePath(WorldPlayer* player, GridPos start, std::initializer_list<GridPos> walk) {
+    const std::vector<GridPos> cells(walk);
+    const int n = static_cast<int>(cells.size());
+    GridPos from = start;
+    for (int i = 0; i < n; ++i) {
+        const std::size_t k = static_cast<std::size_t>(n - 1 - i);
+        player->path[k] = cells[static_cast<std::size_t>(i)];
+        player->pathDirs[k] = stepDirection(from, cells[static_cast<std::size_t>(i)]);
+        from = cells[static_cast<std::size_t>(i)];
+    }
+    player->pathLength = n;
+    player->moving = 1;
+}
+
+const sf::Texture* pieceTexture(const WorldPlayer& player, int piece) {
+    return player.arrow[static_cast<std::size_t>(piece)].sprite.getTexture();
+}
+
+} // namespace
+
+TEST(Party, NewPlayerHasFullMovePointsStatsAndTheFiveDigit) {
+    auto world = makeOpenBoard();
+    const std::int32_t index = putPlayer(world.get(), PLAYER_SHIELD, {3, 4});
+    const WorldPlayer& player = world->party.players[static_cast<std::size_t>(index)];
+    EXPECT_EQ(player.movePoints, 5);
+    EXPECT_EQ(player.speed, 200);
+    EXPECT_EQ(player.stats.life, 100);
+    EXPECT_FLOAT_EQ(player.stats.maxLife, 100.f);
+    EXPECT_EQ(player.stats.type, PLAYER_SHIELD);
+    EXPECT_EQ(player.stats.attack, 20);
+    EXPECT_EQ(player.stats.armorBreak, 30);
+    EXPECT_EQ(player.stats.actionPoints, 3);
+    EXPECT_EQ(player.stats.unitIndex, -1);
+    EXPECT_EQ(player.sprite.getPosition(), corner({3, 4}));
+    EXPECT_EQ(player.mpSprite.getTextureRect(), sf::IntRect(60, 0, 15, 15)); // the digit 5
+    // The body covers exactly its cell, art or not.
+    EXPECT_EQ(playerHitbox(&player), sf::FloatRect(384.f, 512.f, 128.f, 128.f));
+    EXPECT_EQ(player.animations[ANIM_IDLE].frameCount, 11u);
+}
+
+TEST(Party, IrinaIdlesOverFourteenFramesAndWalksOverSix) {
+    auto world = makeOpenBoard();
+    const WorldPlayer& irina = world->party.players[static_cast<std::size_t>(putPlayer(world.get(), PLAYER_IRINA, {0, 0}))];
+    EXPECT_EQ(irina.animations[ANIM_IDLE].frameCount, 14u);
+    EXPECT_EQ(irina.animations[ANIM_IDLE].framesPerSecond, 14u);
+    EXPECT_EQ(irina.animations[ANIM_WALK_LEFT].firstFrame, sf::IntRect(0, 64, 64, 64));
+    EXPECT_EQ(irina.animations[ANIM_WALK_RIGHT].firstFrame, sf::IntRect(0, 128, 64, 64));
+    EXPECT_EQ(irina.animations[ANIM_WALK_RIGHT].frameCount, 6u);
+    EXPECT_EQ(irina.animations[ANIM_WALK_RIGHT].framesPerSecond, 12u);
+}
+
+TEST(Party, DigitFollowsMovePointsDownToZeroAndBackAfterAReset) {
+    auto world = makeOpenBoard();
+    const std::int32_t index = putPlayer(world.get(), PLAYER_LIGHT, {3, 4});
+    WorldPlayer& player = world->party.players[static_cast<std::size_t>(index)];
+    player.movePoints = 0;
+    updateMpSprite(&world->party, index);
+    EXPECT_EQ(player.mpSprite.getTextureRect(), sf::IntRect(135, 0, 15, 15)); // the tenth cell of the strip
+    player.movePoints = 2;
+    updateMpSprite(&world->party, index);
+    EXPECT_EQ(player.mpSprite.getTextureRect(), sf::IntRect(15, 0, 15, 15));
+    resetPartyTurn(&world->party);
+    EXPECT_EQ(player.movePoints, 5);
+    EXPECT_EQ(player.mpSprite.getTextureRect(), sf::IntRect(60, 0, 15, 15));
+}
+
+TEST(Party, EndsEveryCellExactlyOnItsCornerWhateverTheFrameTime) {
+    auto world = makeOpenBoard();
+    const GridPos start{5, 5};
+    for (float dt : {1.f / 60.f, 0.0173f, 0.1f, 0.37f, 0.64f, 2.5f}) {
+        openGround(world.get());
+        const std::int32_t index = putPlayer(world.get(), PLAYER_REM, start);
+        WorldPlayer& player = world->party.players[static_cast<std::size_t>(index)];
+        // Right, down, left, up: every direction once.
+        givePath(&player, start, {{6, 5}, {6, 6}, {5, 6}, {5, 5}});
+        const GridPos walk[4] = {{6, 5}, {6, 6}, {5, 6}, {5, 5}};
+        int arrived = 0;
+        for (int frame = 0; frame < 1000 && player.moving; ++frame) {
+            const std::int32_t before = player.pathLength;
+            stepPlayer(&world->party, &player, dt);
+            if (player.pathLength < before) {
+                EXPECT_EQ(player.sprite.getPosition(), corner(walk[arrived])) << "dt " << dt << " cell " << arrived;
+                EXPECT_EQ(player.mpSprite.getPosition(), player.sprite.getPosition());
+                ++arrived;
+            }
+        }
+        EXPECT_EQ(arrived, 4) << "dt " << dt;
+        EXPECT_EQ(player.moving, 0);
+        EXPECT_EQ(player.animationIndex, ANIM_IDLE);
+        for (const PathArrowPiece& piece : player.arrow) EXPECT_EQ(piece.visible, 0);
+    }
+}
+
+TEST(Party, OneCellArrowIsAStartUnderTheHeroAndAnEndOnTheDestination) {
+    auto world = makeOpenBoard();
+    const std::int32_t index = putPlayer(world.get(), PLAYER_REM, {4, 4});
+    WorldPlayer& player = world->party.players[static_cast<std::size_t>(index)];
+    givePath(&player, {4, 4}, {{5, 4}});
+    showPath(&world->party, &player);
+    const auto& textures = world->party.arrowTextures;
+    EXPECT_EQ(pieceTexture(player, 1), textures[ARROW_START_RIGHT]);
+    EXPECT_EQ(player.arrow[1].sprite.getPosition(), corner({4, 4}));
+    EXPECT_EQ(pieceTexture(player, 0), textures[ARROW_END_LEFT]);
+    EXPECT_EQ(player.arrow[0].sprite.getPosition(), corner({5, 4}));
+    int visible = 0;
+    for (const PathArrowPiece& piece : player.arrow) visible += piece.visible;
+    EXPECT_EQ(visible, 2);
+}
+
+TEST(Party, ArrowJoinsTurnsAndShrinksAsTheHeroWalks) {
+    auto world = makeOpenBoard();
+    const std::int32_t index = putPlayer(world.get(), PLAYER_REM, {2, 2});
+    WorldPlayer& player = world->party.players[static_cast<std::size_t>(index)];
+    // Right, right, down, down, left.
+    givePath(&player, {2, 2}, {{3, 2}, {4, 2}, {4, 3}, {4, 4}, {3, 4}});
+    showPath(&world->party, &player);
+    const auto& t = world->party.arrowTextures;
+    EXPECT_EQ(pieceTexture(player, 5), t[ARROW_START_RIGHT]);
+    EXPECT_EQ(pieceTexture(player, 4), t[ARROW_WAY_LEFT_RIGHT]); // (3,2)
+    EXPECT_EQ(pieceTexture(player, 3), t[ARROW_WAY_LEFT_DOWN]);  // (4,2): in from the left, out at the bottom
+    EXPECT_EQ(pieceTexture(player, 2), t[ARROW_WAY_TOP_DOWN]);   // (4,3)
+    EXPECT_EQ(pieceTexture(player, 1), t[ARROW_WAY_LEFT_TOP]);   // (4,4): in from the top, out on the left
+    EXPECT_EQ(pieceTexture(player, 0), t[ARROW_END_RIGHT]);      // (3,4): entered through its right side
+    EXPECT_EQ(player.arrow[3].sprite.getPosition(), corner({4, 2}));
+
+    while (player.pathLength == 5) stepPlayer(&world->party, &player, 0.05f);
+    EXPECT_EQ(player.arrow[5].visible, 0);
+    EXPECT_EQ(pieceTexture(player, 4), t[ARROW_START_RIGHT]);
+    EXPECT_EQ(player.arrow[4].sprite.getPosition(), corner({3, 2}));
+}
+
+TEST(Party, VerticalFirstStepFacesTheSideOfTheDestination) {
+    auto world = makeOpenBoard();
+    const std::int32_t index = putPlayer(world.get(), PLAYER_HEAVY, {6, 6});
+    WorldPlayer& player = world->party.players[static_cast<std::size_t>(index)];
+    givePath(&player, {6, 6}, {{6, 5}, {5, 5}});
+    stepPlayer(&world->party, &player, 0.01f);
+    EXPECT_EQ(player.animationIndex, ANIM_WALK_LEFT);
+
+    setPlayerAnimation(&player, ANIM_IDLE);
+    player.sprite.setPosition(corner({6, 6}));
+    givePath(&player, {6, 6}, {{6, 7}, {6, 8}}); // purely vertical
+    stepPlayer(&world->party, &player, 0.01f);
+    EXPECT_EQ(player.animationIndex, ANIM_WALK_RIGHT);
+}
+
+TEST(Party, RemovingTheLeaderLosesTheGameButACompanionDoesNot) {
+    auto world = makeOpenBoard();
+    putPlayer(world.get(), PLAYER_TUNGSTENE, {0, 0});
+    putPlayer(world.get(), PLAYER_LIGHT, {0, 1});
+    world->party.leaderAlive = 1;
+    testing::internal::CaptureStdout();
+    killHero(&world->party, 1);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(world->party.leaderAlive, 1);
+    testing::internal::CaptureStdout();
+    killHero(&world->party, 0);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Le hero est mort !\n");
+    EXPECT_EQ(world->party.leaderAlive, 0);
+    EXPECT_EQ(world->party.count, 0u);
+    killHero(&world->party, 0); // nothing left: no effect
+    EXPECT_EQ(world->party.count, 0u);
+}
+
+TEST(Party, RemovingUnitZeroOfThreeKeepsTheOthersIntactAndAnimated) {
+    auto world = makeOpenBoard();
+    putPlayer(world.get(), PLAYER_IRINA, {1, 1});
+    putPlayer(world.get(), PLAYER_LIGHT, {1, 3});
+    putPlayer(world.get(), PLAYER_SHIELD, {1, 5});
+    WorldPlayer& second = world->party.players[1];
+    givePath(&second, {1, 3}, {{2, 3}, {3, 3}});
+    second.movePoints = 3;
+    second.stats.life = 42;
+    world->party.players[2].stats.life = 77;
+    world->party.players[2].movePoints = 1;
+    world->party.leaderAlive = 1;
+
+    killHero(&world->party, 0);
+    ASSERT_EQ(world->party.count, 2u);
+    const WorldPlayer& light = world->party.players[0];
+    const WorldPlayer& shield = world->party.players[1];
+    EXPECT_EQ(light.type, PLAYER_LIGHT);
+    EXPECT_EQ(light.stats.life, 42);
+    EXPECT_EQ(light.movePoints, 3);
+    EXPECT_EQ(light.pathLength, 2);
+    EXPECT_EQ(light.path[0], (GridPos{3, 3}));
+    EXPECT_EQ(shield.type, PLAYER_SHIELD);
+    EXPECT_EQ(shield.stats.life, 77);
+    EXPECT_EQ(shield.movePoints, 1);
+    EXPECT_EQ(world->party.players[2].type, -1);
+
+    // Each animation drives its own record's body: frames advance on the right sprite.
+    for (int frame = 0; frame < 5; ++frame) {
+        updatePartyAnimations(&world->party, 0.1f);
+        for (std::uint32_t i = 0; i < world->party.count; ++i) {
+            WorldPlayer& player = world->party.players[i];
+            EXPECT_EQ(player.sprite.getTextureRect(), currentFrameRect(currentAnimation(&player)));
+        }
+    }
+    EXPECT_GT(world->party.players[0].animations[ANIM_IDLE].currentFrame, 0u);
+    EXPECT_EQ(world->party.players[0].sprite.getPosition(), corner({1, 3}));
+
+    // The walker keeps walking from where it is.
+    WorldPlayer& walker = world->party.players[0];
+    for (int frame = 0; frame < 200 && walker.moving; ++frame) stepPlayer(&world->party, &walker, 0.05f);
+    EXPECT_EQ(walker.sprite.getPosition(), corner({3, 3}));
+}

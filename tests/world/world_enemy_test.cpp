@@ -1,0 +1,117 @@
+#include "world/board_test_support.hpp"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void giveWalk(WorldEnemy* enemy, GridPos start, std::initializer_list<GridPos> walk) {
+    GridPos from = start;
+    std::int32_t k = 0;
+    for (GridPos cell : walk) {
+        enemy->path[static_cast<std::size_t>(k)] = cell;
+        enemy->pathDirs[static_cast<std::size_t>(k)] = stepDirection(from, cell);
+        from = cell;
+        ++k;
+    }
+    enemy->pathLength = k;
+    enemy->pathStep = 0;
+    enemy->moving = 1;
+    enemy->acted = 1;
+}
+
+} // namespace
+
+TEST(Enemy, EachTypeHasItsFrameCountsAndTheTankWalksSlower) {
+    auto world = makeOpenBoard();
+    for (std::int32_t type = ENEMY_LIGHT; type <= ENEMY_BOSS; ++type) {
+        const WorldEnemy& enemy = world->enemies.enemies[static_cast<std::size_t>(putEnemy(world.get(), type, {25, type}))];
+        const Animation& walk = enemy.animations[ANIM_WALK_RIGHT];
+        if (type == ENEMY_TANK) {
+            EXPECT_EQ(walk.frameCount, 4u);
+            EXPECT_EQ(walk.framesPerSecond, 6u);
+            EXPECT_EQ(enemy.animations[ANIM_IDLE].frameCount, 4u);
+        } else {
+            EXPECT_EQ(walk.frameCount, 6u);
+            EXPECT_EQ(walk.framesPerSecond, 8u);
+        }
+        EXPECT_EQ(enemy.animations[ANIM_WALK_LEFT].firstFrame, sf::IntRect(0, 64, 64, 64));
+        EXPECT_EQ(enemy.animations[ANIM_WALK_RIGHT].firstFrame, sf::IntRect(0, 128, 64, 64));
+        EXPECT_EQ(enemy.stats.type, type);
+        EXPECT_EQ(enemy.stats.life, 100);
+        EXPECT_EQ(enemy.maxMovePoints, 5);
+    }
+    EXPECT_EQ(world->enemies.enemies[ENEMY_BOSS].animations[ANIM_IDLE].frameCount, 12u);
+    EXPECT_EQ(world->enemies.enemies[ENEMY_BOSS].animations[ANIM_IDLE].framesPerSecond, 12u);
+}
+
+TEST(Enemy, EndsEveryCellOnItsCornerAndStopsIdleWithItsPathCleared) {
+    auto world = makeOpenBoard();
+    for (float dt : {1.f / 60.f, 0.033f, 0.5f, 3.f}) {
+        openGround(world.get());
+        WorldEnemy& enemy = world->enemies.enemies[static_cast<std::size_t>(putEnemy(world.get(), ENEMY_BOSS, {20, 8}))];
+        const GridPos walk[5] = {{20, 7}, {21, 7}, {21, 8}, {20, 8}, {19, 8}};
+        giveWalk(&enemy, {20, 8}, {walk[0], walk[1], walk[2], walk[3], walk[4]});
+        int arrived = 0;
+        for (int frame = 0; frame < 2000 && enemy.moving; ++frame) {
+            const std::int32_t before = enemy.pathStep;
+            stepEnemy(&world->enemies, &enemy, dt);
+            if (enemy.pathStep != before || !enemy.moving) {
+                EXPECT_EQ(enemy.sprite.getPosition(), corner(walk[arrived])) << "dt " << dt;
+                ++arrived;
+            }
+        }
+        EXPECT_EQ(arrived, 5);
+        EXPECT_EQ(enemy.pathLength, 0);
+        EXPECT_EQ(enemy.pathStep, 0);
+        EXPECT_EQ(enemy.animationIndex, ANIM_IDLE);
+    }
+}
+
+TEST(Enemy, VerticalWalkFromIdleFacesTheSideOfItsLastCell) {
+    auto world = makeOpenBoard();
+    WorldEnemy& enemy = world->enemies.enemies[static_cast<std::size_t>(putEnemy(world.get(), ENEMY_LIGHT, {20, 8}))];
+    giveWalk(&enemy, {20, 8}, {{20, 7}, {19, 7}});
+    stepEnemy(&world->enemies, &enemy, 0.01f);
+    EXPECT_EQ(enemy.animationIndex, ANIM_WALK_LEFT);
+    enemy.sprite.setPosition(corner({20, 8}));
+    setEnemyAnimation(&enemy, ANIM_IDLE);
+    giveWalk(&enemy, {20, 8}, {{20, 9}, {20, 10}});
+    stepEnemy(&world->enemies, &enemy, 0.01f);
+    EXPECT_EQ(enemy.animationIndex, ANIM_WALK_RIGHT);
+}
+
+TEST(Enemy, RemovingTheFirstOfFourKeepsTheOthersInOrderIdleAndDrivingTheirOwnSprites) {
+    auto world = makeOpenBoard();
+    for (int i = 0; i < 4; ++i) putEnemy(world.get(), i == 0 ? ENEMY_TANK : ENEMY_HEAVY, {26, 2 + 2 * i});
+    for (int i = 1; i < 4; ++i) world->enemies.enemies[static_cast<std::size_t>(i)].stats.life = 10 * i;
+    setEnemyAnimation(&world->enemies.enemies[2], ANIM_WALK_LEFT);
+    removeEnemy(&world->enemies, 0);
+    ASSERT_EQ(world->enemies.count, 3u);
+    for (std::uint32_t i = 0; i < 3; ++i) {
+        WorldEnemy& enemy = world->enemies.enemies[i];
+        EXPECT_EQ(enemy.stats.life, 10 * static_cast<int>(i + 1));
+        EXPECT_EQ(enemy.animationIndex, ANIM_IDLE);
+        EXPECT_EQ(enemy.sprite.getPosition(), corner({26, 4 + 2 * static_cast<int>(i)}));
+    }
+    EXPECT_EQ(world->enemies.enemies[3].type, -1);
+    updateEnemyAnimations(&world->enemies, 0.3f);
+    for (std::uint32_t i = 0; i < 3; ++i) {
+        WorldEnemy& enemy = world->enemies.enemies[i];
+        EXPECT_EQ(enemy.sprite.getTextureRect(), currentFrameRect(currentAnimation(&enemy)));
+    }
+    removeEnemy(&world->enemies, 7); // past the end: nothing
+    EXPECT_EQ(world->enemies.count, 3u);
+}
+
+TEST(Enemy, ResetForANewTurnAndDestroyReleaseEverything) {
+    auto world = makeOpenBoard();
+    WorldEnemy& enemy = world->enemies.enemies[static_cast<std::size_t>(putEnemy(world.get(), ENEMY_SHIELD, {27, 3}))];
+    giveWalk(&enemy, {27, 3}, {{26, 3}});
+    resetEnemyTurn(&world->enemies);
+    EXPECT_EQ(enemy.acted, 0);
+    EXPECT_EQ(enemy.moving, 0);
+    EXPECT_EQ(enemy.pathLength, 0);
+    destroyEnemies(&world->enemies);
+    EXPECT_EQ(world->enemies.count, 0u);
+    for (const sf::Texture* texture : world->enemies.types) EXPECT_EQ(texture, nullptr);
+}
