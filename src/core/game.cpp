@@ -121,8 +121,10 @@ void keyPressedGame(const sf::Event& event, MainData* data) {
     if (data->sceneState != SCENE_WORLD) return;
     Camera& camera = data->world.camera;
     WorldGame& world = data->world;
-    // M held shows the whole map (only on the player's turn, from the close view).
-    if (event.key.code == sf::Keyboard::M && world.playerTurn == 1 && camera.mode == CAMERA_CLOSE) {
+    // M held shows the whole map (only on the player's turn on the map, from the close view;
+    // a fight keeps its own screen).
+    if (event.key.code == sf::Keyboard::M && world.playerTurn == 1 && camera.mode == CAMERA_CLOSE &&
+        world.phase == WORLD_PHASE_MAP) {
         toggleCameraMode(&camera, &data->window);
         world.hud.visible = 0;
     }

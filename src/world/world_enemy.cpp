@@ -133,6 +133,13 @@ void stepEnemy(EnemyList* list, WorldEnemy* enemy, float dt) {
 void resetEnemyTurn(EnemyList* list) {
     for (std::uint32_t i = 0; i < list->count && i < kMaxEnemies; ++i) {
         WorldEnemy& enemy = list->enemies[i];
+        // A walk cut short (the turn forced over) ends on the cell it has claimed, so the
+        // body and the board never disagree.
+        if (enemy.moving && enemy.pathLength > 0 && enemy.pathLength <= kMaxPathCells) {
+            const GridPos end = enemy.path[static_cast<std::size_t>(enemy.pathLength - 1)];
+            enemy.sprite.setPosition(static_cast<float>(end.x * kCellSize), static_cast<float>(end.y * kCellSize));
+            setEnemyAnimation(&enemy, ANIM_IDLE);
+        }
         enemy.moving = 0;
         enemy.acted = 0;
         enemy.pathLength = 0;

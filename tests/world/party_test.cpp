@@ -25,41 +25,13 @@ const sf::Texture* pieceTexture(const WorldPlayer& player, int piece) {
 
 } // namespace
 
-TEST(Party, NewPlayerHasFullMovePointsStatsAndTheFiveDigit) {
-    auto world = makeOpenBoard();
-    const std::int32_t index = putPlayer(world.get(), PLAYER_SHIELD, {3, 4});
-    const WorldPlayer& player = world->party.players[static_cast<std::size_t>(index)];
-    EXPECT_EQ(player.movePoints, 5);
-    EXPECT_EQ(player.speed, 200);
-    EXPECT_EQ(player.stats.life, 100);
-    EXPECT_FLOAT_EQ(player.stats.maxLife, 100.f);
-    EXPECT_EQ(player.stats.type, PLAYER_SHIELD);
-    EXPECT_EQ(player.stats.attack, 20);
-    EXPECT_EQ(player.stats.armorBreak, 30);
-    EXPECT_EQ(player.stats.actionPoints, 3);
-    EXPECT_EQ(player.stats.unitIndex, -1);
-    EXPECT_EQ(player.sprite.getPosition(), corner({3, 4}));
-    EXPECT_EQ(player.mpSprite.getTextureRect(), sf::IntRect(60, 0, 15, 15)); // the digit 5
-    // The body covers exactly its cell, art or not.
-    EXPECT_EQ(playerHitbox(&player), sf::FloatRect(384.f, 512.f, 128.f, 128.f));
-    EXPECT_EQ(player.animations[ANIM_IDLE].frameCount, 11u);
-}
-
-TEST(Party, IrinaIdlesOverFourteenFramesAndWalksOverSix) {
-    auto world = makeOpenBoard();
-    const WorldPlayer& irina = world->party.players[static_cast<std::size_t>(putPlayer(world.get(), PLAYER_IRINA, {0, 0}))];
-    EXPECT_EQ(irina.animations[ANIM_IDLE].frameCount, 14u);
-    EXPECT_EQ(irina.animations[ANIM_IDLE].framesPerSecond, 14u);
-    EXPECT_EQ(irina.animations[ANIM_WALK_LEFT].firstFrame, sf::IntRect(0, 64, 64, 64));
-    EXPECT_EQ(irina.animations[ANIM_WALK_RIGHT].firstFrame, sf::IntRect(0, 128, 64, 64));
-    EXPECT_EQ(irina.animations[ANIM_WALK_RIGHT].frameCount, 6u);
-    EXPECT_EQ(irina.animations[ANIM_WALK_RIGHT].framesPerSecond, 12u);
-}
-
-TEST(Party, DigitFollowsMovePointsDownToZeroAndBackAfterAReset) {
+TEST(Party, DigitFollowsMovePointsAndTheBodyCoversItsCell) {
     auto world = makeOpenBoard();
     const std::int32_t index = putPlayer(world.get(), PLAYER_LIGHT, {3, 4});
     WorldPlayer& player = world->party.players[static_cast<std::size_t>(index)];
+    EXPECT_EQ(player.mpSprite.getTextureRect(), sf::IntRect(60, 0, 15, 15)); // a new hero shows 5
+    // The body covers exactly its cell, art or not: it is what a click selects.
+    EXPECT_EQ(playerHitbox(&player), sf::FloatRect(384.f, 512.f, 128.f, 128.f));
     player.movePoints = 0;
     updateMpSprite(&world->party, index);
     EXPECT_EQ(player.mpSprite.getTextureRect(), sf::IntRect(135, 0, 15, 15)); // the tenth cell of the strip
