@@ -100,21 +100,19 @@ int main(int argc, char** argv) {
     }
     full.display();
 
-    sf::Image image;
-    if (width == 0 || width >= fullWidth) {
-        image = full.getTexture().copyToImage();
-    } else {
-        const unsigned height = fullHeight * width / fullWidth;
-        sf::RenderTexture small;
-        if (!small.create(width, height)) return 1;
-        full.setSmooth(true);
-        sf::Sprite sprite(full.getTexture());
-        sprite.setScale(static_cast<float>(width) / fullWidth, static_cast<float>(height) / fullHeight);
-        small.clear(sf::Color::Black);
-        small.draw(sprite);
-        small.display();
-        image = small.getTexture().copyToImage();
-    }
+    // The picture is read back through a second render texture: reading the map's own
+    // render texture directly gives a black image with some GL drivers.
+    if (width == 0 || width > fullWidth) width = fullWidth;
+    const unsigned height = fullHeight * width / fullWidth;
+    sf::RenderTexture output;
+    if (!output.create(width, height)) return 1;
+    full.setSmooth(width != fullWidth);
+    sf::Sprite sprite(full.getTexture());
+    sprite.setScale(static_cast<float>(width) / fullWidth, static_cast<float>(height) / fullHeight);
+    output.clear(sf::Color::Black);
+    output.draw(sprite);
+    output.display();
+    const sf::Image image = output.getTexture().copyToImage();
     if (!image.saveToFile(outPath)) {
         std::fprintf(stderr, "maprender: cannot write %s\n", outPath.c_str());
         return 1;

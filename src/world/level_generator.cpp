@@ -4,6 +4,7 @@
 #include "world/tile_catalogue.hpp"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -470,8 +471,17 @@ void connectPathMarkers(LevelCodes* codes, RoadMask* roadMask, std::string* trac
         appendTrace(trace, "turn 2 = %d\n", b);
         const int corner1 = rowOf(a) * kMapColumns + columnOf(b); // along a's row to b's column
         const int corner2 = rowOf(b) * kMapColumns + columnOf(a); // along a's column to b's row
-        if (columnOf(a) != columnOf(b)) markRun(*codes, roadMask, markRun(*codes, roadMask, a, corner1), b);
-        if (rowOf(a) != rowOf(b)) markRun(*codes, roadMask, markRun(*codes, roadMask, a, corner2), b);
+        // Markers in different rows and columns get both L shapes, a closed rectangle of
+        // road, except when they lie in neighbouring rows or columns: there the two L
+        // shapes would run side by side as a double road, so only the one that steps
+        // across first and then follows b's row (or column) is drawn; the next pair's
+        // road leaves b along that same line.
+        const int rowGap = std::abs(rowOf(a) - rowOf(b)), columnGap = std::abs(columnOf(a) - columnOf(b));
+        bool horizontalFirst = columnGap != 0, verticalFirst = rowGap != 0;
+        if (rowGap == 1 && columnGap != 0) horizontalFirst = false;
+        else if (columnGap == 1 && rowGap != 0) verticalFirst = false;
+        if (horizontalFirst) markRun(*codes, roadMask, markRun(*codes, roadMask, a, corner1), b);
+        if (verticalFirst) markRun(*codes, roadMask, markRun(*codes, roadMask, a, corner2), b);
     }
     if (trace) {
         for (int row = 0; row < kMapRows; ++row) {

@@ -57,18 +57,6 @@ TEST(EndScreens, AnyMouseButtonOnTheExitReturnsToTheMainMenu) {
     EXPECT_EQ(game->sceneState, SCENE_MAIN_MENU);
 }
 
-TEST(EndScreens, ExitHoverOnEachScreen) {
-    auto game = makeTestGame();
-    game->sceneState = SCENE_CREDITS;
-    MenuButton& exit = game->credits.exit;
-    expectDrawn(exit.sprite);
-    const sf::Vector2i c = centreOf(exit.sprite);
-    moveTo(game.get(), c.x, c.y);
-    EXPECT_EQ(exit.sprite.getTexture(), exit.hoverTexture);
-    moveTo(game.get(), 10, 10);
-    EXPECT_EQ(exit.sprite.getTexture(), exit.normalTexture);
-}
-
 TEST(EndScreens, CreditColumnsArePlacedFromTheHeadingsDefaultSizeWidths) {
     auto game = makeTestGame();
     const Credits& credits = game->credits;

@@ -7,7 +7,8 @@ Run from the repository root:  python3 tools/levels/author_levels.py
 
 Map characters:
   .  grass (plain, with a few flower and weed variants)   T  a tree (the kind varies)
-  t  tree stump              H  house (camp)               K  cottage (camp)
+  a  apple tree              t  tree stump
+  H  house (camp)            K  cottage (camp)
   f  wheat field             =  road                        E  earth yard
   h  green hill              P  path over a two-row hill    c  cliff edge of a plateau
   i  plateau top (an invisible wall: the plateau cannot be climbed)
@@ -77,6 +78,8 @@ def build(rows, salt):
                 code = TREES[n % len(TREES)]
             elif v == "t":
                 code = 31
+            elif v == "a":
+                code = 40 if (r + c) % 2 else 44  # apple trees of an orchard
             elif v == "H":
                 code = 30
             elif v == "K":
@@ -152,23 +155,23 @@ def write(path, codes):
 LEVEL_01 = [
     #         1         2
     #12345678901234567890123456789
-    "TT.T....T.......ciiic.....TT.T",
-    "T..........T....ciiic......T.T",
-    ".....T..........ccccc........T",
-    "T.......wwwww=====...ffff.....",
+    "TTTTT.T..TT.TTT.ciiic.TTT.TTTT",
+    "TTT.T.T...TT.TT.ciiic..TT.TTT.",
+    "TTt........t.T..ccccc.......TT",
+    "T.......wwwww=====...ffff....T",
     "........wwwww....=...ffff..hhh",
-    "..T..............=.........hhh",
-    "...........H.....=....T....hhh",
+    "..T......T.......=.........hhh",
+    ".....T........H..=.K..T....hhh",
     "..............EEEEEE..........",
     "......========EEEEEE=====.....",
     "=======.......EEEEEE....=..K..",
     ".....ffff.....EEEEEE....======",
-    ".....ffff..T......=...........",
-    "..T...............=.......TT..",
-    "..............hhhhPhh.....T...",
-    "TT............hhhhPhh.........",
-    "TTT.....T.........=.......T.TT",
-    "TTTT...TT.........=......TTTTT",
+    ".....ffff..T...H..=....T......",
+    "..T..a.a..t.......=..........T",
+    "TT....a.a.....hhhhPhh......T..",
+    "TTTt..........hhhhPhh.....TT.T",
+    "TTTTT...TT.T..TTT.=..TTt.TT.TT",
+    "TTTTTT.TTTTT.TTTT.=.TTTTTTTTTT",
 ]
 
 # Level 2: harder ground. A river cuts the map, crossed by two bridges; a walled plateau
@@ -176,23 +179,23 @@ LEVEL_01 = [
 LEVEL_02 = [
     #         1         2
     #12345678901234567890123456789
-    "TTTT.....TT..~~.....TTTTT..TTT",
-    "TT..Twwww....~~..T...TTT....TT",
-    "T....wwww....~~...T....T.....T",
-    "...........T.~~.=========.....",
-    "====.........~~.=.......=..T..",
-    "...=.....====bb==.ccccc.=..TT.",
-    "...=..H..=...~~...ciiic.=.....",
+    "TTTT.....TTTT.~~.TTTTTTTTTTTTT",
+    "TTT..wwww.TTT.~~..TTTTTTTT.TTT",
+    "TT..twwww.T...~~...TTTTT...T.T",
+    "T......T...T..~~=========.....",
+    "====.........~~~=.......=..TT.",
+    "...=.....====bb==.ccccc.=...T.",
+    "...=..H..=...~~...ciiic.=...T.",
     "...=======...~~...ciiic.===...",
-    "...=.....=.T.~~...ciiic...=...",
-    ".T.=.hhh.=...~~...ccccc...=..T",
-    "...=.hhh.=.T.~~..T........=.T.",
-    "...=.hhh.=...~~.TT........=...",
-    "...==========bb============.TT",
-    "..T..........~~.....hhPhh.=...",
-    "TT....fff....~~.....hhPhh.=.K.",
-    "TTT...fff...t~~..TT...=...=...",
-    "TTTTT.......T~~.TTTT..=..T=TTT",
+    "...=.....=.T~~~.t.ciiicT..=...",
+    "...=.hhh.=..~~...Tccccc.T.=..T",
+    "...=.hhh.=T.~~..TTT....T..=..T",
+    "...=.hhh.=..~~..TT.T...T..=.K.",
+    "...=========bbb============...",
+    ".TT..........~~..TT.hhPhh.=...",
+    "TTTT..fff....~~TTTT.hhPhh.=ccc",
+    "TTTTT.fff.tTt~~TTTTT..=...=cii",
+    "TTTTT.....TT.~~TTTTT.T=...=cii",
 ]
 
 if __name__ == "__main__":
