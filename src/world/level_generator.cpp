@@ -449,6 +449,79 @@ void markRoadEnds(LevelCodes* codes, RoadMask* roadMask) {
     }
 }
 
+bool isFixedRoad(const LevelCodes& codes, int p) {
+    const int code = at(codes, p);
+    return code == TILE_PATH_MARKER || code == TILE_TENT || isBridge(code);
+}
+
+int rightOf(int p) { return hasRight(p) ? p + 1 : -1; }
+int leftOf(int p) { return hasLeft(p) ? p - 1 : -1; }
+int belowOf(int p) { return hasDown(p) ? p + kMapColumns : -1; }
+int aboveOf(int p) { return hasUp(p) ? p - kMapColumns : -1; }
+
+// Takes out a road cell that only doubles another road, when it can: the cell lies in a
+// 2x2 block of road, and without it (and, at the end of a doubled stretch, the one cell
+// that would be left as a stub) its road neighbours still reach each other and none of
+// them becomes a new dead end. Road ends, bridges and tents stay. Returns true when
+// something was taken out.
+bool thinRoadAt(const LevelCodes& codes, RoadMask* roadMask, int p) {
+    if (isFixedRoad(codes, p)) return false;
+    auto road = [roadMask](int q) { return q >= 0 && maskAt(*roadMask, q) != 0; };
+    bool inBlock = false;
+    for (int vertical : {aboveOf(p), belowOf(p)})
+        for (int horizontal : {leftOf(p), rightOf(p)})
+            if (road(vertical) && road(horizontal) && road(p + (vertical - p) + (horizontal - p))) inBlock = true;
+    if (!inBlock) return false;
+
+    int removed[2] = {p, -1};
+    auto isRemoved = [&removed](int q) { return q == removed[0] || q == removed[1]; };
+    auto links = [&](int q) {
+        int count = 0;
+        for (int m : {rightOf(q), leftOf(q), belowOf(q), aboveOf(q)}) count += road(m) && !isRemoved(m);
+        return count;
+    };
+    // The road neighbours left behind, and any of them that would become a dead end.
+    auto survivors = [&](std::array<int, 8>* out) {
+        int count = 0;
+        for (int r : removed) {
+            if (r < 0) continue;
+            for (int n : {rightOf(r), leftOf(r), belowOf(r), aboveOf(r)})
+                if (road(n) && !isRemoved(n)) (*out)[static_cast<std::size_t>(count++)] = n;
+        }
+        return count;
+    };
+    std::array<int, 8> left{};
+    int count = survivors(&left);
+    for (int i = 0; i < count; ++i) {
+        const int n = left[static_cast<std::size_t>(i)];
+        if (isFixedRoad(codes, n) || links(n) >= 2) continue;
+        if (removed[1] >= 0 || links(n) != 1) return false;
+        removed[1] = n; // a one-cell stub: it goes too
+        count = survivors(&left);
+        i = -1;
+    }
+    if (count == 0) return false;
+    // The survivors must still reach each other.
+    RoadMask seen{};
+    std::array<int, kCellCount> stack{};
+    int top = 0;
+    stack[static_cast<std::size_t>(top++)] = left[0];
+    maskAt(&seen, left[0]) = 1;
+    while (top > 0) {
+        const int q = stack[static_cast<std::size_t>(--top)];
+        for (int m : {rightOf(q), leftOf(q), belowOf(q), aboveOf(q)})
+            if (road(m) && !isRemoved(m) && !maskAt(seen, m)) {
+                maskAt(&seen, m) = 1;
+                stack[static_cast<std::size_t>(top++)] = m;
+            }
+    }
+    for (int i = 0; i < count; ++i)
+        if (!maskAt(seen, left[static_cast<std::size_t>(i)])) return false;
+    for (int r : removed)
+        if (r >= 0) maskAt(roadMask, r) = 0;
+    return true;
+}
+
 } // namespace
 
 void layRoads(LevelCodes* codes, std::string* trace) {
@@ -471,15 +544,8 @@ void connectPathMarkers(LevelCodes* codes, RoadMask* roadMask, std::string* trac
         appendTrace(trace, "turn 2 = %d\n", b);
         const int corner1 = rowOf(a) * kMapColumns + columnOf(b); // along a's row to b's column
         const int corner2 = rowOf(b) * kMapColumns + columnOf(a); // along a's column to b's row
-        // Markers in different rows and columns get both L shapes, a closed rectangle of
-        // road, except when they lie in neighbouring rows or columns: there the two L
-        // shapes would run side by side as a double road, so only the one that steps
-        // across first and then follows b's row (or column) is drawn; the next pair's
-        // road leaves b along that same line.
-        const int rowGap = std::abs(rowOf(a) - rowOf(b)), columnGap = std::abs(columnOf(a) - columnOf(b));
-        bool horizontalFirst = columnGap != 0, verticalFirst = rowGap != 0;
-        if (rowGap == 1 && columnGap != 0) horizontalFirst = false;
-        else if (columnGap == 1 && rowGap != 0) verticalFirst = false;
+        // Markers in different rows and columns get both L shapes: a closed rectangle of road.
+        const bool horizontalFirst = columnOf(a) != columnOf(b), verticalFirst = rowOf(a) != rowOf(b);
         if (horizontalFirst) markRun(*codes, roadMask, markRun(*codes, roadMask, a, corner1), b);
         if (verticalFirst) markRun(*codes, roadMask, markRun(*codes, roadMask, a, corner2), b);
     }
@@ -493,6 +559,14 @@ void connectPathMarkers(LevelCodes* codes, RoadMask* roadMask, std::string* trac
     for (int p = 0; p < kCellCount; p += kMapColumns)
         if (maskAt(*roadMask, p) && hasUp(p)) maskAt(roadMask, p - kMapColumns) = 1;
     if (maskAt(*roadMask, 450)) maskAt(roadMask, 480) = 1;
+    // Roads laid side by side (two rectangles touching, a rectangle one cell high) would
+    // show as a ladder of crossings: one of the two runs is taken out, keeping every road
+    // joined as it was.
+    for (bool changed = true; changed;) {
+        changed = false;
+        for (int p = 0; p < kCellCount; ++p)
+            if (maskAt(*roadMask, p) && thinRoadAt(*codes, roadMask, p)) changed = true;
+    }
 }
 
 void shapeRoads(LevelCodes* codes, const RoadMask& roadMask) {

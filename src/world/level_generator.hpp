@@ -46,16 +46,29 @@ void refineCodes(LevelCodes* codes, std::string* trace);
 // The passes in order, once.
 void runPasses(LevelCodes* codes, std::string* trace);
 
+// One water seed, then a lake (growLake) or a river (carveRiver, then placeBridges).
 void placeWater(LevelCodes* codes);
+// Four growth steps; hill pieces never turn to water.
 void growLake(LevelCodes* codes);
+// A walk from `seed` towards the top, then a widening scan downwards and sideways.
 void carveRiver(LevelCodes* codes, int seed);
+// Bridges where the river is one cell thick, stretched across their run of water.
 void placeBridges(LevelCodes* codes);
+// Two or three forests, each a seed tree then spreadForest. Never on water, tents or hills.
 void plantForests(LevelCodes* codes);
+// Grows the trees rightwards and downwards, about 40 at a time; never over water, bridges or hills.
 void spreadForest(LevelCodes* codes);
+// Two to four tents, each on its own cell, never on water, bridges or hills.
 void placeCamps(LevelCodes* codes);
+// Road ends beside tents and bridges, the roads between them, their pieces, then hills.
 void layRoads(LevelCodes* codes, std::string* trace);
+// Joins each road end (code 143) to the next one in index order by L-shaped runs in the
+// mask, printing each pair and then the mask to *trace. Roads that end up side by side are
+// thinned to one, keeping every road joined.
 void connectPathMarkers(LevelCodes* codes, RoadMask* roadMask, std::string* trace);
+// Gives every road cell the piece (or bridge piece, over water) that joins its neighbours.
 void shapeRoads(LevelCodes* codes, const RoadMask& roadMask);
+// Up to two 3x3 hills on sand; a hill never covers a tent or part of another hill.
 void placeHills(LevelCodes* codes, const RoadMask& roadMask);
 
 // True when one 4-connected region of walkable cells holds at least 8 cells of columns

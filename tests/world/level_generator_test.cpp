@@ -408,6 +408,46 @@ TEST(LevelGenerator, MarkersAreJoinedByRoadRectanglesAcrossTheWholeMap) {
     EXPECT_EQ(maskText.substr(14 * 31, 31), row14 + "\n");
 }
 
+TEST(LevelGenerator, RoadsLaidSideBySideAreThinnedToOneKeepingEveryMarkerJoined) {
+    // Markers in neighbouring rows: the two L shapes would run side by side.
+    LevelCodes codes = filled(87);
+    RoadMask mask{};
+    const int markers[] = {cell(2, 5), cell(3, 20), cell(9, 3), cell(9, 12)};
+    for (int m : markers) {
+        codes[static_cast<std::size_t>(m)] = 143;
+        mask[static_cast<std::size_t>(m)] = 1; // road ends are in the mask, as layRoads sets them
+    }
+    connectPathMarkers(&codes, &mask, nullptr);
+    auto road = [&](int row, int column) {
+        return row >= 0 && row < kMapRows && column >= 0 && column < kMapColumns &&
+               mask[static_cast<std::size_t>(cell(row, column))] == 1;
+    };
+    for (int row = 0; row + 1 < kMapRows; ++row)
+        for (int column = 0; column + 1 < kMapColumns; ++column)
+            EXPECT_FALSE(road(row, column) && road(row + 1, column) && road(row, column + 1) &&
+                         road(row + 1, column + 1))
+                << "double road at " << row << "," << column;
+    // Every marker is still reached from the first one along the road.
+    std::set<int> reached{markers[0]};
+    std::vector<int> stack{markers[0]};
+    while (!stack.empty()) {
+        const int p = stack.back();
+        stack.pop_back();
+        const int row = p / kMapColumns, column = p % kMapColumns;
+        const int next[4][2] = {{row - 1, column}, {row + 1, column}, {row, column - 1}, {row, column + 1}};
+        for (const auto& n : next)
+            if (road(n[0], n[1]) && reached.insert(cell(n[0], n[1])).second) stack.push_back(cell(n[0], n[1]));
+    }
+    for (int m : markers) EXPECT_TRUE(reached.count(m)) << "marker " << m << " cut off";
+    // No road ends where there was no marker: every road cell but the markers has two road neighbours.
+    for (int p = 0; p < kCellCount; ++p) {
+        if (!mask[static_cast<std::size_t>(p)] || codes[static_cast<std::size_t>(p)] == 143) continue;
+        const int row = p / kMapColumns, column = p % kMapColumns;
+        const int links = road(row - 1, column) + road(row + 1, column) + road(row, column - 1) + road(row, column + 1);
+        EXPECT_GE(links, 2) << "dead end at " << row << "," << column;
+    }
+}
+
 TEST(LevelGenerator, RoadPiecesFollowTheMaskAndWaterBecomesBridge) {
     LevelCodes codes = filled(87);
     RoadMask mask{};

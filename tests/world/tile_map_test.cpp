@@ -1,4 +1,5 @@
 #include "core/asset_cache.hpp"
+#include "core/asset_contract.hpp"
 #include "world/level_file.hpp"
 #include "world/level_generator.hpp"
 #include "world/temp_level_folder.hpp"
@@ -243,7 +244,6 @@ TEST(TileMap, AuthoredLevelsArePlayable) {
         EXPECT_GE(enemyCells, level + 3);
         EXPECT_GE(camps, 1);
         EXPECT_GE(crateCells, 3);
-        // Every walkable cell of the spawn columns is reachable from every other one.
         EXPECT_TRUE(isLevelPlayable(codes));
         std::array<bool, kCellCount> seen{};
         int start = -1;
@@ -264,10 +264,11 @@ TEST(TileMap, AuthoredLevelsArePlayable) {
                     stack.push_back(n);
                 }
         }
+        // Units spawn on any walkable cell of their columns and crates on any walkable
+        // cell at all, so every walkable cell must be reachable.
         for (int i = 0; i < kCellCount; ++i) {
-            const int column = i % kMapColumns;
-            if ((column <= 4 || column >= 25) && tileKind(codes[static_cast<std::size_t>(i)]) != TILE_OBSTACLE) {
-                EXPECT_TRUE(seen[static_cast<std::size_t>(i)]) << "spawn cell " << i << " cannot be reached";
+            if (tileKind(codes[static_cast<std::size_t>(i)]) != TILE_OBSTACLE) {
+                EXPECT_TRUE(seen[static_cast<std::size_t>(i)]) << "cell " << i << " cannot be reached";
             }
         }
     }
@@ -286,4 +287,26 @@ TEST(TileMap, NewGameLoadsLevelOneIntoTheBoard) {
     for (int i = 0; i < kCellCount; ++i)
         EXPECT_EQ(world->tiles[static_cast<std::size_t>(i)].walkable,
                   tileKind(expected[static_cast<std::size_t>(i)]) == TILE_OBSTACLE ? 0 : 1);
+}
+
+std::vector<AssetRequirement> tileAssetRequirements();
+
+TEST(TileMap, AssetListNamesEveryCataloguePictureOnceAndBothAuthoredLevels) {
+    const std::vector<AssetRequirement> rows = tileAssetRequirements();
+    std::set<std::string> paths;
+    for (const AssetRequirement& row : rows) {
+        EXPECT_TRUE(paths.insert(row.path).second) << "listed twice: " << row.path;
+        if (row.path.size() > 4 && row.path.compare(row.path.size() - 4, 4, ".png") == 0) {
+            EXPECT_EQ(row.minWidth, 64u) << row.path;
+            EXPECT_EQ(row.minHeight, 64u) << row.path;
+        }
+    }
+    for (int code = 1; code <= 144; ++code) {
+        if (!tilePicturePath(code).empty()) {
+            EXPECT_TRUE(paths.count(tilePicturePath(code))) << code;
+        }
+    }
+    EXPECT_TRUE(paths.count("Assets/Level/Level01.txt"));
+    EXPECT_TRUE(paths.count("Assets/Level/Level02.txt"));
+    EXPECT_EQ(rows.size(), 138u + 2u);
 }

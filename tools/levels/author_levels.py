@@ -143,6 +143,28 @@ def build(rows, salt):
     return codes
 
 
+OBSTACLES = set(range(17, 30)) | set(range(31, 39)) | {40} | set(range(42, 45)) | set(range(50, 57)) \
+    | set(range(99, 118)) | set(range(124, 132)) | {141, 142}
+
+
+def check_reachable(name, codes):
+    """Every walkable cell must be reachable: units and crates may be placed on any of them."""
+    start = next(i for i, code in enumerate(codes) if code not in OBSTACLES)
+    seen, stack = {start}, [start]
+    while stack:
+        p = stack.pop()
+        r, c = divmod(p, COLS)
+        for dr, dc in (N, E, S, W):
+            if 0 <= r + dr < ROWS and 0 <= c + dc < COLS:
+                q = (r + dr) * COLS + c + dc
+                if q not in seen and codes[q] not in OBSTACLES:
+                    seen.add(q)
+                    stack.append(q)
+    cut_off = [divmod(i, COLS) for i, code in enumerate(codes) if code not in OBSTACLES and i not in seen]
+    if cut_off:
+        raise SystemExit(f"{name}: cells (row, column) {cut_off} cannot be reached")
+
+
 def write(path, codes):
     with open(path, "w") as out:
         out.write("TileType\n")
@@ -156,8 +178,8 @@ LEVEL_01 = [
     #         1         2
     #12345678901234567890123456789
     "TTTTT.T..TT.TTT.ciiic.TTT.TTTT",
-    "TTT.T.T...TT.TT.ciiic..TT.TTT.",
-    "TTt........t.T..ccccc.......TT",
+    "TTT.T.T...T..TT.ciiic..TT.TTTT",
+    "TTt..........T..ccccc.......TT",
     "T.......wwwww=====...ffff....T",
     "........wwwww....=...ffff..hhh",
     "..T......T.......=.........hhh",
@@ -170,7 +192,7 @@ LEVEL_01 = [
     "..T..a.a..t.......=..........T",
     "TT....a.a.....hhhhPhh......T..",
     "TTTt..........hhhhPhh.....TT.T",
-    "TTTTT...TT.T..TTT.=..TTt.TT.TT",
+    "TTTTT...TT.T..TTT.=..TTt.TTTTT",
     "TTTTTT.TTTTT.TTTT.=.TTTTTTTTTT",
 ]
 
@@ -188,16 +210,18 @@ LEVEL_02 = [
     "...=..H..=...~~...ciiic.=...T.",
     "...=======...~~...ciiic.===...",
     "...=.....=.T~~~.t.ciiicT..=...",
-    "...=.hhh.=..~~...Tccccc.T.=..T",
+    "...=.hhh.=..~~...Tccccc...=..T",
     "...=.hhh.=T.~~..TTT....T..=..T",
     "...=.hhh.=..~~..TT.T...T..=.K.",
     "...=========bbb============...",
     ".TT..........~~..TT.hhPhh.=...",
     "TTTT..fff....~~TTTT.hhPhh.=ccc",
     "TTTTT.fff.tTt~~TTTTT..=...=cii",
-    "TTTTT.....TT.~~TTTTT.T=...=cii",
+    "TTTTT.....TTT~~TTTTT.T=...=cii",
 ]
 
 if __name__ == "__main__":
-    write("Assets/Level/Level01.txt", build(LEVEL_01, 1))
-    write("Assets/Level/Level02.txt", build(LEVEL_02, 2))
+    for name, rows, salt in (("Level01", LEVEL_01, 1), ("Level02", LEVEL_02, 2)):
+        codes = build(rows, salt)
+        check_reachable(name, codes)
+        write(f"Assets/Level/{name}.txt", codes)
