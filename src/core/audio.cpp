@@ -22,7 +22,7 @@ bool audioDeviceAvailable() {
             closeDevice(device);
         }
     }
-    dlclose(library);
+    // The library stays loaded: the audio module uses it for the rest of the run anyway.
     return available;
 }
 

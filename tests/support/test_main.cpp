@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <dlfcn.h>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -46,8 +47,18 @@ bool startPrivateDisplay(int number) {
 
 } // namespace
 
+// The software GL driver is unloaded when the last window closes; leak reports that
+// point into an unloaded library cannot be read. Keeping it loaded keeps them readable.
+void pinGraphicsDriver() {
+    for (const char* path : {"/usr/lib/x86_64-linux-gnu/dri/swrast_dri.so", "/usr/lib/x86_64-linux-gnu/libLLVM-15.so.1"}) {
+        dlopen(path, RTLD_NOW | RTLD_GLOBAL | RTLD_NODELETE);
+        dlerror();
+    }
+}
+
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
+    pinGraphicsDriver();
     // Relative Assets/ paths resolve from the repository root, as for the game.
     std::error_code ec;
     std::filesystem::current_path(OSTREVALD_SOURCE_DIR, ec);
