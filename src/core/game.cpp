@@ -62,6 +62,9 @@ void initGameInWindow(MainData* data) {
     data->window.setMouseCursorVisible(false);
     data->cursorTexture = &createTexture(kCursorTexturePath);
     data->cursorSprite = createSprite(*data->cursorTexture);
+    // Show the pointer where the mouse already is, not in the corner until it first moves.
+    const sf::Vector2i mouse = gameMousePosition(data->window);
+    data->cursorSprite.setPosition(static_cast<float>(mouse.x), static_cast<float>(mouse.y));
     data->debugMode = 0;
     data->transitionTimer = 0.f;
 }
