@@ -1,5 +1,7 @@
 #include "menus/settings_menu.hpp"
 
+#include "core/atomic_write.hpp"
+
 #include "core/asset_cache.hpp"
 #include "core/audio.hpp"
 #include "core/fonts.hpp"
@@ -166,22 +168,11 @@ void loadSettings(SettingsMenu* menu, const std::string& path) {
 }
 
 bool saveSettings(const SettingsMenu* menu, const std::string& path) {
-    const std::string temporary = path + ".tmp";
-    std::FILE* file = std::fopen(temporary.c_str(), "w");
-    if (!file) return false;
-    bool ok = std::fprintf(file, "Music_Enable %d\n", static_cast<int>(menu->musicEnable)) > 0;
-    ok = ok && std::fprintf(file, "Music_Volume %d\n", static_cast<int>(menu->musicVolume)) > 0;
-    ok = ok && std::fprintf(file, "Sound_Enable %d\n", static_cast<int>(menu->soundEnable)) > 0;
-    ok = ok && std::fprintf(file, "Sound_Volume %d\n", static_cast<int>(menu->soundVolume)) > 0;
-    ok = (std::fflush(file) == 0) && ok;
-    ok = (std::fclose(file) == 0) && ok;
-    std::error_code ec;
-    if (ok) std::filesystem::rename(temporary, path, ec);
-    if (!ok || ec) {
-        std::filesystem::remove(temporary, ec);
-        return false;
-    }
-    return true;
+    char text[160];
+    std::snprintf(text, sizeof(text), "Music_Enable %d\nMusic_Volume %d\nSound_Enable %d\nSound_Volume %d\n",
+                  static_cast<int>(menu->musicEnable), static_cast<int>(menu->musicVolume),
+                  static_cast<int>(menu->soundEnable), static_cast<int>(menu->soundVolume));
+    return writeFileAtomically(path, text) == WriteResult::Written;
 }
 
 void initSettingsMenu(SettingsMenu* menu) {

@@ -1,5 +1,7 @@
 #include "world/level_file.hpp"
 
+#include "core/atomic_write.hpp"
+
 #include "world/tile_catalogue.hpp"
 
 #include <cerrno>
@@ -125,26 +127,21 @@ std::string formatLevelText(const LevelCodes& codes, bool padded) {
 }
 
 bool writeLevelText(const std::string& path, const std::string& text) {
-    const std::string temporary = path + ".tmp";
-    std::FILE* file = std::fopen(temporary.c_str(), "w");
-    if (!file) {
+    switch (writeFileAtomically(path, text)) {
+    case WriteResult::Written:
+        return true;
+    case WriteResult::CannotCreate:
         std::printf("%s", kOpenFileError);
         std::fflush(stdout);
         return false;
-    }
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    const bool closed = std::fclose(file) == 0; // a full disk often only shows when the buffer is flushed
-    if (!written || !closed) {
+    case WriteResult::WriteFailed:
         std::fprintf(stderr, "Level file %s not written: %s; the previous file stays in place\n", path.c_str(),
                      std::strerror(errno));
-        std::remove(temporary.c_str());
         return false;
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+    case WriteResult::RenameFailed:
         std::fprintf(stderr, "Level file %s not replaced: %s; the previous file stays in place\n", path.c_str(),
                      std::strerror(errno));
-        std::remove(temporary.c_str());
         return false;
     }
-    return true;
+    return false;
 }

@@ -1,3 +1,4 @@
+#include "core/atomic_write.hpp"
 #include "menus/menu_test_support.hpp"
 
 #include <filesystem>
@@ -110,7 +111,7 @@ TEST(Settings, ApplyWritesExactlyTheFourLinesAndLeavesNoTemporaryFile) {
     EXPECT_EQ(menu.soundSpeaker.getTexture(), menu.speakerTexture);
     clickSprite(game.get(), menu.apply.sprite);
     EXPECT_EQ(readFile(menu.filePath), "Music_Enable 0\nMusic_Volume 25\nSound_Enable 1\nSound_Volume 40\n");
-    EXPECT_FALSE(std::filesystem::exists(menu.filePath + ".tmp"));
+    EXPECT_FALSE(std::filesystem::exists(temporaryPathFor(menu.filePath)));
     EXPECT_EQ(game->sceneState, SCENE_MENU_SETTINGS);
 }
 
@@ -119,7 +120,7 @@ TEST(Settings, FailedSaveKeepsTheOldFileWhole) {
     const std::string path = tmp.file("Settings.txt");
     writeFile(path, "Music_Enable 1\nMusic_Volume 25\nSound_Enable 1\nSound_Volume 25\n");
     // The temporary file cannot be created where a folder already has its name.
-    std::filesystem::create_directories(path + ".tmp");
+    std::filesystem::create_directories(temporaryPathFor(path));
     SettingsMenu m;
     m.musicVolume = 80;
     EXPECT_FALSE(saveSettings(&m, path));

@@ -1,3 +1,4 @@
+#include "core/atomic_write.hpp"
 #include "world/level_file.hpp"
 #include "world/temp_level_folder.hpp"
 
@@ -138,7 +139,7 @@ TEST(LevelFile, WritesAreAtomicAndLeaveNoTemporaryFile) {
     LevelCodes back{};
     ASSERT_EQ(readLevelFile(path, &back), LEVEL_READ_OK);
     EXPECT_EQ(back, codes);
-    EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
+    EXPECT_FALSE(std::filesystem::exists(temporaryPathFor(path)));
 
     // Overwriting replaces the whole file, even with a shorter text.
     ASSERT_TRUE(writeLevelText(path, "short"));
@@ -150,7 +151,7 @@ TEST(LevelFile, AFailedWriteKeepsThePreviousFile) {
     const std::string path = temp.file("Level04.txt");
     writeWholeFile(path, "previous");
     // A folder where the temporary file should go makes its creation fail, even for root.
-    std::filesystem::create_directory(path + ".tmp");
+    std::filesystem::create_directory(temporaryPathFor(path));
     testing::internal::CaptureStdout();
     EXPECT_FALSE(writeLevelText(path, formatLevelText(sampleCodes(), true)));
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Open file error !!!");
@@ -168,7 +169,7 @@ TEST(LevelFile, AFullDiskKeepsThePreviousFile) {
     TempLevelFolder temp;
     const std::string path = temp.file("Level06.txt");
     writeWholeFile(path, "previous");
-    std::filesystem::create_symlink("/dev/full", path + ".tmp");
+    std::filesystem::create_symlink("/dev/full", temporaryPathFor(path));
     testing::internal::CaptureStderr();
     EXPECT_FALSE(writeLevelText(path, formatLevelText(sampleCodes(), true)));
     const std::string err = testing::internal::GetCapturedStderr();

@@ -1,3 +1,4 @@
+#include "core/atomic_write.hpp"
 #include "core/random.hpp"
 #include "world/level_generator.hpp"
 #include "world/temp_level_folder.hpp"
@@ -165,7 +166,7 @@ TEST(LevelGenerator, GameStartRewritesLevelsThreeToTenAndNeverOneOrTwo) {
     for (int level = 3; level <= 10; ++level) {
         LevelCodes codes{};
         EXPECT_EQ(readLevelFile(levelFilePath(kLevelFolder, level), &codes), LEVEL_READ_OK);
-        EXPECT_FALSE(std::filesystem::exists(levelFilePath(kLevelFolder, level) + ".tmp"));
+        EXPECT_FALSE(std::filesystem::exists(temporaryPathFor(levelFilePath(kLevelFolder, level))));
     }
     // The road traces: each joined pair, then each map's road mask as 17 rows of 0 and 1.
     EXPECT_NE(trace.find("turn 1  = "), std::string::npos);
@@ -491,7 +492,7 @@ TEST(LevelGenerator, ABlockedFolderKeepsThePreviousFilesWithOneMessage) {
     TempLevelFolder temp;
     for (int level = 3; level <= 10; ++level) writeWholeFile(levelFilePath(temp.folder(), level), "previous");
     // A folder in place of the first temporary file: creating it fails, even for root.
-    std::filesystem::create_directory(levelFilePath(temp.folder(), 3) + ".tmp");
+    std::filesystem::create_directory(temporaryPathFor(levelFilePath(temp.folder(), 3)));
     testing::internal::CaptureStdout();
     EXPECT_EQ(generateLevels(temp.folder(), nullptr), 0);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Open file error !!!");
