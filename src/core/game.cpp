@@ -305,6 +305,8 @@ void applyTransitionEndRule(MainData* data, std::int32_t* transitionFinished, fl
     }
 }
 
+namespace {
+
 // The screens that end a game are shown in the plain screen view, which stands still.
 void showScreenView(MainData* data) {
     Camera& camera = data->world.camera;
@@ -312,6 +314,8 @@ void showScreenView(MainData* data) {
     applyCamera(&camera, &data->window, 1);
     camera.scrollStep = {0, 0};
 }
+
+} // namespace
 
 void checkLevelComplete(MainData* data) {
     if (data->world.enemies.count != 0) return;
