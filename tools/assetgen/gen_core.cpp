@@ -9,29 +9,27 @@ namespace {
 void drawCursor() {
     // Shape rows of the arrow, 'o' outline, 'f' fill, 'h' highlight, 's' shade.
     static const char* rows[] = {
-        "o.............",
-        "oo............",
-        "oho...........",
-        "ohfo..........",
-        "ohffo.........",
-        "ohfffo........",
-        "ohffffo.......",
-        "ohfffffo......",
-        "ohffffffo.....",
-        "ohfffffffo....",
-        "ohffffffffo...",
-        "ohfffffsssso..",
-        "ohfffsoooooo..",
-        "ohffsfo.......",
-        "ohfso.so......",
-        "ohso..sfo.....",
-        "oso....sfo....",
-        "oo.....osfo...",
-        "o.......osso..",
-        ".........oo...",
+        "o...........",
+        "oo..........",
+        "oho.........",
+        "ohfo........",
+        "ohffo.......",
+        "ohfffo......",
+        "ohffffo.....",
+        "ohfffffo....",
+        "ohffffffo...",
+        "ohfffffffo..",
+        "ohffffffffo.",
+        "ohfffsoooooo",
+        "ohfsofso....",
+        "ohso.ofso...",
+        "oso..ofso...",
+        "oo....ofso..",
+        "o.....ofso..",
+        ".......oo...",
     };
     Canvas c(16, 22);
-    for (int y = 0; y < 20; ++y)
+    for (int y = 0; y < int(sizeof(rows) / sizeof(rows[0])); ++y)
         for (int x = 0; rows[y][x]; ++x) {
             switch (rows[y][x]) {
             case 'o': c.px(x, y, pal(Ink)); break;
@@ -47,7 +45,11 @@ void drawCursor() {
         for (int x = 0; x < 16; ++x)
             if (c.opaque(x - 1, y - 2) && !c.opaque(x, y)) shadowed.px(x, y, pal(Ink, 110));
     shadowed.blit(c, 0, 0);
-    shadowed.save(out("Sprites/HUD/mouse_menu.png"));
+    // Each art pixel covers 2x2 screen pixels, the same pixel size as the map art.
+    Canvas doubled(32, 44);
+    for (int y = 0; y < 44; ++y)
+        for (int x = 0; x < 32; ++x) doubled.px(x, y, shadowed.get(x / 2, y / 2));
+    doubled.save(out("Sprites/HUD/mouse_menu.png"));
 }
 
 } // namespace
