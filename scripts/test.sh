@@ -12,7 +12,7 @@ run_suite() {
     cmake -S . -B "$dir" "$@" >/dev/null
     cmake --build "$dir" -j"$jobs"
     # One virtual display for the whole run; windows of the tests open on it.
-    (cd "$dir" && xvfb-run -a -s "-screen 0 1920x1080x24 -nolisten tcp" \
+    (cd "$dir" && xvfb-run -a -s "-screen 0 1920x1080x24 -nolisten tcp -noreset" \
         ctest --output-on-failure -j"$jobs" --timeout 300)
 }
 

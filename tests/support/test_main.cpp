@@ -30,7 +30,7 @@ bool startPrivateDisplay(int number) {
         sigprocmask(SIG_SETMASK, &previous, nullptr);
         if (FILE* devnull = std::fopen("/dev/null", "w")) dup2(fileno(devnull), STDERR_FILENO);
         const std::string display = ":" + std::to_string(number);
-        execlp("Xvfb", "Xvfb", display.c_str(), "-screen", "0", "1920x1080x24", "-nolisten", "tcp",
+        execlp("Xvfb", "Xvfb", display.c_str(), "-screen", "0", "1920x1080x24", "-nolisten", "tcp", "-noreset",
                static_cast<char*>(nullptr));
         _exit(127);
     }
