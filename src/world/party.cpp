@@ -1,5 +1,7 @@
 #include "world/party.hpp"
 
+#include "world/unit_walk.hpp"
+
 #include "core/random.hpp"
 #include "core/resources.hpp"
 #include "core/vector_math.hpp"
@@ -232,35 +234,19 @@ void stepPlayer(Party* party, WorldPlayer* player, float dt) {
     const std::int32_t d = player->pathDirs[k];
     const sf::Vector2f p = player->sprite.getPosition();
 
-    if (player->animationIndex != d) {
-        if (d == DIR_RIGHT) {
-            setPlayerAnimation(player, ANIM_WALK_RIGHT);
-        } else if (d == DIR_LEFT) {
-            setPlayerAnimation(player, ANIM_WALK_LEFT);
-        } else if (player->animationIndex == ANIM_IDLE) {
-            // A vertical first step faces the side the destination lies on.
-            const bool destinationLeft = player->path[0].x < cellOfPosition(p).x;
-            setPlayerAnimation(player, destinationLeft ? ANIM_WALK_LEFT : ANIM_WALK_RIGHT);
-        }
-    }
+    // A vertical first step faces the side the destination lies on.
+    const std::int32_t slot = walkSlotFor(player->animationIndex, d, player->path[0].x < cellOfPosition(p).x);
+    if (slot != player->animationIndex) setPlayerAnimation(player, slot);
 
-    const float s = static_cast<float>(player->speed) * dt;
-    bool arrived = false;
-    sf::Vector2f step{0.f, 0.f};
-    switch (d) {
-    case DIR_UP: arrived = p.y - s <= target.y; step = {0.f, -s}; break;
-    case DIR_RIGHT: arrived = p.x + s >= target.x; step = {s, 0.f}; break;
-    case DIR_DOWN: arrived = p.y + s >= target.y; step = {0.f, s}; break;
-    default: arrived = p.x - s <= target.x; step = {-s, 0.f}; break;
-    }
-    if (arrived) {
+    const WalkStep walk = walkTowardCorner(p, target, d, static_cast<float>(player->speed) * dt);
+    if (walk.arrived) {
         player->sprite.setPosition(target);
         player->mpSprite.setPosition(target);
         player->pathLength -= 1;
         if (player->pathLength > 0) showPath(party, player);
     } else {
-        player->sprite.move(step);
-        player->mpSprite.move(step);
+        player->sprite.move(walk.move);
+        player->mpSprite.move(walk.move);
     }
     if (player->pathLength == 0) {
         player->moving = 0;

@@ -1,5 +1,7 @@
 #include "world/world_enemy.hpp"
 
+#include "world/unit_walk.hpp"
+
 #include "core/random.hpp"
 #include "core/resources.hpp"
 
@@ -96,31 +98,16 @@ void stepEnemy(EnemyList* list, WorldEnemy* enemy, float dt) {
     const std::int32_t d = enemy->pathDirs[k];
     const sf::Vector2f p = enemy->sprite.getPosition();
 
-    if (enemy->animationIndex != d) {
-        if (d == DIR_RIGHT) {
-            setEnemyAnimation(enemy, ANIM_WALK_RIGHT);
-        } else if (d == DIR_LEFT) {
-            setEnemyAnimation(enemy, ANIM_WALK_LEFT);
-        } else if (enemy->animationIndex == ANIM_IDLE) {
-            const GridPos last = enemy->path[static_cast<std::size_t>(enemy->pathLength - 1)];
-            setEnemyAnimation(enemy, last.x < cellOfPosition(p).x ? ANIM_WALK_LEFT : ANIM_WALK_RIGHT);
-        }
-    }
+    const GridPos last = enemy->path[static_cast<std::size_t>(enemy->pathLength - 1)];
+    const std::int32_t slot = walkSlotFor(enemy->animationIndex, d, last.x < cellOfPosition(p).x);
+    if (slot != enemy->animationIndex) setEnemyAnimation(enemy, slot);
 
-    const float s = static_cast<float>(enemy->speed) * dt;
-    bool arrived = false;
-    sf::Vector2f step{0.f, 0.f};
-    switch (d) {
-    case DIR_UP: arrived = p.y - s <= target.y; step = {0.f, -s}; break;
-    case DIR_RIGHT: arrived = p.x + s >= target.x; step = {s, 0.f}; break;
-    case DIR_DOWN: arrived = p.y + s >= target.y; step = {0.f, s}; break;
-    default: arrived = p.x - s <= target.x; step = {-s, 0.f}; break;
-    }
-    if (arrived) {
+    const WalkStep walk = walkTowardCorner(p, target, d, static_cast<float>(enemy->speed) * dt);
+    if (walk.arrived) {
         enemy->sprite.setPosition(target);
         enemy->pathStep += 1;
     } else {
-        enemy->sprite.move(step);
+        enemy->sprite.move(walk.move);
     }
     if (enemy->pathStep == enemy->pathLength) {
         enemy->moving = 0;
