@@ -1,3 +1,4 @@
+#include "walkable_fill.hpp"
 #include "core/atomic_write.hpp"
 #include "core/random.hpp"
 #include "world/level_generator.hpp"
@@ -65,23 +66,9 @@ int walkableRegions(const LevelCodes& codes) {
     std::array<bool, kCellCount> seen{};
     int regions = 0;
     for (int start = 0; start < kCellCount; ++start) {
-        if (seen[static_cast<std::size_t>(start)] || tileKind(codes[static_cast<std::size_t>(start)]) == TILE_OBSTACLE)
-            continue;
+        if (seen[static_cast<std::size_t>(start)] || !cellWalkable(codes, start)) continue;
         ++regions;
-        std::vector<int> stack{start};
-        seen[static_cast<std::size_t>(start)] = true;
-        while (!stack.empty()) {
-            const int p = stack.back();
-            stack.pop_back();
-            const int next[4] = {p % 30 < 29 ? p + 1 : -1, p % 30 > 0 ? p - 1 : -1, p + 30 < kCellCount ? p + 30 : -1,
-                                 p - 30};
-            for (int n : next)
-                if (n >= 0 && !seen[static_cast<std::size_t>(n)] &&
-                    tileKind(codes[static_cast<std::size_t>(n)]) != TILE_OBSTACLE) {
-                    seen[static_cast<std::size_t>(n)] = true;
-                    stack.push_back(n);
-                }
-        }
+        fillWalkable(codes, start, &seen);
     }
     return regions;
 }

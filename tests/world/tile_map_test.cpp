@@ -1,3 +1,4 @@
+#include "walkable_fill.hpp"
 #include "core/asset_cache.hpp"
 #include "core/asset_contract.hpp"
 #include "world/level_file.hpp"
@@ -250,20 +251,7 @@ TEST(TileMap, AuthoredLevelsArePlayable) {
         for (int i = 0; i < kCellCount && start < 0; ++i)
             if (i % kMapColumns <= 4 && tileKind(codes[static_cast<std::size_t>(i)]) != TILE_OBSTACLE) start = i;
         ASSERT_GE(start, 0);
-        std::vector<int> stack{start};
-        seen[static_cast<std::size_t>(start)] = true;
-        while (!stack.empty()) {
-            const int p = stack.back();
-            stack.pop_back();
-            const int next[4] = {p % 30 < 29 ? p + 1 : -1, p % 30 > 0 ? p - 1 : -1, p + 30 < kCellCount ? p + 30 : -1,
-                                 p - 30};
-            for (int n : next)
-                if (n >= 0 && !seen[static_cast<std::size_t>(n)] &&
-                    tileKind(codes[static_cast<std::size_t>(n)]) != TILE_OBSTACLE) {
-                    seen[static_cast<std::size_t>(n)] = true;
-                    stack.push_back(n);
-                }
-        }
+        fillWalkable(codes, start, &seen);
         // Units spawn on any walkable cell of their columns and crates on any walkable
         // cell at all, so every walkable cell must be reachable.
         for (int i = 0; i < kCellCount; ++i) {
