@@ -10,11 +10,11 @@
 
 namespace {
 
-Tile& tileAt(WorldGame* world, GridPos cell) { return world->tiles[static_cast<std::size_t>(cellIndex(cell))]; }
+Tile& tileAt(WorldGame* world, GridPos cell) { return world->tileMap.tiles[static_cast<std::size_t>(cellIndex(cell))]; }
 
 std::unique_ptr<WorldGame> openBoard() {
     auto world = std::make_unique<WorldGame>();
-    for (Tile& tile : world->tiles) tile.walkable = 1;
+    for (Tile& tile : world->tileMap.tiles) tile.walkable = 1;
     return world;
 }
 
@@ -91,7 +91,7 @@ BENCHMARK(BM_ShowRangeFiveMovePoints);
 void BM_PlanEnemyTurnThirteenEnemies(benchmark::State& state) {
     auto world = openBoard();
     seedRandom(99);
-    for (Tile& tile : world->tiles) tile.walkable = randomInt() % 5 == 0 ? 0 : 1;
+    for (Tile& tile : world->tileMap.tiles) tile.walkable = randomInt() % 5 == 0 ? 0 : 1;
     for (int row = 0; row < kMapRows; ++row) tileAt(world.get(), {14, row}).walkable = 1; // keep the sides joined
     const GridPos heroes[4] = {{1, 2}, {3, 6}, {2, 10}, {4, 14}};
     for (int i = 0; i < 4; ++i) placeHero(world.get(), i == 0 ? PLAYER_IRINA : PLAYER_LIGHT, heroes[i]);
@@ -116,7 +116,7 @@ void BM_PlanEnemyTurnThirteenEnemies(benchmark::State& state) {
             WorldEnemy& enemy = world->enemies.enemies[static_cast<std::size_t>(i)];
             if (enemy.pathLength > 0)
                 moveEnemyOnGrid(world.get(), enemy.path[static_cast<std::size_t>(enemy.pathLength - 1)], starts[i]);
-            enemy.moving = 0; // nobody walked: every enemy stays on its start cell
+            enemy.body.moving = 0; // nobody walked: every enemy stays on its start cell
         }
         resetEnemyTurn(&world->enemies);
     }

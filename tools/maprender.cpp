@@ -14,7 +14,6 @@
 #include "core/random.hpp"
 #include "world/level_generator.hpp"
 #include "world/tile_map.hpp"
-#include "world/world_game.hpp"
 
 #include <SFML/Graphics/RectangleShape.hpp>
 #include <SFML/Graphics/RenderTexture.hpp>
@@ -57,13 +56,13 @@ int main(int argc, char** argv) {
         else return usage();
     }
 
-    auto world = std::make_unique<WorldGame>();
-    loadTileTextures(world.get());
-    if (!loadLevelFile(world.get(), levelPath)) {
+    auto map = std::make_unique<TileMap>();
+    loadTileTextures(map.get());
+    if (!loadLevelFile(map.get(), levelPath)) {
         std::fprintf(stderr, "\nmaprender: %s could not be loaded\n", levelPath.c_str());
         return 1;
     }
-    buildTileMap(world.get(), kMapColumns, kMapRows);
+    buildTileMap(map.get(), kMapColumns, kMapRows);
 
     const unsigned fullWidth = kMapColumns * kCellSize, fullHeight = kMapRows * kCellSize;
     sf::RenderTexture full;
@@ -72,7 +71,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     full.clear(sf::Color::Black);
-    drawTileMapOn(&full, world.get(), overlays);
+    drawTileMap(full, map.get(), overlays);
     if (grid) {
         for (int index = 0; index < kCellCount; ++index) {
             sf::RectangleShape cell(sf::Vector2f(kCellSize - 2.f, kCellSize - 2.f));
@@ -88,7 +87,7 @@ int main(int argc, char** argv) {
         const sf::Font& font = cachedFont(kPixelFontPath);
         for (int index = 0; index < kCellCount; ++index) {
             char label[8];
-            std::snprintf(label, sizeof(label), "%d", world->tileCodes[static_cast<std::size_t>(index)]);
+            std::snprintf(label, sizeof(label), "%d", map->tileCodes[static_cast<std::size_t>(index)]);
             sf::Text text(label, font, 24);
             text.setPosition(static_cast<float>((index % kMapColumns) * kCellSize) + 6.f,
                              static_cast<float>((index / kMapColumns) * kCellSize) + 4.f);

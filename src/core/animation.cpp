@@ -37,7 +37,7 @@ sf::IntRect currentFrameRect(const Animation* a) {
             a->shownWidth, a->firstFrame.height};
 }
 
-void drawAnimation(const sf::Sprite* sprite, sf::RenderTarget* target) { target->draw(*sprite); }
+void drawAnimation(const sf::Sprite* sprite, sf::RenderTarget& target) { target.draw(*sprite); }
 
 void resetAnimation(Animation* a) {
     a->currentFrame = 0;

@@ -27,7 +27,7 @@ Animation createAnimation(std::uint32_t frameCount, std::uint32_t framesPerSecon
                           std::int32_t loop);
 // Advances by dt seconds and sets `sprite`'s texture rectangle to the current frame.
 void updateAnimation(Animation* animation, sf::Sprite* sprite, float dt);
-void drawAnimation(const sf::Sprite* sprite, sf::RenderTarget* target);
+void drawAnimation(const sf::Sprite* sprite, sf::RenderTarget& target);
 void resetAnimation(Animation* animation);
 std::int32_t isAnimationFinished(const Animation* animation);
 void setAnimationWidth(Animation* animation, std::int32_t width);

@@ -4,14 +4,11 @@
 // handed to an insert that cannot link it is freed too, so callers never delete.
 #pragma once
 
+#include "core/grid.hpp"
+
 #include <cstdint>
 #include <memory>
 
-struct GridPos {
-    std::int32_t x = 0; // column
-    std::int32_t y = 0; // row
-    friend bool operator==(const GridPos&, const GridPos&) = default;
-};
 
 struct PathNodeData {
     GridPos position;

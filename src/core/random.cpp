@@ -10,9 +10,19 @@ std::mt19937& generator() {
     static std::mt19937 engine(5489u);
     return engine;
 }
+// Draws that change only what the screen shows (idle-frame offsets, menu walkers,
+// portraits) use their own engine, so how long a player idles in a menu never shifts
+// the game's own draws.
+std::mt19937& cosmeticGenerator() {
+    static std::mt19937 engine(0x5EEDu);
+    return engine;
+}
 } // namespace
 
-void seedRandom(std::uint32_t seed) { generator().seed(seed); }
+void seedRandom(std::uint32_t seed) {
+    generator().seed(seed);
+    cosmeticGenerator().seed(seed ^ 0x9E3779B9u);
+}
 
 std::uint32_t seedRandomFromEnvironment() {
     std::uint32_t seed = static_cast<std::uint32_t>(std::time(nullptr));
@@ -32,4 +42,12 @@ int randomRange(int low, int high) {
     if (high <= low) return low;
     const unsigned span = static_cast<unsigned>(high - low) + 1u;
     return low + static_cast<int>(static_cast<unsigned>(randomInt()) % span);
+}
+
+int cosmeticRandomInt() { return static_cast<int>(cosmeticGenerator()() & 0x7FFFFFFFu); }
+
+int cosmeticRandomRange(int low, int high) {
+    if (high <= low) return low;
+    const unsigned span = static_cast<unsigned>(high - low) + 1u;
+    return low + static_cast<int>(static_cast<unsigned>(cosmeticRandomInt()) % span);
 }

@@ -1,5 +1,9 @@
-// The game's one random generator. Every random draw in the game goes through it,
-// so a seed reproduces a whole run (OSTREVALD_SEED, tests, bug reports).
+// The game's two random generators. Every draw that decides the game (levels, placements,
+// fights, intents, crate gold) goes through the gameplay generator; draws that only change
+// the look of a screen (idle-frame offsets, menu walkers, portraits) go through the
+// cosmetic one. One seed sets both, and since the cosmetic draws never touch the gameplay
+// sequence, a seed reproduces a whole run however long the player idles in a menu
+// (OSTREVALD_SEED, tests, bug reports).
 #pragma once
 
 #include <cstdint>
@@ -14,3 +18,7 @@ std::uint32_t seedRandomFromEnvironment();
 int randomInt();
 // A value in [low, high] (inclusive); low when high < low.
 int randomRange(int low, int high);
+
+// The cosmetic generator: same contracts as randomInt and randomRange.
+int cosmeticRandomInt();
+int cosmeticRandomRange(int low, int high);

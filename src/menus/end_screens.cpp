@@ -84,13 +84,13 @@ void initWinScreen(WinScreen* screen) {
 
 void updateWinScreen(WinScreen* screen, float dt) { updateAnimation(&screen->animation, &screen->picture, dt); }
 
-void drawWinScreen(WinScreen* screen, sf::RenderWindow* window) {
-    drawAnimation(&screen->picture, window);
-    window->draw(screen->black);
-    window->draw(screen->title);
-    window->draw(screen->message);
-    window->draw(screen->black);
-    window->draw(screen->exit.sprite);
+void drawWinScreen(WinScreen* screen, sf::RenderTarget& target) {
+    drawAnimation(&screen->picture, target);
+    target.draw(screen->black);
+    target.draw(screen->title);
+    target.draw(screen->message);
+    target.draw(screen->black);
+    target.draw(screen->exit.sprite);
 }
 
 void mouseMovedWinScreen(WinScreen* screen, sf::Event::MouseMoveEvent move) { hoverExit(&screen->exit, move); }
@@ -110,13 +110,13 @@ void initDefeatScreen(DefeatScreen* screen) {
     screen->picture.setPosition(0.f, 0.f);
 }
 
-void drawDefeatScreen(DefeatScreen* screen, sf::RenderWindow* window) {
+void drawDefeatScreen(DefeatScreen* screen, sf::RenderTarget& target) {
     // Drawn over the world, at a fixed place on screen.
-    const sf::View under = window->getView();
-    window->setView(screenViewOf(under));
-    window->draw(screen->picture);
-    window->draw(screen->exit.sprite);
-    window->setView(under);
+    const sf::View under = target.getView();
+    target.setView(screenViewOf(under));
+    target.draw(screen->picture);
+    target.draw(screen->exit.sprite);
+    target.setView(under);
 }
 
 void mouseMovedDefeatScreen(DefeatScreen* screen, sf::Event::MouseMoveEvent move) { hoverExit(&screen->exit, move); }
@@ -171,14 +171,14 @@ void initCredits(Credits* credits) {
 
 void updateCredits(Credits* credits, float dt) { updateAnimation(&credits->animation, &credits->picture, dt); }
 
-void drawCredits(Credits* credits, sf::RenderWindow* window) {
-    drawAnimation(&credits->picture, window);
-    window->draw(credits->black);
-    window->draw(credits->artistHeading);
-    window->draw(credits->programmerHeading);
-    for (const sf::Text& name : credits->programmerNames) window->draw(name);
-    for (const sf::Text& name : credits->artistNames) window->draw(name);
-    window->draw(credits->exit.sprite);
+void drawCredits(Credits* credits, sf::RenderTarget& target) {
+    drawAnimation(&credits->picture, target);
+    target.draw(credits->black);
+    target.draw(credits->artistHeading);
+    target.draw(credits->programmerHeading);
+    for (const sf::Text& name : credits->programmerNames) target.draw(name);
+    for (const sf::Text& name : credits->artistNames) target.draw(name);
+    target.draw(credits->exit.sprite);
 }
 
 void mouseMovedCredits(Credits* credits, sf::Event::MouseMoveEvent move) { hoverExit(&credits->exit, move); }

@@ -71,18 +71,18 @@ void initExitToMenuButton(MenuButton* button);
 
 void initWinScreen(WinScreen* screen);
 void updateWinScreen(WinScreen* screen, float dt);
-void drawWinScreen(WinScreen* screen, sf::RenderWindow* window);
+void drawWinScreen(WinScreen* screen, sf::RenderTarget& target);
 void mouseMovedWinScreen(WinScreen* screen, sf::Event::MouseMoveEvent move);
 void mousePressedWinScreen(WinScreen* screen, float x, float y, sf::RenderWindow* window, SceneState* sceneState);
 
 void initDefeatScreen(DefeatScreen* screen);
-void drawDefeatScreen(DefeatScreen* screen, sf::RenderWindow* window);
+void drawDefeatScreen(DefeatScreen* screen, sf::RenderTarget& target);
 void mouseMovedDefeatScreen(DefeatScreen* screen, sf::Event::MouseMoveEvent move);
 void mousePressedDefeatScreen(DefeatScreen* screen, float x, float y, sf::RenderWindow* window,
                               SceneState* sceneState);
 
 void initCredits(Credits* credits);
 void updateCredits(Credits* credits, float dt);
-void drawCredits(Credits* credits, sf::RenderWindow* window);
+void drawCredits(Credits* credits, sf::RenderTarget& target);
 void mouseMovedCredits(Credits* credits, sf::Event::MouseMoveEvent move);
 void mousePressedCredits(Credits* credits, float x, float y, sf::RenderWindow* window, SceneState* sceneState);

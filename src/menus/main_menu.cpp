@@ -21,10 +21,10 @@ std::array<MenuButton*, 4> buttonsOf(MainMenu* menu) {
 // A walker waits at the right edge, somewhere between y = 509 and y = 952, for a whole
 // number of seconds (0 to 11) before it starts walking.
 void placeWalker(MainMenu* menu, int i) {
-    menu->walkers[i].setPosition(kWalkerStartX, static_cast<float>(952 - randomInt() % 444));
+    menu->walkers[i].setPosition(kWalkerStartX, static_cast<float>(952 - cosmeticRandomInt() % 444));
 }
 
-void drawWalkerDelay(MainMenu* menu, int i) { menu->walkDelay[i] = static_cast<float>((randomInt() % 120) / 10); }
+void drawWalkerDelay(MainMenu* menu, int i) { menu->walkDelay[i] = static_cast<float>((cosmeticRandomInt() % 120) / 10); }
 
 } // namespace
 
@@ -98,15 +98,15 @@ void updateMainMenu(MainMenu* menu, float dt) {
     respawnMenuWalkers(menu);
 }
 
-void drawMainMenu(MainMenu* menu, sf::RenderWindow* window) {
-    window->draw(menu->background);
-    for (const sf::Sprite& walker : menu->walkers) drawAnimation(&walker, window);
-    for (const sf::Sprite& chain : menu->chains) window->draw(chain);
-    window->draw(menu->exit.sprite);
-    window->draw(menu->credits.sprite);
-    window->draw(menu->settings.sprite);
-    window->draw(menu->play.sprite);
-    window->draw(menu->title);
+void drawMainMenu(MainMenu* menu, sf::RenderTarget& target) {
+    target.draw(menu->background);
+    for (const sf::Sprite& walker : menu->walkers) drawAnimation(&walker, target);
+    for (const sf::Sprite& chain : menu->chains) target.draw(chain);
+    target.draw(menu->exit.sprite);
+    target.draw(menu->credits.sprite);
+    target.draw(menu->settings.sprite);
+    target.draw(menu->play.sprite);
+    target.draw(menu->title);
 }
 
 void mouseMovedMainMenu(MainMenu* menu, sf::Event::MouseMoveEvent move) {

@@ -66,7 +66,7 @@ struct MainMenu {
 
 void initMainMenu(MainMenu* menu);
 void updateMainMenu(MainMenu* menu, float dt);
-void drawMainMenu(MainMenu* menu, sf::RenderWindow* window);
+void drawMainMenu(MainMenu* menu, sf::RenderTarget& target);
 void mouseMovedMainMenu(MainMenu* menu, sf::Event::MouseMoveEvent move);
 void mousePressedMainMenu(MainMenu* menu, float x, float y, sf::RenderWindow* window, SceneState* sceneState,
                           TeamSelect* teamSelect, Camera* camera, WorldGame* world);

@@ -1,4 +1,4 @@
-#include "core/asset_contract.hpp"
+#include "menus/menu_assets.hpp"
 
 #include "core/fonts.hpp"
 #include "menus/end_screens.hpp"

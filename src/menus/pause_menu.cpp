@@ -42,12 +42,12 @@ void updatePauseMenu(PauseMenu* menu, float dt, sf::Vector2f offset) {
     if (menu->buttonsArrived == 0) movePauseMenuButtons(menu, dt, offset);
 }
 
-void drawPauseMenu(PauseMenu* menu, sf::RenderWindow* window) {
-    for (const sf::Sprite& chain : menu->chains) window->draw(chain);
-    window->draw(menu->exitToMenu.sprite);
-    window->draw(menu->settings.sprite);
-    window->draw(menu->resume.sprite);
-    window->draw(menu->title);
+void drawPauseMenu(PauseMenu* menu, sf::RenderTarget& target) {
+    for (const sf::Sprite& chain : menu->chains) target.draw(chain);
+    target.draw(menu->exitToMenu.sprite);
+    target.draw(menu->settings.sprite);
+    target.draw(menu->resume.sprite);
+    target.draw(menu->title);
 }
 
 void mouseMovedPauseMenu(PauseMenu* menu, sf::Event::MouseMoveEvent move) {

@@ -47,7 +47,7 @@ void initPauseMenu(PauseMenu* menu);
 // offset: the camera's top-left corner in world coordinates.
 void openPauseMenu(PauseMenu* menu, sf::Vector2f offset);
 void updatePauseMenu(PauseMenu* menu, float dt, sf::Vector2f offset);
-void drawPauseMenu(PauseMenu* menu, sf::RenderWindow* window);
+void drawPauseMenu(PauseMenu* menu, sf::RenderTarget& target);
 // The event's position already includes the camera offset.
 void mouseMovedPauseMenu(PauseMenu* menu, sf::Event::MouseMoveEvent move);
 // x and y already include the camera offset.

@@ -259,29 +259,29 @@ void dragSoundCursor(SettingsMenu* menu, float mouseX) {
     updateSoundVolumeText(menu);
 }
 
-void drawSettingsMenu(SettingsMenu* menu, sf::RenderWindow* window) {
+void drawSettingsMenu(SettingsMenu* menu, sf::RenderTarget& target) {
     // The panel sits at the same place on screen whatever the camera shows underneath.
-    const sf::View under = window->getView();
-    window->setView(screenViewOf(under));
+    const sf::View under = target.getView();
+    target.setView(screenViewOf(under));
 
-    window->draw(menu->background);
-    window->draw(menu->title);
-    window->draw(menu->musicLabel);
-    window->draw(menu->soundLabel);
-    window->draw(menu->languageLabel);
-    window->draw(menu->musicSpeaker);
-    window->draw(menu->soundSpeaker);
-    window->draw(menu->musicText);
-    window->draw(menu->soundText);
-    window->draw(menu->musicBar);
-    window->draw(menu->soundBar);
-    window->draw(menu->musicCursor);
-    window->draw(menu->soundCursor);
-    window->draw(menu->english);
-    window->draw(menu->back.sprite);
-    window->draw(menu->apply.sprite);
+    target.draw(menu->background);
+    target.draw(menu->title);
+    target.draw(menu->musicLabel);
+    target.draw(menu->soundLabel);
+    target.draw(menu->languageLabel);
+    target.draw(menu->musicSpeaker);
+    target.draw(menu->soundSpeaker);
+    target.draw(menu->musicText);
+    target.draw(menu->soundText);
+    target.draw(menu->musicBar);
+    target.draw(menu->soundBar);
+    target.draw(menu->musicCursor);
+    target.draw(menu->soundCursor);
+    target.draw(menu->english);
+    target.draw(menu->back.sprite);
+    target.draw(menu->apply.sprite);
 
-    window->setView(under);
+    target.setView(under);
 }
 
 void mousePressedSettingsMenu(SettingsMenu* menu, sf::Event event, SceneState* sceneState) {

@@ -77,7 +77,7 @@ struct SettingsMenu {
 
 // Reads the settings file at menu->filePath, then builds the panel.
 void initSettingsMenu(SettingsMenu* menu);
-void drawSettingsMenu(SettingsMenu* menu, sf::RenderWindow* window);
+void drawSettingsMenu(SettingsMenu* menu, sf::RenderTarget& target);
 void mousePressedSettingsMenu(SettingsMenu* menu, sf::Event event, SceneState* sceneState);
 void mouseReleasedSettingsMenu(SettingsMenu* menu);
 void mouseMovedSettingsMenu(SettingsMenu* menu, sf::Event::MouseMoveEvent move);

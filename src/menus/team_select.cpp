@@ -147,17 +147,17 @@ void updateTeamSelect(TeamSelect* t, float dt) {
         if (slot.filled) updateAnimation(&slot.animation, &slot.sprite, dt);
 }
 
-void drawTeamSelect(TeamSelect* t, sf::RenderWindow* window) {
-    window->draw(t->table);
-    window->draw(t->notePad);
-    window->draw(t->leftArrow);
-    window->draw(t->rightArrow);
-    window->draw(t->button);
-    drawAnimation(&t->preview, window);
-    window->draw(t->statSheet);
-    window->draw(t->title);
+void drawTeamSelect(TeamSelect* t, sf::RenderTarget& target) {
+    target.draw(t->table);
+    target.draw(t->notePad);
+    target.draw(t->leftArrow);
+    target.draw(t->rightArrow);
+    target.draw(t->button);
+    drawAnimation(&t->preview, target);
+    target.draw(t->statSheet);
+    target.draw(t->title);
     for (const TeamSlot& slot : t->slots)
-        if (slot.filled) drawAnimation(&slot.sprite, window);
+        if (slot.filled) drawAnimation(&slot.sprite, target);
 }
 
 void mouseMovedTeamSelect(TeamSelect* t, sf::Event::MouseMoveEvent move) {

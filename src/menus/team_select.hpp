@@ -91,7 +91,7 @@ struct TeamSelect {
 
 void initTeamSelect(TeamSelect* teamSelect);
 void updateTeamSelect(TeamSelect* teamSelect, float dt);
-void drawTeamSelect(TeamSelect* teamSelect, sf::RenderWindow* window);
+void drawTeamSelect(TeamSelect* teamSelect, sf::RenderTarget& target);
 void mouseMovedTeamSelect(TeamSelect* teamSelect, sf::Event::MouseMoveEvent move);
 void mousePressedTeamSelect(TeamSelect* teamSelect, float x, float y, SceneState* sceneState, WorldGame* world);
 void destroyTeamSelect(TeamSelect* teamSelect);

@@ -1,4 +1,4 @@
-#include "core/asset_contract.hpp"
+#include "world/world_assets.hpp"
 
 #include "core/fonts.hpp"
 #include "world/hud.hpp"
@@ -17,7 +17,7 @@ std::vector<AssetRequirement> boardAssetRequirements() {
         rows.push_back({kPlayerSheetPaths[static_cast<std::size_t>(type)], type == PLAYER_IRINA ? 896u : 704u, 192u});
     // Enemy sheets: as wide as the longer of the idle and walking rows.
     for (int type = 0; type < kEnemyTypeCount; ++type) {
-        const EnemySheetLayout layout = kEnemySheetLayouts[static_cast<std::size_t>(type)];
+        const UnitSheetLayout layout = kEnemySheetLayouts[static_cast<std::size_t>(type)];
         const unsigned frames = layout.idleFrames > layout.walkFrames ? layout.idleFrames : layout.walkFrames;
         rows.push_back({kEnemySheetPaths[static_cast<std::size_t>(type)], 64u * frames, 192u});
     }

@@ -99,26 +99,26 @@ void initHud(Hud* hud, const Party* party, sf::Vector2f t) {
         text.setPosition(at(t, kHudSheetTextOffsets[i]));
         // The portraits walk out of step.
         hud->portraitAnimations[slot] = createAnimation(11, 11, &firstFrame, 1);
-        hud->portraitAnimations[slot].currentFrame = static_cast<std::uint32_t>(randomInt() % 11);
+        hud->portraitAnimations[slot].currentFrame = static_cast<std::uint32_t>(cosmeticRandomInt() % 11);
     }
 }
 
-void drawHud(Hud* hud, sf::RenderWindow* window, std::int32_t showEndTurn, std::uint32_t heroCount) {
+void drawHud(Hud* hud, sf::RenderTarget& target, std::int32_t showEndTurn, std::uint32_t heroCount) {
     if (hud->visible != 1) return;
-    window->draw(hud->barSprite);
-    for (const sf::Sprite& frame : hud->frameSprites) window->draw(frame);
-    window->draw(hud->portraitSprites[0]);
+    target.draw(hud->barSprite);
+    for (const sf::Sprite& frame : hud->frameSprites) target.draw(frame);
+    target.draw(hud->portraitSprites[0]);
     for (std::uint32_t i = 1; i < kHudSlots; ++i)
-        if (heroCount > i) window->draw(hud->portraitSprites[i]);
+        if (heroCount > i) target.draw(hud->portraitSprites[i]);
     for (std::size_t i = 0; i < kHudSlots; ++i) {
         if (!hud->hovered[i]) continue;
-        window->draw(hud->sheetSprite);
-        window->draw(hud->sheetTexts[i]);
+        target.draw(hud->sheetSprite);
+        target.draw(hud->sheetTexts[i]);
         break;
     }
-    window->draw(hud->goldIconSprite);
-    window->draw(hud->goldText);
-    if (showEndTurn) window->draw(hud->endTurnSprite);
+    target.draw(hud->goldIconSprite);
+    target.draw(hud->goldText);
+    if (showEndTurn) target.draw(hud->endTurnSprite);
 }
 
 void updateHud(Hud* hud, std::int32_t gold, float dt, const sf::Vector2i* scrollStep, sf::Vector2f topLeft) {

@@ -60,7 +60,7 @@ struct Hud {
 const char* heroSheetText(std::int32_t type);
 
 void initHud(Hud* hud, const Party* party, sf::Vector2f topLeft);
-void drawHud(Hud* hud, sf::RenderWindow* window, std::int32_t showEndTurn, std::uint32_t heroCount);
+void drawHud(Hud* hud, sf::RenderTarget& target, std::int32_t showEndTurn, std::uint32_t heroCount);
 void updateHud(Hud* hud, std::int32_t gold, float dt, const sf::Vector2i* scrollStep, sf::Vector2f topLeft);
 void toggleHud(Hud* hud);
 // Positions are world positions (the caller adds the camera's top-left).

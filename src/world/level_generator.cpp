@@ -60,26 +60,18 @@ void appendTrace(std::string* trace, const char* format, int value) {
 // region (or -1 when nothing is walkable).
 int labelRegions(const LevelCodes& codes, std::array<int, kCellCount>* labels, std::array<int, kCellCount>* sizes) {
     labels->fill(-1);
-    std::array<int, kCellCount> stack{};
     int regions = 0, largest = -1;
+    auto open = [&](std::int32_t index) { return tileKind(at(codes, index)) != TILE_OBSTACLE; };
     for (int start = 0; start < kCellCount; ++start) {
-        if ((*labels)[static_cast<std::size_t>(start)] >= 0 || tileKind(at(codes, start)) == TILE_OBSTACLE) continue;
-        int top = 0, size = 0;
-        stack[0] = start;
-        (*labels)[static_cast<std::size_t>(start)] = regions;
-        ++top;
-        while (top > 0) {
-            const int p = stack[static_cast<std::size_t>(--top)];
-            ++size;
-            const int neighbours[4] = {hasRight(p) ? p + 1 : -1, hasLeft(p) ? p - 1 : -1,
-                                       hasDown(p) ? p + kMapColumns : -1, hasUp(p) ? p - kMapColumns : -1};
-            for (int n : neighbours) {
-                if (n < 0 || (*labels)[static_cast<std::size_t>(n)] >= 0 || tileKind(at(codes, n)) == TILE_OBSTACLE)
-                    continue;
-                (*labels)[static_cast<std::size_t>(n)] = regions;
-                stack[static_cast<std::size_t>(top++)] = n;
+        if ((*labels)[static_cast<std::size_t>(start)] >= 0 || !open(start)) continue;
+        const GridPos seed = cellAtIndex(start);
+        const GridFill region = floodFillGrid(&seed, 1, -1, open);
+        int size = 0;
+        for (int p = 0; p < kCellCount; ++p)
+            if (region.reached(p)) {
+                (*labels)[static_cast<std::size_t>(p)] = regions;
+                ++size;
             }
-        }
         (*sizes)[static_cast<std::size_t>(regions)] = size;
         if (largest < 0 || size > (*sizes)[static_cast<std::size_t>(largest)]) largest = regions;
         ++regions;

@@ -1,8 +1,6 @@
 #include "world/party.hpp"
 
-#include "world/unit_walk.hpp"
 
-#include "core/random.hpp"
 #include "core/resources.hpp"
 #include "core/vector_math.hpp"
 
@@ -14,10 +12,6 @@ namespace {
 
 constexpr float kUnitScale = 2.f;
 constexpr int kFrameSize = 64;
-
-sf::Vector2f cellCorner(GridPos cell) {
-    return {static_cast<float>(cell.x * kCellSize), static_cast<float>(cell.y * kCellSize)};
-}
 
 void placeArrowPiece(Party* party, WorldPlayer* player, int piece, std::int32_t texture, GridPos cell) {
     PathArrowPiece& arrow = player->arrow[static_cast<std::size_t>(piece)];
@@ -41,34 +35,14 @@ std::int32_t wayPiece(std::int32_t leaving, std::int32_t entering) {
 
 } // namespace
 
-UnitStats initialUnitStats(std::int32_t type) {
-    UnitStats stats;
-    stats.life = static_cast<std::int32_t>(stats.maxLife);
-    stats.type = type;
-    stats.unitIndex = -1;
-    return stats;
-}
-
-GridPos cellOfPosition(sf::Vector2f position) {
-    return {static_cast<std::int32_t>(position.x / static_cast<float>(kCellSize)),
-            static_cast<std::int32_t>(position.y / static_cast<float>(kCellSize))};
-}
-
-GridPos playerCell(const WorldPlayer* player) { return cellOfPosition(player->sprite.getPosition()); }
+GridPos playerCell(const WorldPlayer* player) { return bodyCell(&player->body); }
 
 GridPos playerClaimedCell(const WorldPlayer* player) {
-    if (player->moving && player->pathLength > 0) return player->path[0];
+    if (player->body.moving && player->pathLength > 0) return player->path[0];
     return playerCell(player);
 }
 
-sf::FloatRect playerHitbox(const WorldPlayer* player) { return player->sprite.getGlobalBounds(); }
-
-std::int32_t stepDirection(GridPos from, GridPos to) {
-    if (to.x < from.x) return DIR_LEFT;
-    if (to.x > from.x) return DIR_RIGHT;
-    if (to.y < from.y) return DIR_UP;
-    return DIR_DOWN;
-}
+sf::FloatRect playerHitbox(const WorldPlayer* player) { return player->body.sprite.getGlobalBounds(); }
 
 std::int32_t isLeaderType(std::int32_t type) { return type >= PLAYER_IRINA && type <= PLAYER_TUNGSTENE ? 1 : 0; }
 
@@ -97,28 +71,9 @@ void initParty(Party* party) {
     party->count = 0;
 }
 
-void initPlayerAnimations(WorldPlayer* player) {
-    const sf::IntRect idle{0, 0, kFrameSize, kFrameSize};
-    const sf::IntRect left{0, kFrameSize, kFrameSize, kFrameSize};
-    const sf::IntRect right{0, 2 * kFrameSize, kFrameSize, kFrameSize};
-    const std::uint32_t idleFrames = player->type == PLAYER_IRINA ? 14 : 11;
-    player->animations = {};
-    player->animations[ANIM_IDLE] = createAnimation(idleFrames, idleFrames, &idle, 1);
-    player->animations[ANIM_WALK_LEFT] = createAnimation(6, 12, &left, 1);
-    player->animations[ANIM_WALK_RIGHT] = createAnimation(6, 12, &right, 1);
-    setPlayerAnimation(player, ANIM_IDLE);
-    // Idle players do not breathe in step.
-    player->animations[ANIM_IDLE].currentFrame = static_cast<std::uint32_t>(randomInt()) % idleFrames;
-}
-
-void setPlayerAnimation(WorldPlayer* player, std::int32_t slot) {
-    if (slot < 0 || slot >= kAnimationSlots) return;
-    player->animationIndex = slot;
-    resetAnimation(&player->animations[static_cast<std::size_t>(slot)]);
-}
-
-Animation* currentAnimation(WorldPlayer* player) {
-    return &player->animations[static_cast<std::size_t>(player->animationIndex)];
+UnitSheetLayout playerSheetLayout(std::int32_t type) {
+    const std::uint32_t idleFrames = type == PLAYER_IRINA ? 14 : 11;
+    return {idleFrames, idleFrames, 6, 12};
 }
 
 void addWorldPlayer(Party* party, std::int32_t index, sf::Vector2f position) {
@@ -128,14 +83,7 @@ void addWorldPlayer(Party* party, std::int32_t index, sf::Vector2f position) {
     player = WorldPlayer{};
     player.type = type;
     const sf::Texture* sheet = type >= 0 && type < kPlayerTypeCount ? party->types[static_cast<std::size_t>(type)] : nullptr;
-    if (sheet) player.sprite = createSprite(*sheet);
-    initPlayerAnimations(&player);
-    // Show the first frame at once so the body covers its cell before the first update.
-    player.sprite.setTextureRect(currentFrameRect(currentAnimation(&player)));
-    player.sprite.setScale(kUnitScale, kUnitScale);
-    player.sprite.setPosition(position);
-    player.moving = 0;
-    player.speed = 200;
+    initMapUnitBody(&player.body, sheet, playerSheetLayout(type), position);
     player.maxMovePoints = kMaxPathCells;
     player.movePoints = player.maxMovePoints;
     for (PathArrowPiece& piece : player.arrow) {
@@ -152,24 +100,23 @@ void addWorldPlayer(Party* party, std::int32_t index, sf::Vector2f position) {
 
 void updatePartyAnimations(Party* party, float dt) {
     for (std::uint32_t i = 0; i < party->count && i < kMaxPlayers; ++i) {
-        WorldPlayer& player = party->players[i];
-        updateAnimation(currentAnimation(&player), &player.sprite, dt);
+        updateBodyAnimation(&party->players[i].body, dt);
     }
 }
 
-void drawParty(Party* party, sf::RenderWindow* window) {
+void drawParty(Party* party, sf::RenderTarget& target) {
     for (const RangeSquare& square : party->rangeSquares)
-        if (square.visible) window->draw(square.sprite);
+        if (square.visible) target.draw(square.sprite);
     for (std::uint32_t i = 0; i < party->count && i < kMaxPlayers; ++i) {
-        window->draw(party->players[i].mpSprite);
-        window->draw(party->players[i].sprite);
+        target.draw(party->players[i].mpSprite);
+        target.draw(party->players[i].body.sprite);
     }
 }
 
-void drawPartyArrows(Party* party, sf::RenderWindow* window) {
+void drawPartyArrows(Party* party, sf::RenderTarget& target) {
     for (std::uint32_t i = 0; i < party->count && i < kMaxPlayers; ++i)
         for (const PathArrowPiece& piece : party->players[i].arrow)
-            if (piece.visible) window->draw(piece.sprite);
+            if (piece.visible) target.draw(piece.sprite);
 }
 
 void hideRange(Party* party) {
@@ -212,7 +159,7 @@ void updateMpSprite(Party* party, std::int32_t index) {
 void resetPartyTurn(Party* party) {
     for (std::uint32_t i = 0; i < party->count && i < kMaxPlayers; ++i) {
         WorldPlayer& player = party->players[i];
-        player.moving = 0;
+        player.body.moving = 0;
         player.movePoints = player.maxMovePoints;
         player.pathLength = 0;
         hidePath(&player);
@@ -224,34 +171,22 @@ void resetPartyTurn(Party* party) {
 void stepPlayer(Party* party, WorldPlayer* player, float dt) {
     if (player->pathLength <= 0 || player->pathLength > kMaxPathCells) {
         player->pathLength = 0;
-        player->moving = 0;
         hidePath(player);
-        setPlayerAnimation(player, ANIM_IDLE);
+        stopBody(&player->body);
         return;
     }
     const std::size_t k = static_cast<std::size_t>(player->pathLength - 1);
-    const sf::Vector2f target = cellCorner(player->path[k]);
-    const std::int32_t d = player->pathDirs[k];
-    const sf::Vector2f p = player->sprite.getPosition();
-
-    // A vertical first step faces the side the destination lies on.
-    const std::int32_t slot = walkSlotFor(player->animationIndex, d, player->path[0].x < cellOfPosition(p).x);
-    if (slot != player->animationIndex) setPlayerAnimation(player, slot);
-
-    const WalkStep walk = walkTowardCorner(p, target, d, static_cast<float>(player->speed) * dt);
-    if (walk.arrived) {
-        player->sprite.setPosition(target);
-        player->mpSprite.setPosition(target);
+    const sf::Vector2f before = player->body.sprite.getPosition();
+    const bool destinationLeft = player->path[0].x < cellOfPosition(before).x;
+    const bool arrived = walkBodyToward(&player->body, player->path[k], player->pathDirs[k], destinationLeft, dt);
+    player->mpSprite.setPosition(player->body.sprite.getPosition());
+    if (arrived) {
         player->pathLength -= 1;
         if (player->pathLength > 0) showPath(party, player);
-    } else {
-        player->sprite.move(walk.move);
-        player->mpSprite.move(walk.move);
     }
     if (player->pathLength == 0) {
-        player->moving = 0;
         hidePath(player);
-        setPlayerAnimation(player, ANIM_IDLE);
+        stopBody(&player->body);
     }
 }
 
@@ -271,7 +206,7 @@ void killHero(Party* party, std::int32_t index) {
     const std::uint32_t last = party->count - 1;
     for (std::uint32_t i = static_cast<std::uint32_t>(index); i < last; ++i) {
         party->players[i] = party->players[i + 1];
-        setPlayerAnimation(&party->players[i], ANIM_IDLE);
+        setBodyAnimation(&party->players[i].body, ANIM_IDLE);
     }
     party->players[last] = WorldPlayer{};
     party->players[last].type = -1;

@@ -1,24 +1,11 @@
 #include "world/path_search.hpp"
 
-#include "world/world_game.hpp"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 
 namespace {
-
-// Neighbour orders. The range order does not change which cells are shown; the path
-// order decides which of several shortest paths is taken (straight lines first).
-constexpr GridPos kRangeSteps[4] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}}; // row-1, row+1, column-1, column+1
-constexpr GridPos kPathSteps[4] = {{0, -1}, {1, 0}, {0, 1}, {-1, 0}};  // row-1, column+1, row+1, column-1
-
-GridPos offset(GridPos cell, GridPos step) { return {cell.x + step.x, cell.y + step.y}; }
-
-bool passable(const Tile& tile, std::int32_t side) {
-    if (tile.walkable) return true;
-    return side == SIDE_PLAYER ? tile.enemyHere != 0 : tile.heroHere != 0;
-}
 
 enum : std::uint8_t { NODE_NONE = 0, NODE_OPEN = 1, NODE_CLOSED = 2 };
 
@@ -38,47 +25,19 @@ bool laterThan(const OpenEntry& a, const OpenEntry& b) {
 
 } // namespace
 
-bool cellOnBoard(GridPos cell) { return cell.x >= 0 && cell.x < kMapColumns && cell.y >= 0 && cell.y < kMapRows; }
-
-std::int32_t cellIndex(GridPos cell) { return cell.y * kMapColumns + cell.x; }
-
-double cellDistance(GridPos a, GridPos b) {
-    const std::int32_t dx = a.x - b.x, dy = a.y - b.y;
-    return std::sqrt(static_cast<double>(dx * dx + dy * dy));
+bool cellPassable(const Tile& tile, std::int32_t side) {
+    if (tile.walkable) return true;
+    if (tile.heroHere && tile.enemyHere) return false;
+    return side == SIDE_PLAYER ? tile.enemyHere != 0 : tile.heroHere != 0;
 }
 
-void showRange(WorldGame* world, std::int32_t movePoints, GridPos start) {
-    if (!cellOnBoard(start)) return;
-    Party& party = world->party;
-    // A cell reached again later in a breadth-first walk never has more steps left than
-    // on its first visit, so each cell is queued once; the shown set is the same.
-    std::array<std::uint8_t, kCellCount> queued{};
-    std::unique_ptr<RangeQueue> queue = createRangeQueue();
-    insertRangeNode(queue.get(), createRangeNode({start.y, start.x}, static_cast<std::uint32_t>(std::max(movePoints, 0))),
-                    0);
-    queued[static_cast<std::size_t>(cellIndex(start))] = 1;
-    while (queue->first) {
-        const GridPos cell{queue->first->cell.column, queue->first->cell.row};
-        const std::uint32_t steps = queue->first->steps;
-        removeRangeNode(queue.get(), 0);
-        const std::size_t index = static_cast<std::size_t>(cellIndex(cell));
-        const Tile& tile = world->tiles[index];
-        if (!tile.walkable && !(cell == start) && !tile.enemyHere) continue;
-        RangeSquare& square = party.rangeSquares[index];
-        const sf::Texture* texture = tile.enemyHere ? party.squareEnemyTexture : party.squareFreeTexture;
-        if (texture) square.sprite.setTexture(*texture, true);
-        square.visible = 1;
-        if (steps == 0) continue;
-        for (const GridPos step : kRangeSteps) {
-            const GridPos next = offset(cell, step);
-            if (!cellOnBoard(next) || queued[static_cast<std::size_t>(cellIndex(next))]) continue;
-            queued[static_cast<std::size_t>(cellIndex(next))] = 1;
-            insertRangeNode(queue.get(), createRangeNode({next.y, next.x}, steps - 1), countRangeNodes(queue.get()));
-        }
-    }
+GridFill moveRange(const TileMap* map, std::int32_t movePoints, GridPos start) {
+    return floodFillGrid(&start, 1, movePoints < 0 ? 0 : movePoints, [map](std::int32_t index) {
+        return cellPassable(map->tiles[static_cast<std::size_t>(index)], SIDE_PLAYER);
+    });
 }
 
-void searchPath(const WorldGame* world, GridPos start, GridPos goal, std::int32_t side, GridPath* result) {
+void searchPath(const TileMap* map, GridPos start, GridPos goal, std::int32_t side, GridPath* result) {
     result->length = 0;
     result->reachedGoal = 0;
     if (!cellOnBoard(start)) return;
@@ -118,11 +77,11 @@ void searchPath(const WorldGame* world, GridPos start, GridPos goal, std::int32_
             nearest = top.cell;
             nearestDistance = cellDistance(cell, goal);
         }
-        for (const GridPos step : kPathSteps) {
-            const GridPos next = offset(cell, step);
+        for (int k = 0; k < 4; ++k) {
+            const GridPos next = neighbourCell(cell, k);
             if (!cellOnBoard(next)) continue;
             const std::size_t n = static_cast<std::size_t>(cellIndex(next));
-            if (!passable(world->tiles[n], side) || state[n] == NODE_CLOSED) continue;
+            if (!cellPassable(map->tiles[n], side) || state[n] == NODE_CLOSED) continue;
             const std::int32_t newG = g[current] + 1;
             if (state[n] == NODE_OPEN) {
                 if (g[n] <= newG) continue;
@@ -152,84 +111,3 @@ void searchPath(const WorldGame* world, GridPos start, GridPos goal, std::int32_
     result->reachedGoal = reached ? 1 : 0;
 }
 
-void storePlayerPath(WorldGame* world, std::int32_t index, GridPos start, const GridPath* found) {
-    if (index < 0 || static_cast<std::uint32_t>(index) >= world->party.count) return;
-    WorldPlayer& player = world->party.players[static_cast<std::size_t>(index)];
-    player.pathLength = 0;
-    // A player is only sent to a shown cell: anything else is refused, not half-walked.
-    if (!found->reachedGoal || found->length <= 0 || found->length > kMaxPathCells) return;
-    const std::int32_t n = found->length;
-    for (std::int32_t k = 0; k < n; ++k) player.path[static_cast<std::size_t>(k)] = found->cells[static_cast<std::size_t>(n - 1 - k)];
-    for (std::int32_t k = 0; k < n - 1; ++k)
-        player.pathDirs[static_cast<std::size_t>(k)] =
-            stepDirection(player.path[static_cast<std::size_t>(k + 1)], player.path[static_cast<std::size_t>(k)]);
-    player.pathDirs[static_cast<std::size_t>(n - 1)] = stepDirection(start, player.path[static_cast<std::size_t>(n - 1)]);
-    player.pathLength = n;
-    movePlayerOnGrid(world, start, player.path[0]);
-}
-
-void storeEnemyPath(WorldGame* world, std::int32_t index, GridPos start, const GridPath* found) {
-    if (index < 0 || static_cast<std::uint32_t>(index) >= world->enemies.count) return;
-    WorldEnemy& enemy = world->enemies.enemies[static_cast<std::size_t>(index)];
-    enemy.pathLength = 0;
-    enemy.pathStep = 0;
-    const std::int32_t n = std::min({found->length, enemy.maxMovePoints, static_cast<std::int32_t>(kMaxPathCells)});
-    if (n <= 0) return; // boxed in: nothing to walk, the claim stays
-    for (std::int32_t k = 0; k < n; ++k) {
-        const GridPos cell = found->cells[static_cast<std::size_t>(k)];
-        const GridPos from = k == 0 ? start : found->cells[static_cast<std::size_t>(k - 1)];
-        enemy.path[static_cast<std::size_t>(k)] = cell;
-        enemy.pathDirs[static_cast<std::size_t>(k)] = stepDirection(from, cell);
-    }
-    enemy.pathLength = n;
-    moveEnemyOnGrid(world, start, enemy.path[static_cast<std::size_t>(n - 1)]);
-}
-
-void findPath(WorldGame* world, GridPos start, GridPos goal, std::int32_t side, std::int32_t unitIndex) {
-    GridPath found;
-    searchPath(world, start, goal, side, &found);
-    if (side == SIDE_PLAYER)
-        storePlayerPath(world, unitIndex, start, &found);
-    else
-        storeEnemyPath(world, unitIndex, start, &found);
-}
-
-GridPos findClosestPlayer(const WorldGame* world, GridPos cell) {
-    GridPos best{};
-    double bestDistance = 0.0;
-    for (std::uint32_t i = 0; i < world->party.count && i < kMaxPlayers; ++i) {
-        const GridPos other = playerCell(&world->party.players[i]);
-        const double d = cellDistance(cell, other);
-        if (i == 0 || d < bestDistance) {
-            best = other;
-            bestDistance = d;
-        }
-    }
-    return best;
-}
-
-void movePlayerOnGrid(WorldGame* world, GridPos from, GridPos to) {
-    if (cellOnBoard(from)) {
-        Tile& tile = world->tiles[static_cast<std::size_t>(cellIndex(from))];
-        tile.heroHere = 0;
-        tile.walkable = tile.enemyHere ? 0 : 1; // an enemy still standing there keeps it blocked
-    }
-    if (cellOnBoard(to)) {
-        Tile& tile = world->tiles[static_cast<std::size_t>(cellIndex(to))];
-        tile.walkable = 0;
-        tile.heroHere = 1;
-    }
-}
-
-void moveEnemyOnGrid(WorldGame* world, GridPos from, GridPos to) {
-    if (cellOnBoard(from)) {
-        Tile& tile = world->tiles[static_cast<std::size_t>(cellIndex(from))];
-        tile.enemyHere = 0;
-        tile.walkable = tile.heroHere ? 0 : 1;
-    }
-    if (cellOnBoard(to)) {
-        Tile& tile = world->tiles[static_cast<std::size_t>(cellIndex(to))];
-        tile.walkable = 0;
-        tile.enemyHere = 1;
-    }
-}

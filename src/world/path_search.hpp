@@ -1,43 +1,32 @@
-// The grid searches of the world map: the move range shown for a selected hero, the
-// shortest-path search that plans a hero's or an enemy's walk, and an enemy's target.
+// The grid searches of the world map: the cells a hero can reach this turn and the
+// shortest-path search that plans a hero's or an enemy's walk. Both read only the tile map.
 #pragma once
 
-#include "core/path_list.hpp"
+#include "core/grid.hpp"
 #include "world/tile_map.hpp"
 
 #include <array>
-
 #include <cstdint>
-
-struct WorldGame;
 
 enum : std::int32_t { SIDE_ENEMY = 0, SIDE_PLAYER = 1 };
 
-// Shows the range square of every cell the player can reach from `start` with
-// `movePoints` steps through cells that are walkable or hold an enemy (the start included).
-void showRange(WorldGame* world, std::int32_t movePoints, GridPos start);
-// Shortest 4-neighbour path from `start` to `goal` for the unit `unitIndex` of `side`.
-// Stores the path in the unit (see storePlayerPath / storeEnemyPath) and moves its claim.
-// When the goal cannot be reached the path leads to the reachable cell nearest to it.
-void findPath(WorldGame* world, GridPos start, GridPos goal, std::int32_t side, std::int32_t unitIndex);
-// Cell of the party player nearest to `cell` (ties to the lower party index).
-GridPos findClosestPlayer(const WorldGame* world, GridPos cell);
-double cellDistance(GridPos a, GridPos b);
-// Move a unit's claim on the board from one cell to another.
-void movePlayerOnGrid(WorldGame* world, GridPos from, GridPos to);
-void moveEnemyOnGrid(WorldGame* world, GridPos from, GridPos to);
+// Whether a unit of `side` may step onto `tile`: free ground, or a cell where one unit of
+// the other side stands alone (a meeting). A cell that already holds a unit of the same
+// side, or one of each, is closed: a cell never holds two heroes or two enemies.
+bool cellPassable(const Tile& tile, std::int32_t side);
 
-bool cellOnBoard(GridPos cell);
-std::int32_t cellIndex(GridPos cell);
+// The cells a hero standing on `start` reaches with `movePoints` steps through passable
+// cells (the start always included).
+GridFill moveRange(const TileMap* map, std::int32_t movePoints, GridPos start);
 
 // The search result, the cells from the start's successor to the end cell, in walking
-// order. Exposed for the two store functions and for tests.
+// order.
 struct GridPath {
     std::array<GridPos, kCellCount> cells{};
     std::int32_t length = 0;
     std::int32_t reachedGoal = 0;
 };
-// Runs the search alone, without storing or claiming anything.
-void searchPath(const WorldGame* world, GridPos start, GridPos goal, std::int32_t side, GridPath* result);
-void storePlayerPath(WorldGame* world, std::int32_t index, GridPos start, const GridPath* found);
-void storeEnemyPath(WorldGame* world, std::int32_t index, GridPos start, const GridPath* found);
+// Shortest 4-neighbour path from `start` to `goal` through cells passable for `side`
+// (the goal's own cell included). When the goal cannot be reached the path leads to the
+// reachable cell nearest to it. Stores nothing and claims nothing.
+void searchPath(const TileMap* map, GridPos start, GridPos goal, std::int32_t side, GridPath* result);

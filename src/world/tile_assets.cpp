@@ -1,4 +1,4 @@
-#include "core/asset_contract.hpp"
+#include "world/world_assets.hpp"
 #include "world/level_file.hpp"
 #include "world/tile_catalogue.hpp"
 

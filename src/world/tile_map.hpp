@@ -2,19 +2,18 @@
 // level file and the catalogue pictures they select.
 #pragma once
 
+#include "core/grid.hpp"
+
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/Graphics/RectangleShape.hpp>
 #include <SFML/Graphics/RenderTarget.hpp>
-#include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/Graphics/Texture.hpp>
 #include <SFML/Graphics/Sprite.hpp>
 
+#include <array>
 #include <cstdint>
 #include <string>
 
-constexpr int kMapColumns = 30;
-constexpr int kMapRows = 17;
-constexpr int kCellCount = kMapColumns * kMapRows;
-constexpr int kCellSize = 128;
 constexpr int kTileCatalogueSize = 144;
 
 struct Tile {
@@ -26,28 +25,34 @@ struct Tile {
     std::int32_t crateHere = 0;
 };
 
-struct WorldGame;
+// The board's ground: one Tile per cell, the codes read from the level file, the
+// catalogue pictures they select and the debug overlays.
+struct TileMap {
+    std::array<Tile, kCellCount> tiles{};
+    std::array<std::int32_t, kCellCount> tileCodes{};
+    std::array<const sf::Texture*, kTileCatalogueSize> tileTextures{};
+    std::array<sf::RectangleShape, kCellCount> tileOverlays;
+};
 
 // Loads the catalogue pictures, clears the board, then loads, prints and builds level 1.
-void initTileMap(WorldGame* world);
+void initTileMap(TileMap* map);
 // Points tileTextures at the 144 catalogue pictures (null where an entry has no picture
 // or its file cannot be read).
-void loadTileTextures(WorldGame* world);
+void loadTileTextures(TileMap* map);
 // Reads "Assets/Level/LevelNN.txt" into tileCodes. A file that cannot be opened prints
 // "Open file error !!!"; one that is not a valid level is reported on standard error.
 // Either way tileCodes keeps its previous content.
-void loadLevel(WorldGame* world, int level);
+void loadLevel(TileMap* map, int level);
 // loadLevel for any level file path; returns true when tileCodes was replaced.
-bool loadLevelFile(WorldGame* world, const std::string& path);
+bool loadLevelFile(TileMap* map, const std::string& path);
 // Rebuilds every cell's sprite, overlay and flags from tileCodes (always 30 x 17).
-void buildTileMap(WorldGame* world, int columns, int rows);
+void buildTileMap(TileMap* map, int columns, int rows);
 // Sets one cell's sprite and kind from `code`: obstacles get `obstacleColour` as overlay
 // and lose walkable, camps get the blue overlay and the camp flag. A code outside 1 to 144
 // draws nothing and stays walkable.
-void applyTileType(WorldGame* world, int index, int code, sf::Color obstacleColour);
-void drawTileMap(sf::RenderWindow* window, WorldGame* world, int showOverlays);
-// drawTileMap onto any target (the map renderer draws into a texture).
-void drawTileMapOn(sf::RenderTarget* target, const WorldGame* world, int showOverlays);
+void applyTileType(TileMap* map, int index, int code, sf::Color obstacleColour);
+// The ground, and with `showOverlays` the debug overlays, onto any target.
+void drawTileMap(sf::RenderTarget& target, const TileMap* map, int showOverlays);
 // Debug dump of the codes to standard output.
-void printLevel(const WorldGame* world);
-void destroyTileMap(WorldGame* world);
+void printLevel(const TileMap* map);
+void destroyTileMap(TileMap* map);

@@ -1,11 +1,7 @@
-#include "core/asset_contract.hpp"
-
-std::vector<AssetRequirement> tileAssetRequirements();
-std::vector<AssetRequirement> boardAssetRequirements();
+#include "world/world_assets.hpp"
 
 std::vector<AssetRequirement> worldAssetRequirements() {
     std::vector<AssetRequirement> all = tileAssetRequirements();
-    const std::vector<AssetRequirement> board = boardAssetRequirements();
-    all.insert(all.end(), board.begin(), board.end());
+    appendAssetRequirements(all, boardAssetRequirements());
     return all;
 }

@@ -5,128 +5,12 @@
 #include "core/random.hpp"
 #include "core/resources.hpp"
 #include "core/vector_math.hpp"
-#include "world/path_search.hpp"
+#include "world/board_moves.hpp"
+#include "world/placement.hpp"
 
 #include <cstdio>
 
 namespace {
-
-constexpr int kEnemyBandFirstColumn = kMapColumns - kSpawnBandWidth;
-
-// Tiles a unit could ever stand on: free ground, or ground a unit holds now.
-bool terrainOpen(const Tile& tile) { return tile.walkable || tile.heroHere || tile.enemyHere; }
-
-// Marks every cell joined through open terrain to some open cell of the band of columns
-// [firstColumn, firstColumn + 5): a unit placed outside this set could never meet the other side.
-std::array<std::uint8_t, kCellCount> cellsJoinedToBand(const WorldGame* world, int firstColumn) {
-    std::array<std::uint8_t, kCellCount> joined{};
-    std::array<std::int32_t, kCellCount> queue{};
-    int head = 0, tail = 0;
-    for (int row = 0; row < kMapRows; ++row)
-        for (int column = firstColumn; column < firstColumn + kSpawnBandWidth; ++column) {
-            const std::int32_t index = cellIndex({column, row});
-            if (!terrainOpen(world->tiles[static_cast<std::size_t>(index)])) continue;
-            joined[static_cast<std::size_t>(index)] = 1;
-            queue[static_cast<std::size_t>(tail++)] = index;
-        }
-    constexpr GridPos steps[4] = {{0, -1}, {1, 0}, {0, 1}, {-1, 0}};
-    while (head < tail) {
-        const std::int32_t index = queue[static_cast<std::size_t>(head++)];
-        const GridPos cell{index % kMapColumns, index / kMapColumns};
-        for (const GridPos step : steps) {
-            const GridPos next{cell.x + step.x, cell.y + step.y};
-            if (!cellOnBoard(next)) continue;
-            const std::size_t n = static_cast<std::size_t>(cellIndex(next));
-            if (joined[n] || !terrainOpen(world->tiles[n])) continue;
-            joined[n] = 1;
-            queue[static_cast<std::size_t>(tail++)] = static_cast<std::int32_t>(n);
-        }
-    }
-    return joined;
-}
-
-enum class SpawnSide { Hero, Enemy };
-
-bool isLeaderExcludedCode(std::int32_t code) { return code == 30 || code == 82 || code == 83; }
-
-// Draws cells of the side's band until one qualifies; after kSpawnDraws misses takes the
-// first qualifying cell of the band in reading order. False when no cell qualifies.
-bool findSpawnCell(const WorldGame* world, SpawnSide side, bool leader, GridPos* found) {
-    const std::array<std::uint8_t, kCellCount> joined =
-        cellsJoinedToBand(world, side == SpawnSide::Hero ? kEnemyBandFirstColumn : 0);
-    auto qualifies = [&](GridPos cell) {
-        const std::size_t index = static_cast<std::size_t>(cellIndex(cell));
-        if (!world->tiles[index].walkable || !joined[index]) return false;
-        return !(leader && isLeaderExcludedCode(world->tileCodes[index]));
-    };
-    for (int draw = 0; draw < kSpawnDraws; ++draw) {
-        GridPos cell;
-        // The column is drawn before the row.
-        cell.x = side == SpawnSide::Hero ? randomInt() % kSpawnBandWidth : kMapColumns - 1 - randomInt() % kSpawnBandWidth;
-        cell.y = randomInt() % kMapRows;
-        if (qualifies(cell)) {
-            *found = cell;
-            return true;
-        }
-    }
-    const int firstColumn = side == SpawnSide::Hero ? 0 : kEnemyBandFirstColumn;
-    for (int row = 0; row < kMapRows; ++row)
-        for (int column = firstColumn; column < firstColumn + kSpawnBandWidth; ++column)
-            if (qualifies({column, row})) {
-                *found = {column, row};
-                return true;
-            }
-    return false;
-}
-
-sf::Vector2f cellCorner(GridPos cell) {
-    return {static_cast<float>(cell.x * kCellSize), static_cast<float>(cell.y * kCellSize)};
-}
-
-std::int32_t placePlayer(WorldGame* world, std::int32_t type, bool leader) {
-    Party& party = world->party;
-    if (party.count >= kMaxPlayers) {
-        std::fprintf(stderr, "The party is full: no hero of type %d placed\n", type);
-        return 0;
-    }
-    GridPos cell;
-    if (!findSpawnCell(world, SpawnSide::Hero, leader, &cell)) {
-        std::fprintf(stderr, "No free cell in columns 0 to 4 joined to the enemies' side: no hero of type %d placed\n",
-                     type);
-        return 0;
-    }
-    Tile& tile = world->tiles[static_cast<std::size_t>(cellIndex(cell))];
-    tile.walkable = 0;
-    tile.heroHere = 1;
-    const std::int32_t index = static_cast<std::int32_t>(party.count);
-    party.players[static_cast<std::size_t>(index)].type = type;
-    addWorldPlayer(&party, index, cellCorner(cell));
-    party.count += 1;
-    return 1;
-}
-
-std::int32_t placeEnemy(WorldGame* world, bool first) {
-    EnemyList& list = world->enemies;
-    if (list.count >= kMaxEnemies) {
-        std::fprintf(stderr, "The enemy list is full: no enemy placed\n");
-        return 0;
-    }
-    GridPos cell;
-    if (!findSpawnCell(world, SpawnSide::Enemy, false, &cell)) {
-        std::fprintf(stderr, "No free cell in columns 25 to 29 joined to the heroes' side: no enemy placed\n");
-        return 0;
-    }
-    Tile& tile = world->tiles[static_cast<std::size_t>(cellIndex(cell))];
-    tile.walkable = 0;
-    tile.enemyHere = 1;
-    // The type is drawn once the cell is found: one Tank or Boss first, then the others.
-    const std::int32_t type = first ? ENEMY_TANK + randomInt() % 2 : randomInt() % 3;
-    const std::int32_t index = static_cast<std::int32_t>(list.count);
-    list.enemies[static_cast<std::size_t>(index)].type = type;
-    addWorldEnemy(&list, index, cellCorner(cell));
-    list.count += 1;
-    return 1;
-}
 
 void buildBanner(const sf::Texture* texture, sf::Sprite* banner) {
     *banner = createSprite(*texture);
@@ -159,25 +43,10 @@ bool insideBoard(std::int32_t x, std::int32_t y) {
 
 } // namespace
 
-std::int32_t spawnLeader(WorldGame* world, std::int32_t pick) { return placePlayer(world, pick - 1, true); }
-std::int32_t spawnPlayer(WorldGame* world, std::int32_t pick) { return placePlayer(world, pick + 2, false); }
-std::int32_t spawnFirstEnemy(WorldGame* world) { return placeEnemy(world, true); }
-std::int32_t spawnEnemy(WorldGame* world) { return placeEnemy(world, false); }
-
-void spawnParty(WorldGame* world, const std::int32_t chosenTeam[4]) {
-    spawnLeader(world, chosenTeam[0]);
-    for (int i = 1; i < 4; ++i) spawnPlayer(world, chosenTeam[i]);
-}
-
-void spawnEnemies(WorldGame* world, std::int32_t count) {
-    if (count <= 0) return;
-    spawnFirstEnemy(world);
-    for (std::int32_t i = 1; i < count; ++i) spawnEnemy(world);
-}
-
 void initWorldGame(WorldGame* world, const std::int32_t chosenTeam[4]) {
     world->font = &cachedFont(kPixelFontPath);
-    initTileMap(world);
+    initTileMap(&world->tileMap);
+    world->level = 1;
 
     loadEnemyTextures(&world->enemies);
     for (WorldEnemy& enemy : world->enemies.enemies) enemy = WorldEnemy{};
@@ -207,24 +76,15 @@ void initWorldGame(WorldGame* world, const std::int32_t chosenTeam[4]) {
 }
 
 void destroyWorldGame(WorldGame* world) {
-    destroyTileMap(world);
+    destroyTileMap(&world->tileMap);
     destroyEnemies(&world->enemies);
     destroyParty(&world->party);
 }
 
 std::int32_t anyPlayerMoving(const WorldGame* world) {
     for (std::uint32_t i = 0; i < world->party.count && i < kMaxPlayers; ++i)
-        if (world->party.players[i].moving) return 1;
+        if (world->party.players[i].body.moving) return 1;
     return 0;
-}
-
-void releasePlayerCell(WorldGame* world, std::int32_t index) {
-    if (index < 0 || static_cast<std::uint32_t>(index) >= world->party.count) return;
-    const GridPos cell = playerClaimedCell(&world->party.players[static_cast<std::size_t>(index)]);
-    if (!cellOnBoard(cell)) return;
-    Tile& tile = world->tiles[static_cast<std::size_t>(cellIndex(cell))];
-    tile.heroHere = 0;
-    tile.walkable = tile.enemyHere ? 0 : 1;
 }
 
 void toggleTurn(WorldGame* world, sf::RenderWindow* window) {
@@ -264,7 +124,7 @@ void updateTurnBanners(WorldGame* world, float dt) {
 void updatePlayerMoves(WorldGame* world, float dt) {
     for (std::uint32_t i = 0; i < world->party.count && i < kMaxPlayers; ++i) {
         WorldPlayer& player = world->party.players[i];
-        if (player.moving) stepPlayer(&world->party, &player, dt);
+        if (player.body.moving) stepPlayer(&world->party, &player, dt);
     }
 }
 
@@ -272,19 +132,19 @@ void planEnemyMove(WorldGame* world, std::int32_t index) {
     if (index < 0 || static_cast<std::uint32_t>(index) >= world->enemies.count) return;
     WorldEnemy& enemy = world->enemies.enemies[static_cast<std::size_t>(index)];
     enemy.acted = 1;
-    enemy.moving = 0;
+    enemy.body.moving = 0;
     if (world->party.count == 0) return; // nobody to walk to
     const GridPos enemyCellPos = enemyCell(&enemy);
     const GridPos closestPlayer = findClosestPlayer(world, enemyCellPos);
     findPath(world, enemyCellPos, closestPlayer, SIDE_ENEMY, index);
-    enemy.moving = enemy.pathLength > 0 ? 1 : 0;
+    enemy.body.moving = enemy.pathLength > 0 ? 1 : 0;
 }
 
 void updateEnemyMoves(WorldGame* world, sf::RenderWindow* window, float dt) {
     EnemyList& list = world->enemies;
     // One enemy at a time: the walker finishes before the next one plans.
     for (std::uint32_t i = 0; i < list.count && i < kMaxEnemies; ++i)
-        if (list.enemies[i].moving) {
+        if (list.enemies[i].body.moving) {
             stepEnemy(&list, &list.enemies[i], dt);
             return;
         }
@@ -318,15 +178,15 @@ void updateWorldGame(float dt, WorldGame* world, sf::RenderWindow* window) {
     updateHud(&world->hud, world->gold, dt, &world->camera.scrollStep, world->camera.topLeft);
 }
 
-void drawWorldGame(WorldGame* world, sf::RenderWindow* window, std::int32_t debugMode) {
+void drawWorldGame(WorldGame* world, sf::RenderTarget& target, std::int32_t debugMode) {
     if (world->phase != WORLD_PHASE_MAP) return;
-    drawTileMap(window, world, debugMode);
-    drawPartyArrows(&world->party, window);
-    drawEnemies(&world->enemies, window);
-    drawParty(&world->party, window);
-    if (!world->allyBannerHidden) window->draw(world->allyBanner);
-    if (!world->enemyBannerHidden) window->draw(world->enemyBanner);
-    drawHud(&world->hud, window, world->playerTurn, world->party.count);
+    drawTileMap(target, &world->tileMap, debugMode);
+    drawPartyArrows(&world->party, target);
+    drawEnemies(&world->enemies, target);
+    drawParty(&world->party, target);
+    if (!world->allyBannerHidden) target.draw(world->allyBanner);
+    if (!world->enemyBannerHidden) target.draw(world->enemyBanner);
+    drawHud(&world->hud, target, world->playerTurn, world->party.count);
 }
 
 void clickBoard(WorldGame* world, std::int32_t x, std::int32_t y) {
@@ -335,7 +195,7 @@ void clickBoard(WorldGame* world, std::int32_t x, std::int32_t y) {
     // A selection: a hero that can still move and stands under the point.
     for (std::uint32_t i = 0; i < party.count && i < kMaxPlayers; ++i) {
         WorldPlayer& player = party.players[i];
-        if (player.movePoints == 0 || player.moving) continue;
+        if (player.movePoints == 0 || player.body.moving) continue;
         const sf::FloatRect hitbox = playerHitbox(&player);
         if (!pointInRect(point, &hitbox)) continue;
         const GridPos cell = playerCell(&player);
@@ -358,7 +218,7 @@ void clickBoard(WorldGame* world, std::int32_t x, std::int32_t y) {
     // A move order for the selected hero.
     const std::int32_t selected = party.selectedIndex;
     if (selected < 0 || static_cast<std::uint32_t>(selected) >= party.count ||
-        party.players[static_cast<std::size_t>(selected)].moving) {
+        party.players[static_cast<std::size_t>(selected)].body.moving) {
         hideRange(&party);
         return;
     }
@@ -366,7 +226,7 @@ void clickBoard(WorldGame* world, std::int32_t x, std::int32_t y) {
     findPath(world, party.selectedCell, mouseCellPos, SIDE_PLAYER, selected);
     hideRange(&party);
     if (player.pathLength <= 0) return; // nowhere to go: never a zero-length walk
-    player.moving = 1;
+    player.body.moving = 1;
     player.movePoints -= player.pathLength;
     updateMpSprite(&party, selected);
     showPath(&party, &player);

@@ -2,7 +2,7 @@
 // private temporary folder, whole-file reads.
 #pragma once
 
-#include "core/game.hpp"
+#include "app/game.hpp"
 #include "core/random.hpp"
 #include "support/test_window.hpp"
 

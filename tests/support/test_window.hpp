@@ -2,7 +2,7 @@
 // records, synthesized events sent through the real handlers, fixed-dt steps, screenshots.
 #pragma once
 
-#include "core/game.hpp"
+#include "app/game.hpp"
 
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/Window/Event.hpp>

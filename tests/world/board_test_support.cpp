@@ -10,11 +10,11 @@ std::unique_ptr<WorldGame> makeOpenBoard() {
 }
 
 void openGround(WorldGame* world) {
-    for (Tile& tile : world->tiles) {
+    for (Tile& tile : world->tileMap.tiles) {
         tile.walkable = 1;
         tile.heroHere = tile.enemyHere = tile.camp = tile.crateHere = 0;
     }
-    world->tileCodes.fill(1);
+    world->tileMap.tileCodes.fill(1);
     world->party.count = 0;
     world->enemies.count = 0;
     hideRange(&world->party);
@@ -25,7 +25,7 @@ void blockCells(WorldGame* world, std::initializer_list<GridPos> cells) {
 }
 
 void onlyOpen(WorldGame* world, std::initializer_list<GridPos> cells) {
-    for (Tile& tile : world->tiles) tile.walkable = 0;
+    for (Tile& tile : world->tileMap.tiles) tile.walkable = 0;
     for (GridPos cell : cells) tileAt(world, cell).walkable = 1;
 }
 
@@ -49,8 +49,8 @@ std::int32_t putEnemy(WorldGame* world, std::int32_t type, GridPos cell) {
     return index;
 }
 
-const Tile& tileAt(const WorldGame* world, GridPos cell) { return world->tiles[static_cast<std::size_t>(cellIndex(cell))]; }
-Tile& tileAt(WorldGame* world, GridPos cell) { return world->tiles[static_cast<std::size_t>(cellIndex(cell))]; }
+const Tile& tileAt(const WorldGame* world, GridPos cell) { return world->tileMap.tiles[static_cast<std::size_t>(cellIndex(cell))]; }
+Tile& tileAt(WorldGame* world, GridPos cell) { return world->tileMap.tiles[static_cast<std::size_t>(cellIndex(cell))]; }
 
 int visibleSquareCount(const WorldGame* world) {
     int n = 0;

@@ -2,7 +2,8 @@
 // cells with the same flags the game's placement sets.
 #pragma once
 
-#include "world/path_search.hpp"
+#include "world/board_moves.hpp"
+#include "world/placement.hpp"
 #include "world/world_game.hpp"
 
 #include <initializer_list>

@@ -16,7 +16,7 @@ void givePath(WorldPlayer* player, GridPos start, std::initializer_list<GridPos>
         from = cells[static_cast<std::size_t>(i)];
     }
     player->pathLength = n;
-    player->moving = 1;
+    player->body.moving = 1;
 }
 
 const sf::Texture* pieceTexture(const WorldPlayer& player, int piece) {
@@ -54,18 +54,18 @@ TEST(Party, EndsEveryCellExactlyOnItsCornerWhateverTheFrameTime) {
         givePath(&player, start, {{6, 5}, {6, 6}, {5, 6}, {5, 5}});
         const GridPos walk[4] = {{6, 5}, {6, 6}, {5, 6}, {5, 5}};
         int arrived = 0;
-        for (int frame = 0; frame < 1000 && player.moving; ++frame) {
+        for (int frame = 0; frame < 1000 && player.body.moving; ++frame) {
             const std::int32_t before = player.pathLength;
             stepPlayer(&world->party, &player, dt);
             if (player.pathLength < before) {
-                EXPECT_EQ(player.sprite.getPosition(), corner(walk[arrived])) << "dt " << dt << " cell " << arrived;
-                EXPECT_EQ(player.mpSprite.getPosition(), player.sprite.getPosition());
+                EXPECT_EQ(player.body.sprite.getPosition(), corner(walk[arrived])) << "dt " << dt << " cell " << arrived;
+                EXPECT_EQ(player.mpSprite.getPosition(), player.body.sprite.getPosition());
                 ++arrived;
             }
         }
         EXPECT_EQ(arrived, 4) << "dt " << dt;
-        EXPECT_EQ(player.moving, 0);
-        EXPECT_EQ(player.animationIndex, ANIM_IDLE);
+        EXPECT_EQ(player.body.moving, 0);
+        EXPECT_EQ(player.body.animationIndex, ANIM_IDLE);
         for (const PathArrowPiece& piece : player.arrow) EXPECT_EQ(piece.visible, 0);
     }
 }
@@ -114,13 +114,13 @@ TEST(Party, VerticalFirstStepFacesTheSideOfTheDestination) {
     WorldPlayer& player = world->party.players[static_cast<std::size_t>(index)];
     givePath(&player, {6, 6}, {{6, 5}, {5, 5}});
     stepPlayer(&world->party, &player, 0.01f);
-    EXPECT_EQ(player.animationIndex, ANIM_WALK_LEFT);
+    EXPECT_EQ(player.body.animationIndex, ANIM_WALK_LEFT);
 
-    setPlayerAnimation(&player, ANIM_IDLE);
-    player.sprite.setPosition(corner({6, 6}));
+    setBodyAnimation(&player.body, ANIM_IDLE);
+    player.body.sprite.setPosition(corner({6, 6}));
     givePath(&player, {6, 6}, {{6, 7}, {6, 8}}); // purely vertical
     stepPlayer(&world->party, &player, 0.01f);
-    EXPECT_EQ(player.animationIndex, ANIM_WALK_RIGHT);
+    EXPECT_EQ(player.body.animationIndex, ANIM_WALK_RIGHT);
 }
 
 TEST(Party, RemovingTheLeaderLosesTheGameButACompanionDoesNot) {
@@ -173,14 +173,14 @@ TEST(Party, RemovingUnitZeroOfThreeKeepsTheOthersIntactAndAnimated) {
         updatePartyAnimations(&world->party, 0.1f);
         for (std::uint32_t i = 0; i < world->party.count; ++i) {
             WorldPlayer& player = world->party.players[i];
-            EXPECT_EQ(player.sprite.getTextureRect(), currentFrameRect(currentAnimation(&player)));
+            EXPECT_EQ(player.body.sprite.getTextureRect(), currentFrameRect(bodyAnimation(&player.body)));
         }
     }
-    EXPECT_GT(world->party.players[0].animations[ANIM_IDLE].currentFrame, 0u);
-    EXPECT_EQ(world->party.players[0].sprite.getPosition(), corner({1, 3}));
+    EXPECT_GT(world->party.players[0].body.animations[ANIM_IDLE].currentFrame, 0u);
+    EXPECT_EQ(world->party.players[0].body.sprite.getPosition(), corner({1, 3}));
 
     // The walker keeps walking from where it is.
     WorldPlayer& walker = world->party.players[0];
-    for (int frame = 0; frame < 200 && walker.moving; ++frame) stepPlayer(&world->party, &walker, 0.05f);
-    EXPECT_EQ(walker.sprite.getPosition(), corner({3, 3}));
+    for (int frame = 0; frame < 200 && walker.body.moving; ++frame) stepPlayer(&world->party, &walker, 0.05f);
+    EXPECT_EQ(walker.body.sprite.getPosition(), corner({3, 3}));
 }

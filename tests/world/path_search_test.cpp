@@ -64,7 +64,7 @@ std::vector<GridPos> referencePath(const WorldGame* world, GridPos start, GridPo
 
 std::vector<GridPos> searched(const WorldGame* world, GridPos start, GridPos goal, std::int32_t side) {
     GridPath found;
-    searchPath(world, start, goal, side, &found);
+    searchPath(&world->tileMap, start, goal, side, &found);
     return {found.cells.begin(), found.cells.begin() + found.length};
 }
 
@@ -154,7 +154,7 @@ TEST(PathSearch, MatchesTheListSearchOnRandomBoards) {
     seedRandom(1234);
     for (int board = 0; board < 40; ++board) {
         openGround(world.get());
-        for (Tile& tile : world->tiles) tile.walkable = randomInt() % 100 < 30 ? 0 : 1;
+        for (Tile& tile : world->tileMap.tiles) tile.walkable = randomInt() % 100 < 30 ? 0 : 1;
         for (int i = 0; i < 6; ++i) tileAt(world.get(), {randomInt() % kMapColumns, randomInt() % kMapRows}).heroHere = 1;
         const GridPos start{randomInt() % kMapColumns, randomInt() % kMapRows};
         const GridPos goal{randomInt() % kMapColumns, randomInt() % kMapRows};
@@ -209,7 +209,7 @@ TEST(PathSearch, BoxedInEnemyStoresNothingAndKeepsItsClaim) {
     const WorldEnemy& enemy = world->enemies.enemies[static_cast<std::size_t>(boxed)];
     EXPECT_EQ(enemy.pathLength, 0);
     EXPECT_EQ(enemy.acted, 1);
-    EXPECT_EQ(enemy.moving, 0);
+    EXPECT_EQ(enemy.body.moving, 0);
     EXPECT_EQ(tileAt(world.get(), {29, 16}).enemyHere, 1);
 }
 
@@ -228,7 +228,7 @@ TEST(PathSearch, SecondEnemyTreatsTheFirstOnesClaimAsBlocked) {
     ASSERT_GT(b.pathLength, 0);
     EXPECT_EQ(a.path[4], (GridPos{6, 5}));
     EXPECT_EQ(b.path[static_cast<std::size_t>(b.pathLength - 1)], (GridPos{7, 5}));
-    EXPECT_EQ(b.moving, 1);
+    EXPECT_EQ(b.body.moving, 1);
 }
 
 TEST(PathSearch, UnreachableTargetWalksTowardTheNearestReachableCellAtMostFiveCells) {

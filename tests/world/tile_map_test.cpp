@@ -1,12 +1,11 @@
 #include "walkable_fill.hpp"
 #include "core/asset_cache.hpp"
-#include "core/asset_contract.hpp"
+#include "world/world_assets.hpp"
 #include "world/level_file.hpp"
 #include "world/level_generator.hpp"
 #include "world/temp_level_folder.hpp"
 #include "world/tile_catalogue.hpp"
 #include "world/tile_map.hpp"
-#include "world/world_game.hpp"
 
 #include <SFML/Graphics/RenderTexture.hpp>
 
@@ -22,8 +21,8 @@ namespace {
 const sf::Color kRed(255, 0, 0, 100);
 const sf::Color kBlue(0, 0, 255, 100);
 
-std::unique_ptr<WorldGame> worldWithCodes(const LevelCodes& codes) {
-    auto world = std::make_unique<WorldGame>();
+std::unique_ptr<TileMap> worldWithCodes(const LevelCodes& codes) {
+    auto world = std::make_unique<TileMap>();
     loadTileTextures(world.get());
     world->tileCodes = codes;
     buildTileMap(world.get(), kMapColumns, kMapRows);
@@ -36,8 +35,8 @@ LevelCodes filled(std::int32_t value) {
     return codes;
 }
 
-const Tile& tileAt(const WorldGame& world, int index) { return world.tiles[static_cast<std::size_t>(index)]; }
-sf::Color overlayAt(const WorldGame& world, int index) {
+const Tile& tileAt(const TileMap& world, int index) { return world.tiles[static_cast<std::size_t>(index)]; }
+sf::Color overlayAt(const TileMap& world, int index) {
     return world.tileOverlays[static_cast<std::size_t>(index)].getFillColor();
 }
 
@@ -148,7 +147,7 @@ TEST(TileMap, RebuildingReplacesEverythingAndLoadsNoNewPictures) {
 
 TEST(TileMap, ABadOrMissingLevelFileKeepsThePreviousMap) {
     TempLevelFolder temp;
-    auto world = std::make_unique<WorldGame>();
+    auto world = std::make_unique<TileMap>();
     LevelCodes codes = filled(87);
     codes[5] = 17;
     ASSERT_TRUE(writeLevelText(temp.file("good.txt"), formatLevelText(codes, true)));
@@ -168,7 +167,7 @@ TEST(TileMap, ABadOrMissingLevelFileKeepsThePreviousMap) {
 }
 
 TEST(TileMap, PrintLevelDumpsTheCodesRowByRow) {
-    auto world = std::make_unique<WorldGame>();
+    auto world = std::make_unique<TileMap>();
     world->tileCodes = filled(87);
     world->tileCodes[31] = 5;
     testing::internal::CaptureStdout();
@@ -197,7 +196,7 @@ TEST(TileMap, DebugOverlaysTintObstaclesRedAndCampsBlue) {
     ASSERT_TRUE(target.create(4 * 128, 128));
     auto render = [&](int overlays) {
         target.clear(sf::Color::Black);
-        drawTileMapOn(&target, world.get(), overlays);
+        drawTileMap(target, world.get(), overlays);
         target.display();
         return target.getTexture().copyToImage();
     };
@@ -263,12 +262,11 @@ TEST(TileMap, AuthoredLevelsArePlayable) {
 }
 
 TEST(TileMap, NewGameLoadsLevelOneIntoTheBoard) {
-    auto world = std::make_unique<WorldGame>();
+    auto world = std::make_unique<TileMap>();
     testing::internal::CaptureStdout();
     initTileMap(world.get());
     const std::string out = testing::internal::GetCapturedStdout();
     EXPECT_EQ(out.substr(0, 10), "TileType:\n");
-    EXPECT_EQ(world->level, 1);
     LevelCodes expected{};
     ASSERT_EQ(readLevelFile(levelFilePath(kLevelFolder, 1), &expected), LEVEL_READ_OK);
     EXPECT_EQ(world->tileCodes, expected);
@@ -277,7 +275,6 @@ TEST(TileMap, NewGameLoadsLevelOneIntoTheBoard) {
                   tileKind(expected[static_cast<std::size_t>(i)]) == TILE_OBSTACLE ? 0 : 1);
 }
 
-std::vector<AssetRequirement> tileAssetRequirements();
 
 TEST(TileMap, AssetListNamesEveryCataloguePictureOnceAndBothAuthoredLevels) {
     const std::vector<AssetRequirement> rows = tileAssetRequirements();

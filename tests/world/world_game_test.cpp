@@ -102,8 +102,8 @@ TEST(Board, PlacementNeverUsesAPocketCutOffFromTheOtherSide) {
 TEST(Board, LeaderAvoidsCampAndFieldCodesWhileCompanionsMayStandThere) {
     auto world = makeOpenBoard();
     for (int row = 0; row < kMapRows; ++row)
-        for (int column = 0; column < 5; ++column) world->tileCodes[static_cast<std::size_t>(cellIndex({column, row}))] = 83;
-    world->tileCodes[static_cast<std::size_t>(cellIndex({4, 16}))] = 1;
+        for (int column = 0; column < 5; ++column) world->tileMap.tileCodes[static_cast<std::size_t>(cellIndex({column, row}))] = 83;
+    world->tileMap.tileCodes[static_cast<std::size_t>(cellIndex({4, 16}))] = 1;
     seedRandom(3);
     ASSERT_EQ(spawnLeader(world.get(), 3), 1);
     EXPECT_EQ(playerCell(&world->party.players[0]), (GridPos{4, 16}));
@@ -124,16 +124,16 @@ TEST(Board, ClickSelectsAHeroOrdersAMoveAndDismissesTheRange) {
 
     clickCell(world.get(), {20, 6}); // outside the range: dismissal only
     EXPECT_EQ(visibleSquareCount(world.get()), 0);
-    EXPECT_EQ(world->party.players[1].moving, 0);
+    EXPECT_EQ(world->party.players[1].body.moving, 0);
 
     clickCell(world.get(), {3, 6});
     clickCell(world.get(), {3, 6}); // its own cell again: a new selection, never a zero-length walk
-    EXPECT_EQ(world->party.players[1].moving, 0);
+    EXPECT_EQ(world->party.players[1].body.moving, 0);
     EXPECT_GT(visibleSquareCount(world.get()), 0);
 
     clickCell(world.get(), {5, 7});
     const WorldPlayer& light = world->party.players[1];
-    EXPECT_EQ(light.moving, 1);
+    EXPECT_EQ(light.body.moving, 1);
     EXPECT_EQ(light.pathLength, 3);
     EXPECT_EQ(light.movePoints, 2);
     EXPECT_EQ(light.mpSprite.getTextureRect(), sf::IntRect(15, 0, 15, 15));
@@ -168,12 +168,12 @@ TEST(Board, EndTurnIsRefusedWhileAHeroWalksAndThenSwitchesToTheOverview) {
     world->hud.visible = 1;
     clickCell(world.get(), {3, 3});
     clickCell(world.get(), {5, 3});
-    ASSERT_EQ(world->party.players[0].moving, 1);
+    ASSERT_EQ(world->party.players[0].body.moving, 1);
     toggleTurn(world.get(), &w.window);
     EXPECT_EQ(world->playerTurn, 1);
     EXPECT_EQ(world->enemyBannerHidden, 1);
 
-    for (int frame = 0; frame < 200 && world->party.players[0].moving; ++frame) updatePlayerMoves(world.get(), 0.05f);
+    for (int frame = 0; frame < 200 && world->party.players[0].body.moving; ++frame) updatePlayerMoves(world.get(), 0.05f);
     toggleTurn(world.get(), &w.window);
     EXPECT_EQ(world->playerTurn, 0);
     EXPECT_EQ(world->enemyBannerHidden, 0);
@@ -225,10 +225,10 @@ TEST(Board, EnemiesActOneAtATimeThenHandTheTurnBack) {
     updateEnemyMoves(world.get(), &w.window, 0.05f);
     const WorldEnemy& first = world->enemies.enemies[0];
     const WorldEnemy& second = world->enemies.enemies[1];
-    EXPECT_EQ(first.moving, 1);
+    EXPECT_EQ(first.body.moving, 1);
     EXPECT_EQ(second.acted, 0);
     int frames = 1;
-    while (first.moving && frames < 500) {
+    while (first.body.moving && frames < 500) {
         updateEnemyMoves(world.get(), &w.window, 0.05f);
         EXPECT_EQ(second.acted, 0) << "the next enemy waits for the walker";
         ++frames;

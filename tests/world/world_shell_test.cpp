@@ -1,5 +1,5 @@
 // The world scene driven through the shell's real event handlers and frame steps.
-#include "core/game.hpp"
+#include "app/game.hpp"
 #include "core/random.hpp"
 #include "support/test_window.hpp"
 #include "world/board_test_support.hpp"
@@ -23,18 +23,18 @@ std::unique_ptr<MainData> worldGame() {
     initWorldGame(&game->world, team);
     setSceneState(&game->sceneState, SCENE_WORLD);
     WorldGame& world = game->world;
-    for (Tile& tile : world.tiles) {
+    for (Tile& tile : world.tileMap.tiles) {
         tile.walkable = 1;
         tile.heroHere = tile.enemyHere = tile.camp = tile.crateHere = 0;
     }
     for (std::uint32_t i = 0; i < world.party.count; ++i) {
-        world.party.players[i].sprite.setPosition(corner(kHeroCells[i]));
+        world.party.players[i].body.sprite.setPosition(corner(kHeroCells[i]));
         world.party.players[i].mpSprite.setPosition(corner(kHeroCells[i]));
         tileAt(&world, kHeroCells[i]).walkable = 0;
         tileAt(&world, kHeroCells[i]).heroHere = 1;
     }
     for (std::uint32_t i = 0; i < world.enemies.count; ++i) {
-        world.enemies.enemies[i].sprite.setPosition(corner(kEnemyCells[i]));
+        world.enemies.enemies[i].body.sprite.setPosition(corner(kEnemyCells[i]));
         tileAt(&world, kEnemyCells[i]).walkable = 0;
         tileAt(&world, kEnemyCells[i]).enemyHere = 1;
     }
@@ -73,7 +73,7 @@ TEST(WorldShell, AWholeTurnThroughTheRealHandlers) {
     ASSERT_EQ(visibleSquareCount(&world), 61) << "open ground around the hero";
     const sf::Vector2i target = screenOf(game.get(), {9, 7});
     clickAt(game.get(), target.x, target.y);
-    ASSERT_EQ(hero.moving, 1);
+    ASSERT_EQ(hero.body.moving, 1);
     EXPECT_EQ(hero.movePoints, 2);
     saveGameScreenshot(game.get(), "world_path_arrow");
 
@@ -84,10 +84,10 @@ TEST(WorldShell, AWholeTurnThroughTheRealHandlers) {
     EXPECT_EQ(world.playerTurn, 1);
 
     int frames = 0;
-    while (hero.moving && frames++ < 300) stepFrames(game.get(), 1, 0.05f);
-    ASSERT_EQ(hero.moving, 0);
+    while (hero.body.moving && frames++ < 300) stepFrames(game.get(), 1, 0.05f);
+    ASSERT_EQ(hero.body.moving, 0);
     EXPECT_EQ(playerCell(&hero), (GridPos{9, 7}));
-    EXPECT_EQ(hero.sprite.getPosition(), corner({9, 7}));
+    EXPECT_EQ(hero.body.sprite.getPosition(), corner({9, 7}));
 
     clickAt(game.get(), button.x, button.y);
     ASSERT_EQ(world.playerTurn, 0);
@@ -103,7 +103,7 @@ TEST(WorldShell, AWholeTurnThroughTheRealHandlers) {
         stepFrames(game.get(), 1, 0.05f);
         if (!enemyBannerShot && !world.enemyBannerHidden && world.bannerTimer > 0.f)
             enemyBannerShot = saveGameScreenshot(game.get(), "world_enemy_banner");
-        if (!walkShot && world.enemies.enemies[1].moving) walkShot = saveGameScreenshot(game.get(), "world_enemy_turn");
+        if (!walkShot && world.enemies.enemies[1].body.moving) walkShot = saveGameScreenshot(game.get(), "world_enemy_turn");
         if (!allyBannerShot && !world.allyBannerHidden && world.bannerTimer > 0.f)
             allyBannerShot = saveGameScreenshot(game.get(), "world_ally_banner");
     }
@@ -115,7 +115,7 @@ TEST(WorldShell, AWholeTurnThroughTheRealHandlers) {
     for (std::uint32_t i = 0; i < world.enemies.count; ++i) {
         const WorldEnemy& enemy = world.enemies.enemies[i];
         const GridPos now = enemyCell(&enemy);
-        EXPECT_EQ(enemy.sprite.getPosition(), corner(now));
+        EXPECT_EQ(enemy.body.sprite.getPosition(), corner(now));
         EXPECT_EQ(std::abs(now.x - before[i].x) + std::abs(now.y - before[i].y), 5) << "enemy " << i;
         EXPECT_EQ(tileAt(&world, now).enemyHere, 1);
         EXPECT_EQ(enemy.acted, 0);

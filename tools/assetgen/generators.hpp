@@ -7,3 +7,6 @@ void genTiles();   // ground tiles of the world map
 void genUnits();   // hero and enemy map sheets
 void genWorldUi(); // move arrows, range squares, move-point digits, turn banners, HUD
 void genMenus();   // main, pause, settings, team selection and end screens
+void genFight();      // card battle: background, HUD, fighters, cards, effects, cursor
+void genTransition(); // level transition sheets (map unrolling)
+void genCamp();       // crates, camp heal screen, dialog box frame

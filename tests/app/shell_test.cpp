@@ -1,4 +1,4 @@
-#include "core/game.hpp"
+#include "app/game.hpp"
 #include "support/test_window.hpp"
 
 #include <gtest/gtest.h>

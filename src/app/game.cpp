@@ -1,4 +1,5 @@
-#include "core/game.hpp"
+#include "app/game.hpp"
+#include "world/board_moves.hpp"
 
 #include "core/asset_cache.hpp"
 #include "core/display.hpp"
@@ -31,7 +32,7 @@ bool cursorInScreenSpace(SceneState scene) {
 }
 
 // The world as it stands under the pause menu, the settings panel and the defeat screen.
-void drawWorldUnderMenu(MainData* data) { drawWorldGame(&data->world, &data->window, data->debugMode); }
+void drawWorldUnderMenu(MainData* data) { drawWorldGame(&data->world, data->window, data->debugMode); }
 
 } // namespace
 
@@ -367,7 +368,7 @@ void stepGame(MainData* data, float dt) {
 
 void renderGame(MainData* data) {
     data->window.clear(sf::Color::Black);
-    sf::RenderWindow* window = &data->window;
+    sf::RenderTarget& window = data->window;
     switch (data->sceneState) {
     case SCENE_MAIN_MENU:
         drawMainMenu(&data->mainMenu, window);

@@ -1,5 +1,5 @@
 #include "core/asset_cache.hpp"
-#include "core/asset_contract.hpp"
+#include "app/app_assets.hpp"
 
 #include <SFML/Audio/InputSoundFile.hpp>
 #include <SFML/Graphics/Font.hpp>

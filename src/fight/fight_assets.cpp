@@ -1,0 +1,5 @@
+#include "fight/fight_assets.hpp"
+
+std::vector<AssetRequirement> fightAssetRequirements() {
+    return {};
+}

@@ -1,0 +1,132 @@
+#include "world/board_moves.hpp"
+
+#include <algorithm>
+
+namespace {
+
+// Sets a cell's occupant flags from the units that hold it, leaving out the unit of
+// `side` at `leaving` (the one moving away). Only called on cells a unit held, which are
+// open ground: free again once nobody holds them.
+void refreshOccupants(WorldGame* world, GridPos cell, std::int32_t side, std::int32_t leaving) {
+    if (!cellOnBoard(cell)) return;
+    Tile& tile = world->tileMap.tiles[static_cast<std::size_t>(cellIndex(cell))];
+    std::int32_t heroes = 0, enemies = 0;
+    for (std::uint32_t i = 0; i < world->party.count && i < kMaxPlayers; ++i) {
+        if (side == SIDE_PLAYER && static_cast<std::int32_t>(i) == leaving) continue;
+        if (playerClaimedCell(&world->party.players[i]) == cell) ++heroes;
+    }
+    for (std::uint32_t i = 0; i < world->enemies.count && i < kMaxEnemies; ++i) {
+        if (side == SIDE_ENEMY && static_cast<std::int32_t>(i) == leaving) continue;
+        if (enemyClaimedCell(&world->enemies.enemies[i]) == cell) ++enemies;
+    }
+    tile.heroHere = heroes > 0 ? 1 : 0;
+    tile.enemyHere = enemies > 0 ? 1 : 0;
+    tile.walkable = tile.heroHere || tile.enemyHere ? 0 : 1;
+}
+
+void claimCell(WorldGame* world, GridPos cell, std::int32_t side) {
+    if (!cellOnBoard(cell)) return;
+    Tile& tile = world->tileMap.tiles[static_cast<std::size_t>(cellIndex(cell))];
+    tile.walkable = 0;
+    if (side == SIDE_PLAYER)
+        tile.heroHere = 1;
+    else
+        tile.enemyHere = 1;
+}
+
+} // namespace
+
+void showRange(WorldGame* world, std::int32_t movePoints, GridPos start) {
+    if (!cellOnBoard(start)) return;
+    Party& party = world->party;
+    const GridFill range = moveRange(&world->tileMap, movePoints, start);
+    for (std::int32_t index = 0; index < kCellCount; ++index) {
+        if (!range.reached(index)) continue;
+        const Tile& tile = world->tileMap.tiles[static_cast<std::size_t>(index)];
+        RangeSquare& square = party.rangeSquares[static_cast<std::size_t>(index)];
+        const sf::Texture* texture = tile.enemyHere ? party.squareEnemyTexture : party.squareFreeTexture;
+        if (texture) square.sprite.setTexture(*texture, true);
+        square.visible = 1;
+    }
+}
+
+void storePlayerPath(WorldGame* world, std::int32_t index, GridPos start, const GridPath* found) {
+    if (index < 0 || static_cast<std::uint32_t>(index) >= world->party.count) return;
+    WorldPlayer& player = world->party.players[static_cast<std::size_t>(index)];
+    player.pathLength = 0;
+    // A player is only sent to a shown cell: anything else is refused, not half-walked.
+    if (!found->reachedGoal || found->length <= 0 || found->length > kMaxPathCells) return;
+    const std::int32_t n = found->length;
+    for (std::int32_t k = 0; k < n; ++k) player.path[static_cast<std::size_t>(k)] = found->cells[static_cast<std::size_t>(n - 1 - k)];
+    for (std::int32_t k = 0; k < n - 1; ++k)
+        player.pathDirs[static_cast<std::size_t>(k)] =
+            stepDirection(player.path[static_cast<std::size_t>(k + 1)], player.path[static_cast<std::size_t>(k)]);
+    player.pathDirs[static_cast<std::size_t>(n - 1)] = stepDirection(start, player.path[static_cast<std::size_t>(n - 1)]);
+    player.pathLength = n;
+    movePlayerOnGrid(world, index, start, player.path[0]);
+}
+
+void storeEnemyPath(WorldGame* world, std::int32_t index, GridPos start, const GridPath* found) {
+    if (index < 0 || static_cast<std::uint32_t>(index) >= world->enemies.count) return;
+    WorldEnemy& enemy = world->enemies.enemies[static_cast<std::size_t>(index)];
+    enemy.pathLength = 0;
+    enemy.pathStep = 0;
+    const std::int32_t n = std::min({found->length, enemy.maxMovePoints, static_cast<std::int32_t>(kMaxPathCells)});
+    if (n <= 0) return; // boxed in: nothing to walk, the claim stays
+    for (std::int32_t k = 0; k < n; ++k) {
+        const GridPos cell = found->cells[static_cast<std::size_t>(k)];
+        const GridPos from = k == 0 ? start : found->cells[static_cast<std::size_t>(k - 1)];
+        enemy.path[static_cast<std::size_t>(k)] = cell;
+        enemy.pathDirs[static_cast<std::size_t>(k)] = stepDirection(from, cell);
+    }
+    enemy.pathLength = n;
+    moveEnemyOnGrid(world, index, start, enemy.path[static_cast<std::size_t>(n - 1)]);
+}
+
+void findPath(WorldGame* world, GridPos start, GridPos goal, std::int32_t side, std::int32_t unitIndex) {
+    GridPath found;
+    searchPath(&world->tileMap, start, goal, side, &found);
+    if (side == SIDE_PLAYER)
+        storePlayerPath(world, unitIndex, start, &found);
+    else
+        storeEnemyPath(world, unitIndex, start, &found);
+}
+
+GridPos findClosestPlayer(const WorldGame* world, GridPos cell) {
+    GridPos best{};
+    double bestDistance = 0.0;
+    for (std::uint32_t i = 0; i < world->party.count && i < kMaxPlayers; ++i) {
+        const GridPos other = playerCell(&world->party.players[i]);
+        const double d = cellDistance(cell, other);
+        if (i == 0 || d < bestDistance) {
+            best = other;
+            bestDistance = d;
+        }
+    }
+    return best;
+}
+
+void movePlayerOnGrid(WorldGame* world, std::int32_t index, GridPos from, GridPos to) {
+    if (from == to) return;
+    // The walk is not stored as moving yet, so the mover is left out by index.
+    refreshOccupants(world, from, SIDE_PLAYER, index);
+    claimCell(world, to, SIDE_PLAYER);
+}
+
+void moveEnemyOnGrid(WorldGame* world, std::int32_t index, GridPos from, GridPos to) {
+    if (from == to) return;
+    refreshOccupants(world, from, SIDE_ENEMY, index);
+    claimCell(world, to, SIDE_ENEMY);
+}
+
+void releasePlayerCell(WorldGame* world, std::int32_t index) {
+    if (index < 0 || static_cast<std::uint32_t>(index) >= world->party.count) return;
+    refreshOccupants(world, playerClaimedCell(&world->party.players[static_cast<std::size_t>(index)]), SIDE_PLAYER,
+                     index);
+}
+
+void releaseEnemyCell(WorldGame* world, std::int32_t index) {
+    if (index < 0 || static_cast<std::uint32_t>(index) >= world->enemies.count) return;
+    refreshOccupants(world, enemyClaimedCell(&world->enemies.enemies[static_cast<std::size_t>(index)]), SIDE_ENEMY,
+                     index);
+}

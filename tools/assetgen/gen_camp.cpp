@@ -1,0 +1,4 @@
+#include "art.hpp"
+#include "generators.hpp"
+
+void genCamp() {}
