@@ -5,7 +5,10 @@
 #include "core/display.hpp"
 #include "core/random.hpp"
 #include "core/resources.hpp"
+#include "core/atomic_write.hpp"
 #include "world/level_generator.hpp"
+
+#include <filesystem>
 
 #include <SFML/Window/Keyboard.hpp>
 
@@ -14,21 +17,6 @@ namespace {
 bool keyHeld(const MainData* data, sf::Keyboard::Key key) {
     if (key < 0 || key >= sf::Keyboard::KeyCount) return false;
     return data->keysDown[static_cast<std::size_t>(key)] || sf::Keyboard::isKeyPressed(key);
-}
-
-// Scenes drawn in plain screen coordinates; everything else lies over the world view.
-bool cursorInScreenSpace(SceneState scene) {
-    switch (scene) {
-    case SCENE_MAIN_MENU:
-    case SCENE_TEAM_SELECT:
-    case SCENE_SHOP:
-    case SCENE_WIN:
-    case SCENE_DEFEAT:
-    case SCENE_MENU_SETTINGS:
-        return true;
-    default:
-        return false;
-    }
 }
 
 // The world as it stands under the pause menu, the settings panel and the defeat screen.
@@ -48,6 +36,9 @@ void initGameInWindow(MainData* data) {
     data->window.setFramerateLimit(60);
     seedRandomFromEnvironment();
     data->clock.restart();
+    // A start killed while it wrote leaves temporary files behind: clear them first.
+    removeStaleTemporaryFiles(kLevelFolder);
+    removeStaleTemporaryFiles(std::filesystem::path(kSettingsFilePath).parent_path().string());
     generateLevels(); // fresh maps for levels 3 to 10 at every start
     initSceneState(&data->sceneState);
     initMainMenu(&data->mainMenu);
@@ -60,12 +51,14 @@ void initGameInWindow(MainData* data) {
     initMusic(data->music.get());
     // The music follows the settings file from the first frame on.
     applyMusicSettings(&data->settingsMenu, data->music.get());
-    data->window.setMouseCursorVisible(false);
     data->cursorTexture = &createTexture(kCursorTexturePath);
     data->cursorSprite = createSprite(*data->cursorTexture);
+    // Without its picture the game's pointer would be invisible: the system's one stands in.
+    data->window.setMouseCursorVisible(data->cursorTexture->getSize().x == 0);
     // Show the pointer where the mouse already is, not in the corner until it first moves.
     const sf::Vector2i mouse = gameMousePosition(data->window);
-    data->cursorSprite.setPosition(static_cast<float>(mouse.x), static_cast<float>(mouse.y));
+    data->mousePosition = {static_cast<float>(mouse.x), static_cast<float>(mouse.y)};
+    followCameraCursor(data);
     data->debugMode = 0;
     data->transitionTimer = 0.f;
 }
@@ -276,23 +269,16 @@ void mouseMovedGame(MainData* data) {
 }
 
 void updateCursor(MainData* data, sf::Event::MouseMoveEvent move) {
-    const float x = static_cast<float>(move.x), y = static_cast<float>(move.y);
-    const Camera& camera = data->world.camera;
-    if (cursorInScreenSpace(data->sceneState)) {
-        data->cursorSprite.setScale(1.f, 1.f);
-        data->cursorSprite.setPosition(x, y);
-    } else if (camera.mode == CAMERA_OVERVIEW) {
-        data->cursorSprite.setScale(2.f, 2.f);
-        data->cursorSprite.setPosition(2.f * x, 2.f * y);
-    } else {
-        data->cursorSprite.setScale(1.f, 1.f);
-        data->cursorSprite.setPosition(x + camera.topLeft.x, y + camera.topLeft.y);
-    }
+    data->mousePosition = {static_cast<float>(move.x), static_cast<float>(move.y)};
+    followCameraCursor(data);
 }
 
 void followCameraCursor(MainData* data) {
-    const sf::Vector2i step = data->world.camera.scrollStep;
-    data->cursorSprite.move(static_cast<float>(step.x), static_cast<float>(step.y));
+    const sf::View& view = data->window.getView();
+    const float zoom = view.getSize().x / static_cast<float>(kGameWidth);
+    const sf::Vector2f topLeft = view.getCenter() - view.getSize() / 2.f;
+    data->cursorSprite.setScale(zoom, zoom);
+    data->cursorSprite.setPosition(topLeft + data->mousePosition * zoom);
 }
 
 void applyTransitionEndRule(MainData* data, std::int32_t* transitionFinished, float dt) {
@@ -405,6 +391,7 @@ void renderGame(MainData* data) {
         break;
     }
     // The fight draws its own cursor while it runs; the menus over it need the game's one.
+    followCameraCursor(data);
     if (!(data->world.cursorHidden && data->sceneState == SCENE_WORLD)) data->window.draw(data->cursorSprite);
 }
 

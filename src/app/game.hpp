@@ -41,6 +41,9 @@ struct MainData {
     std::unique_ptr<MusicRecord> music;
     const sf::Texture* cursorTexture = nullptr;
     sf::Sprite cursorSprite;
+    // The last mouse position, in game pixels; the cursor is placed from it through the view
+    // the frame is drawn in.
+    sf::Vector2f mousePosition;
     std::int32_t debugMode = 0;
     float transitionTimer = 0.f;
     // Keys held, as told by the window's key events (cleared when focus is lost).
@@ -75,7 +78,11 @@ void mouseMovedGame(MainData* data);
 void checkLevelComplete(MainData* data);
 void checkDefeat(MainData* data);
 
+// Remembers the mouse position and places the cursor there.
 void updateCursor(MainData* data, sf::Event::MouseMoveEvent move);
+// Places the cursor under the last mouse position in the view the window draws with now
+// (scrolled, half-size overview, or the plain screen view of menus, fights and transitions),
+// so it follows every scroll and every change of camera mode at once.
 void followCameraCursor(MainData* data);
 
 // True while left Control, left Shift, F and J are all held.

@@ -1,6 +1,10 @@
 #include "core/atomic_write.hpp"
 
+#include <cerrno>
 #include <cstdio>
+#include <filesystem>
+#include <signal.h>
+#include <system_error>
 #include <unistd.h>
 
 std::string temporaryPathFor(const std::string& path) {
@@ -23,4 +27,39 @@ WriteResult writeFileAtomically(const std::string& path, const std::string& text
         return WriteResult::RenameFailed;
     }
     return WriteResult::Written;
+}
+
+namespace {
+
+// The process id in a name "<file>.<pid>.tmp", or 0 when the name is not one of ours.
+long writerOf(const std::string& name) {
+    const std::string suffix = ".tmp";
+    if (name.size() <= suffix.size() || name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0) return 0;
+    const std::string stem = name.substr(0, name.size() - suffix.size());
+    const std::size_t dot = stem.rfind('.');
+    if (dot == std::string::npos || dot + 1 >= stem.size() || dot == 0) return 0;
+    long pid = 0;
+    for (std::size_t i = dot + 1; i < stem.size(); ++i) {
+        if (stem[i] < '0' || stem[i] > '9' || pid > 100000000L) return 0;
+        pid = pid * 10 + (stem[i] - '0');
+    }
+    return pid;
+}
+
+bool processRunning(long pid) { return kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM; }
+
+} // namespace
+
+int removeStaleTemporaryFiles(const std::string& folder) {
+    std::error_code error;
+    std::filesystem::directory_iterator it(folder, error);
+    if (error) return 0;
+    int removed = 0;
+    for (const std::filesystem::directory_entry& entry : it) {
+        if (!entry.is_regular_file(error)) continue;
+        const long pid = writerOf(entry.path().filename().string());
+        if (pid <= 0 || pid == static_cast<long>(getpid()) || processRunning(pid)) continue;
+        if (std::filesystem::remove(entry.path(), error)) ++removed;
+    }
+    return removed;
 }

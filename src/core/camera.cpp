@@ -7,6 +7,7 @@ void initCamera(Camera* camera) {
     camera->view.reset(camera->viewRect);
     camera->mode = CAMERA_CLOSE;
     camera->topLeft = {0.f, 0.f};
+    camera->onScreenView = 0;
 }
 
 void resetCamera(Camera* camera, sf::RenderWindow* window) {
@@ -15,6 +16,7 @@ void resetCamera(Camera* camera, sf::RenderWindow* window) {
     camera->mode = CAMERA_CLOSE;
     camera->topLeft = {0.f, 0.f};
     camera->scrollStep = {0, 0};
+    camera->onScreenView = 0;
 }
 
 void updateCamera(Camera* camera, sf::RenderWindow* window) {
@@ -68,11 +70,13 @@ void toggleCameraMode(Camera* camera, sf::RenderWindow* window) {
 
 void applyCamera(Camera* camera, sf::RenderWindow* window, int toScreen) {
     if (toScreen) {
-        camera->savedCenter = camera->view.getCenter();
+        if (!camera->onScreenView) camera->savedCenter = camera->view.getCenter();
+        camera->onScreenView = 1;
         camera->view.setCenter(960.f, 540.f);
         setWindowView(window, &camera->view);
     } else {
         camera->view.setCenter(camera->savedCenter);
+        camera->onScreenView = 0;
         setWindowView(window, &camera->view);
         camera->topLeft = camera->savedTopLeft;
     }

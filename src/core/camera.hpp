@@ -19,6 +19,9 @@ struct Camera {
     sf::FloatRect viewRect;
     sf::Vector2i scrollStep;
     sf::Vector2f savedCenter;
+    // 1 while the plain screen view stands in for the world view (between applyCamera(.., 1)
+    // and applyCamera(.., 0)): a second switch to the screen must not save the screen view.
+    std::int32_t onScreenView = 0;
 };
 
 constexpr int kCameraScrollStep = 20;
@@ -30,4 +33,5 @@ void updateCamera(Camera* camera, sf::RenderWindow* window);
 // The same with a given mouse position in game coordinates.
 void updateCameraAt(Camera* camera, sf::RenderWindow* window, sf::Vector2i mouse);
 void toggleCameraMode(Camera* camera, sf::RenderWindow* window);
+// toScreen 1: saves the world view (once) and shows the plain screen view; 0: restores it.
 void applyCamera(Camera* camera, sf::RenderWindow* window, int toScreen);

@@ -87,3 +87,27 @@ void openGameWindow(sf::RenderWindow* window) {
     }
     window->create(mode, "Ostrevald", sf::Style::Fullscreen);
 }
+
+// Xlib comes last: its macros (None, Status...) would clash with the headers above.
+#if defined(__linux__) || defined(__FreeBSD__)
+#include <X11/Xlib.h>
+#endif
+
+bool displayAvailable(std::string* why) {
+#if defined(__linux__) || defined(__FreeBSD__)
+    const char* name = std::getenv("DISPLAY");
+    if (!name || !*name) {
+        if (why) *why = "no display: DISPLAY is not set (start the game from a desktop session, or under xvfb-run)";
+        return false;
+    }
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) {
+        if (why) *why = std::string("cannot open display \"") + name + "\" (is the X server running and reachable?)";
+        return false;
+    }
+    XCloseDisplay(display);
+#else
+    (void)why;
+#endif
+    return true;
+}

@@ -9,6 +9,8 @@
 #include <SFML/Graphics/View.hpp>
 #include <SFML/Window/Event.hpp>
 
+#include <string>
+
 constexpr unsigned kGameWidth = 1920;
 constexpr unsigned kGameHeight = 1080;
 
@@ -22,6 +24,11 @@ void mapEventToGame(sf::Event* event, sf::Vector2u windowSize);
 sf::Vector2i gameMousePosition(const sf::Window& window);
 // Sets `view` on the window with the letterbox viewport of the window's size.
 void setWindowView(sf::RenderWindow* window, sf::View* view);
+
+// Whether a display can be opened at all (on X11: the one DISPLAY names). Without one the
+// windowing library aborts the process, so the game asks first. On failure `why` says
+// what is missing, in one line.
+bool displayAvailable(std::string* why);
 
 // Opens the game window: full-screen 1920x1080 when the desktop offers it, else the best
 // full-screen mode; OSTREVALD_WINDOWED=1 opens a normal window instead.

@@ -23,7 +23,7 @@ bool menuButtonHit(const MenuButton* button, float x, float y) {
 
 void hoverMenuButton(MenuButton* button, float x, float y) {
     const sf::Texture* wanted = menuButtonHit(button, x, y) ? button->hoverTexture : button->normalTexture;
-    if (wanted) button->sprite.setTexture(*wanted, true);
+    if (wanted) setSpriteTexture(&button->sprite, *wanted, true);
 }
 
 sf::Sprite createChainSprite(const sf::Texture& chainTexture, sf::Vector2f position) {

@@ -84,10 +84,10 @@ void setPercentText(sf::Text* text, std::int32_t volume, float rowOffset) {
 void toggleSpeaker(SettingsMenu* menu, std::int32_t* enable, sf::Sprite* speaker) {
     if (*enable != 0) {
         *enable = 0;
-        speaker->setTexture(*menu->mutedSpeakerTexture, true);
+        setSpriteTexture(speaker, *menu->mutedSpeakerTexture, true);
     } else {
         *enable = 1;
-        speaker->setTexture(*menu->speakerTexture, true);
+        setSpriteTexture(speaker, *menu->speakerTexture, true);
     }
 }
 

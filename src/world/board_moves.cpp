@@ -1,5 +1,7 @@
 #include "world/board_moves.hpp"
 
+#include "core/resources.hpp"
+
 #include <algorithm>
 
 namespace {
@@ -45,7 +47,7 @@ void showRange(WorldGame* world, std::int32_t movePoints, GridPos start) {
         const Tile& tile = world->tileMap.tiles[static_cast<std::size_t>(index)];
         RangeSquare& square = party.rangeSquares[static_cast<std::size_t>(index)];
         const sf::Texture* texture = tile.enemyHere ? party.squareEnemyTexture : party.squareFreeTexture;
-        if (texture) square.sprite.setTexture(*texture, true);
+        if (texture) setSpriteTexture(&square.sprite, *texture, true);
         square.visible = 1;
     }
 }

@@ -91,7 +91,7 @@ bool parseLevelText(const std::string& text, LevelCodes* codes, std::string* err
 LevelReadStatus readLevelFile(const std::string& path, LevelCodes* codes) {
     std::FILE* file = std::fopen(path.c_str(), "r");
     if (!file) {
-        std::printf("%s", kOpenFileError);
+        std::printf("%s\n", kOpenFileError);
         std::fflush(stdout);
         return LEVEL_READ_OPEN_FAILED;
     }
@@ -131,7 +131,7 @@ bool writeLevelText(const std::string& path, const std::string& text) {
     case WriteResult::Written:
         return true;
     case WriteResult::CannotCreate:
-        std::printf("%s", kOpenFileError);
+        std::printf("%s\n", kOpenFileError);
         std::fflush(stdout);
         return false;
     case WriteResult::WriteFailed:

@@ -15,7 +15,7 @@ constexpr int kFrameSize = 64;
 
 void placeArrowPiece(Party* party, WorldPlayer* player, int piece, std::int32_t texture, GridPos cell) {
     PathArrowPiece& arrow = player->arrow[static_cast<std::size_t>(piece)];
-    arrow.sprite.setTexture(*party->arrowTextures[static_cast<std::size_t>(texture)], true);
+    setSpriteTexture(&arrow.sprite, *party->arrowTextures[static_cast<std::size_t>(texture)], true);
     arrow.sprite.setPosition(cellCorner(cell));
     arrow.visible = 1;
 }

@@ -50,21 +50,61 @@ TEST(Shell, UnusedSceneThreeDrawsOnlyBlackAndTheCursorAndIgnoresInput) {
     EXPECT_NE(image.getPixel(101, 103), sf::Color::Black);
 }
 
-TEST(Shell, CursorFollowsScreenOrWorldCoordinatesByScene) {
+TEST(Shell, CursorStaysUnderTheMouseInEveryViewAndEveryCameraChange) {
     auto game = makeTestGame();
     dispatchEvent(game.get(), mouseMoveEvent(300, 200));
     EXPECT_EQ(game->cursorSprite.getPosition(), sf::Vector2f(300.f, 200.f));
+    const std::int32_t team[4] = {1, 1, 1, 1};
+    initWorldGame(&game->world, team);
     game->sceneState = SCENE_WORLD;
-    game->world.camera.topLeft = {640.f, 120.f};
-    updateCursor(game.get(), {300, 200});
-    EXPECT_EQ(game->cursorSprite.getPosition(), sf::Vector2f(940.f, 320.f));
-    game->world.camera.mode = CAMERA_OVERVIEW;
-    updateCursor(game.get(), {300, 200});
+    // Scrolled close view: the cursor lies in world pixels under the mouse.
+    for (int i = 0; i < 32; ++i) updateCameraAt(&game->world.camera, &game->window, {1919, 1079});
+    const sf::Vector2f topLeft = game->world.camera.topLeft;
+    ASSERT_NE(topLeft, sf::Vector2f(0.f, 0.f));
+    game->world.camera.scrollStep = {0, 0};
+    dispatchEvent(game.get(), mouseMoveEvent(300, 200));
+    EXPECT_EQ(game->cursorSprite.getPosition(), topLeft + sf::Vector2f(300.f, 200.f));
+
+    // M shows the half-size overview: the cursor is placed again at once, without a move.
+    dispatchEvent(game.get(), keyPressEvent(sf::Keyboard::M));
+    ASSERT_EQ(game->world.camera.mode, CAMERA_OVERVIEW);
+    renderGame(game.get());
     EXPECT_EQ(game->cursorSprite.getPosition(), sf::Vector2f(600.f, 400.f));
     EXPECT_EQ(game->cursorSprite.getScale(), sf::Vector2f(2.f, 2.f));
-    game->world.camera.scrollStep = {20, -20};
-    followCameraCursor(game.get());
-    EXPECT_EQ(game->cursorSprite.getPosition(), sf::Vector2f(620.f, 380.f));
+    dispatchEvent(game.get(), keyReleaseEvent(sf::Keyboard::M));
+    renderGame(game.get());
+    EXPECT_EQ(game->cursorSprite.getPosition(), topLeft + sf::Vector2f(300.f, 200.f));
+    EXPECT_EQ(game->cursorSprite.getScale(), sf::Vector2f(1.f, 1.f));
+
+    // The enemies' turn switches to the overview by itself: the same holds.
+    toggleTurn(&game->world, &game->window);
+    stepGame(game.get(), 1.f / 60.f);
+    EXPECT_EQ(game->cursorSprite.getPosition(), sf::Vector2f(600.f, 400.f));
+
+    // After the game, the credits are drawn in the screen view: the cursor is in screen pixels.
+    game->world.enemies.count = 0;
+    game->world.level = 10;
+    stepGame(game.get(), 1.f / 60.f);
+    ASSERT_EQ(game->sceneState, SCENE_WIN);
+    game->sceneState = SCENE_CREDITS;
+    dispatchEvent(game.get(), mouseMoveEvent(700, 500));
+    renderGame(game.get());
+    EXPECT_EQ(game->cursorSprite.getPosition(), sf::Vector2f(700.f, 500.f));
+    EXPECT_EQ(game->cursorSprite.getScale(), sf::Vector2f(1.f, 1.f));
+}
+
+TEST(Shell, ASecondSwitchToTheScreenViewKeepsTheSavedWorldView) {
+    auto game = makeTestGame();
+    Camera& camera = game->world.camera;
+    for (int i = 0; i < 20; ++i) updateCameraAt(&camera, &game->window, {1919, 1079});
+    const sf::Vector2f scrolled = camera.view.getCenter();
+    ASSERT_NE(scrolled, sf::Vector2f(960.f, 540.f));
+    applyCamera(&camera, &game->window, 1);
+    applyCamera(&camera, &game->window, 1); // e.g. win and defeat in one frame
+    EXPECT_EQ(camera.view.getCenter(), sf::Vector2f(960.f, 540.f));
+    applyCamera(&camera, &game->window, 0);
+    EXPECT_EQ(camera.view.getCenter(), scrolled);
+    EXPECT_EQ(game->window.getView().getCenter(), scrolled);
 }
 
 TEST(Shell, TransitionEndRuleWaitsTwelveTenthsOfASecondThenReturnsToTheWorld) {

@@ -127,7 +127,8 @@ TEST(LevelFile, MissingFilePrintsOpenFileErrorAndChangesNothing) {
     LevelCodes codes = filled(9);
     testing::internal::CaptureStdout();
     EXPECT_EQ(readLevelFile(temp.file("Level07.txt"), &codes), LEVEL_READ_OPEN_FAILED);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Open file error !!!");
+    // The message ends its line, so the next trace starts on a line of its own.
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Open file error !!!\n");
     EXPECT_EQ(codes, filled(9));
 }
 
@@ -154,12 +155,14 @@ TEST(LevelFile, AFailedWriteKeepsThePreviousFile) {
     std::filesystem::create_directory(temporaryPathFor(path));
     testing::internal::CaptureStdout();
     EXPECT_FALSE(writeLevelText(path, formatLevelText(sampleCodes(), true)));
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Open file error !!!");
+    // The message ends its line, so the next trace starts on a line of its own.
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Open file error !!!\n");
     EXPECT_EQ(readWholeFile(path), "previous");
 
     testing::internal::CaptureStdout();
     EXPECT_FALSE(writeLevelText(temp.file("no/such/folder/Level04.txt"), "x"));
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Open file error !!!");
+    // The message ends its line, so the next trace starts on a line of its own.
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Open file error !!!\n");
 }
 
 TEST(LevelFile, AFullDiskKeepsThePreviousFile) {

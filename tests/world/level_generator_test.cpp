@@ -482,7 +482,7 @@ TEST(LevelGenerator, ABlockedFolderKeepsThePreviousFilesWithOneMessage) {
     std::filesystem::create_directory(temporaryPathFor(levelFilePath(temp.folder(), 3)));
     testing::internal::CaptureStdout();
     EXPECT_EQ(generateLevels(temp.folder(), nullptr), 0);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Open file error !!!");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Open file error !!!\n");
     for (int level = 3; level <= 10; ++level) EXPECT_EQ(readWholeFile(levelFilePath(temp.folder(), level)), "previous");
 }
 
@@ -496,7 +496,7 @@ TEST(LevelGenerator, AReadOnlyFolderKeepsThePreviousFilesWithOneMessage) {
     }
     testing::internal::CaptureStdout();
     EXPECT_EQ(generateLevels(temp.folder(), nullptr), 0);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Open file error !!!");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Open file error !!!\n");
     for (int level = 3; level <= 10; ++level) EXPECT_EQ(readWholeFile(levelFilePath(temp.folder(), level)), "previous");
 }
 
@@ -510,5 +510,5 @@ TEST(LevelGenerator, RefiningABadFileLeavesItAlone) {
     EXPECT_EQ(readWholeFile(path), "TileType\n87 87\n");
     testing::internal::CaptureStdout();
     EXPECT_FALSE(refineLevel(temp.file("Level06.txt"), nullptr));
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Open file error !!!");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Open file error !!!\n");
 }

@@ -162,7 +162,7 @@ TEST(TileMap, ABadOrMissingLevelFileKeepsThePreviousMap) {
 
     testing::internal::CaptureStdout();
     loadLevel(world.get(), 99); // Assets/Level/Level99.txt does not exist
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Open file error !!!");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Open file error !!!\n");
     EXPECT_EQ(world->tileCodes, codes);
 }
 
