@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 using namespace art;
 
@@ -58,22 +59,6 @@ std::vector<V> raggedCloak(V topL, V topR, float hemL, float hemR, float hemY, f
 }
 
 // ---------------------------------------------------------------- enemy Light (skirmisher)
-Build lightBuild() {
-    Build b;
-    b.shoulderHW = 5.f;
-    b.waistHW = 3.5f;
-    b.hipHW = 2.f;
-    b.legR = 1.7f;
-    b.armR = 1.3f;
-    b.depth = 3.f;
-    b.hipY = 45.f;
-    b.headY = 26.f;
-    b.shoulderY = 32.f;
-    b.stride = 5.5f;
-    b.armSwing = 4.5f;
-    return b;
-}
-
 void dagger(Canvas& c, V hand, V dir) {
     part(c, bladeR(), [&](Canvas& m) { poly(m, local(hand, dir, {{1.f, -1.2f}, {8.f, 0.f}, {1.f, 1.2f}}), W); });
     part(c, boneR(), [&](Canvas& m) { capsule(m, hand + normalize(dir) * 1.f + V{-normalize(dir).y, normalize(dir).x} * 1.5f, hand + normalize(dir) * 1.f - V{-normalize(dir).y, normalize(dir).x} * 1.5f, 0.5f, W); });
@@ -166,26 +151,6 @@ void drawSkirmisher(Canvas& c, Pose p, const Build& b) {
 }
 
 // ---------------------------------------------------------------- enemy Heavy (brute)
-Build bruteBuild() {
-    Build b;
-    b.shoulderHW = 9.5f;
-    b.waistHW = 8.f;
-    b.hipHW = 3.5f;
-    b.legR = 2.6f;
-    b.armR = 2.4f;
-    b.depth = 6.f;
-    b.hipY = 45.f;
-    b.shoulderY = 32.f;
-    b.headY = 27.f;
-    b.headRX = 4.5f;
-    b.headRY = 4.5f;
-    b.stride = 4.5f;
-    b.armSwing = 3.f;
-    b.upperArm = 7.f;
-    b.foreArm = 6.5f;
-    return b;
-}
-
 void club(Canvas& c, V grip, V top) {
     const V d = normalize(top - grip);
     const V n{-d.y, d.x};
@@ -281,19 +246,6 @@ void drawBrute(Canvas& c, Pose p, const Build& b) {
 }
 
 // ---------------------------------------------------------------- enemy Shield (dark shield bearer)
-Build bearerBuild() {
-    Build b;
-    b.shoulderHW = 7.f;
-    b.waistHW = 5.f;
-    b.hipHW = 2.5f;
-    b.legR = 2.2f;
-    b.armR = 1.8f;
-    b.depth = 4.f;
-    b.stride = 4.5f;
-    b.armSwing = 2.5f;
-    return b;
-}
-
 void darkShield(Canvas& c, V topLeft, float w, float h) {
     const float x = topLeft.x, y = topLeft.y;
     part(c, plateR(), [&](Canvas& m) {
@@ -392,26 +344,6 @@ void drawBearer(Canvas& c, Pose p, const Build& b) {
 }
 
 // ---------------------------------------------------------------- Boss (horned warlord)
-Build bossBuild() {
-    Build b;
-    b.hipY = 41.5f;
-    b.shoulderY = 26.f;
-    b.headY = 18.5f;
-    b.headRX = 5.5f;
-    b.headRY = 5.5f;
-    b.shoulderHW = 10.f;
-    b.waistHW = 7.5f;
-    b.hipHW = 3.5f;
-    b.legR = 3.f;
-    b.armR = 2.6f;
-    b.depth = 6.5f;
-    b.upperArm = 8.f;
-    b.foreArm = 7.5f;
-    b.stride = 6.5f;
-    b.armSwing = 4.f;
-    return b;
-}
-
 void horn(Canvas& c, V root, float s, float sway) {
     // s: -1 curls out to the left, +1 to the right
     part(c, boneR(), [&](Canvas& m) {
@@ -544,16 +476,18 @@ void drawBoss(Canvas& c, Pose p, const Build& b) {
     bossPauldron(c, p.shoulder[0] + V{-f * 0.5f, -1.f}, -f);
 }
 
+// The enemies' rows. Body columns, in pixels of the 64x64 frame:
+//   hipY  shoulderY headY headRX headRY | shoulderHW waistHW hipHW legR armR depth | stride armSwing upperArm foreArm
+const UnitRow kEnemyRows[] = {
+    {"Light", {45.f, 32.f, 26.f, 5.f, 5.5f, 5.f, 3.5f, 2.f, 1.7f, 1.3f, 3.f, 5.5f, 4.5f, 6.5f, 6.f}, 11, 11, 9.f, drawSkirmisher},
+    {"Heavy", {45.f, 32.f, 27.f, 4.5f, 4.5f, 9.5f, 8.f, 3.5f, 2.6f, 2.4f, 6.f, 4.5f, 3.f, 7.f, 6.5f}, 11, 11, 12.f, drawBrute},
+    {"Shield", {44.5f, 31.5f, 25.f, 5.f, 5.5f, 7.f, 5.f, 2.5f, 2.2f, 1.8f, 4.f, 4.5f, 2.5f, 6.5f, 6.f}, 11, 11, 10.f, drawBearer},
+    {"Boss", {41.5f, 26.f, 18.5f, 5.5f, 5.5f, 10.f, 7.5f, 3.5f, 3.f, 2.6f, 6.5f, 6.5f, 4.f, 8.f, 7.5f}, 12, 12, 14.f, drawBoss},
+};
+
 } // namespace
 
-std::vector<UnitDef> enemyUnits() {
-    std::vector<UnitDef> u;
-    u.push_back({"Sprites/WorldEnemySprite/Light/Light_Sprite_Sheet.png", lightBuild(), 11, 11, 6, drawSkirmisher, 9.f});
-    u.push_back({"Sprites/WorldEnemySprite/Heavy/Heavy_Sprite_Sheet.png", bruteBuild(), 11, 11, 6, drawBrute, 12.f});
-    u.push_back({"Sprites/WorldEnemySprite/Shield/Shield_Sprite_Sheet.png", bearerBuild(), 11, 11, 6, drawBearer, 10.f});
-    u.push_back({"Sprites/WorldEnemySprite/Boss/Boss_Sprite_Sheet.png", bossBuild(), 12, 12, 6, drawBoss, 14.f});
-    return u;
-}
+std::vector<UnitDef> enemyUnits() { return unitDefs("WorldEnemySprite", kEnemyRows, int(std::size(kEnemyRows))); }
 
 namespace {
 

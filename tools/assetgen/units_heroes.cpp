@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 using namespace art;
 
@@ -48,18 +49,6 @@ void spear(Canvas& c, V butt, V tip, float sway) {
 }
 
 // ---------------------------------------------------------------- Irina
-Build irinaBuild() {
-    Build b;
-    b.shoulderHW = 5.5f;
-    b.waistHW = 4.f;
-    b.hipHW = 2.f;
-    b.legR = 1.8f;
-    b.armR = 1.4f;
-    b.depth = 3.f;
-    b.stride = 5.5f;
-    return b;
-}
-
 void irinaHair(Canvas& c, const Pose& p, const Build& b) {
     const Ramp hair = ramp(BloodDeep, Blood, Ember);
     const V h = p.head;
@@ -173,15 +162,6 @@ void drawIrina(Canvas& c, Pose p, const Build& b) {
 }
 
 // ---------------------------------------------------------------- Rem
-Build remBuild() {
-    Build b;
-    b.shoulderHW = 5.5f;
-    b.waistHW = 4.5f;
-    b.stride = 4.f;
-    b.armSwing = 3.f;
-    return b;
-}
-
 // The staff's gem pulses through the frames of the loop.
 void staff(Canvas& c, V bottom, V top, const Pose& p) {
     const V d = normalize(top - bottom);
@@ -292,22 +272,6 @@ void drawRem(Canvas& c, Pose p, const Build& b) {
 }
 
 // ---------------------------------------------------------------- Tungstene
-Build tungsteneBuild() {
-    Build b;
-    b.shoulderHW = 7.5f;
-    b.waistHW = 6.f;
-    b.hipHW = 3.f;
-    b.legR = 2.3f;
-    b.armR = 1.9f;
-    b.depth = 4.5f;
-    b.headRX = 5.f;
-    b.headRY = 5.f;
-    b.headY = 25.5f;
-    b.stride = 4.5f;
-    b.armSwing = 3.f;
-    return b;
-}
-
 void hammer(Canvas& c, V butt, V top) {
     const V d = normalize(top - butt);
     pole(c, butt, top, woodR(), 1.f);
@@ -405,12 +369,6 @@ void drawTungstene(Canvas& c, Pose p, const Build& b) {
 }
 
 // ---------------------------------------------------------------- Light (archer)
-Build lightBuild() {
-    Build b = irinaBuild();
-    b.shoulderHW = 5.5f;
-    return b;
-}
-
 void bow(Canvas& c, V grip, float f, float len) {
     // f: the side the bow's belly bulges to
     const V top = grip + V{-f * 2.f, -len}, bot = grip + V{-f * 2.f, len};
@@ -519,22 +477,6 @@ void drawLight(Canvas& c, Pose p, const Build& b) {
 }
 
 // ---------------------------------------------------------------- Heavy (axe)
-Build heavyBuild() {
-    Build b;
-    b.shoulderHW = 8.5f;
-    b.waistHW = 6.5f;
-    b.hipHW = 3.f;
-    b.legR = 2.4f;
-    b.armR = 2.1f;
-    b.depth = 5.f;
-    b.headY = 25.5f;
-    b.headRX = 5.f;
-    b.headRY = 5.f;
-    b.stride = 4.5f;
-    b.armSwing = 3.5f;
-    return b;
-}
-
 void axe(Canvas& c, V butt, V top) {
     const V d = normalize(top - butt);
     pole(c, butt, top + d * 1.f, woodR(), 1.f);
@@ -631,19 +573,6 @@ void drawHeavy(Canvas& c, Pose p, const Build& b) {
 }
 
 // ---------------------------------------------------------------- Shield (tower shield)
-Build shieldBuild() {
-    Build b;
-    b.shoulderHW = 6.5f;
-    b.waistHW = 5.f;
-    b.hipHW = 2.5f;
-    b.legR = 2.1f;
-    b.armR = 1.7f;
-    b.depth = 4.f;
-    b.stride = 4.5f;
-    b.armSwing = 2.5f;
-    return b;
-}
-
 void towerShield(Canvas& c, V topLeft, float w, float h) {
     const float x = topLeft.x, y = topLeft.y;
     part(c, ramp(Steel, Silver, Cloud), [&](Canvas& m) {
@@ -721,18 +650,20 @@ void drawShield(Canvas& c, Pose p, const Build& b) {
     towerShield(c, {sx, p.shoulder[0].y + 0.5f - 0.5f * std::cos(2 * p.phase)}, 9.f, 21.f);
 }
 
+// The party's rows. Body columns, in pixels of the 64x64 frame:
+//   hipY  shoulderY headY headRX headRY | shoulderHW waistHW hipHW legR armR depth | stride armSwing upperArm foreArm
+// The archer (Light) has Irina's body.
+const UnitRow kHeroRows[] = {
+    {"Irina", {44.5f, 31.5f, 25.f, 5.f, 5.5f, 5.5f, 4.f, 2.f, 1.8f, 1.4f, 3.f, 5.5f, 4.f, 6.5f, 6.f}, 14, 11, 9.f, drawIrina},
+    {"Rem", {44.5f, 31.5f, 25.f, 5.f, 5.5f, 5.5f, 4.5f, 2.5f, 2.f, 1.5f, 3.5f, 4.f, 3.f, 6.5f, 6.f}, 11, 11, 9.f, drawRem},
+    {"Tungsthene", {44.5f, 31.5f, 25.5f, 5.f, 5.f, 7.5f, 6.f, 3.f, 2.3f, 1.9f, 4.5f, 4.5f, 3.f, 6.5f, 6.f}, 11, 11, 11.f, drawTungstene},
+    {"Light", {44.5f, 31.5f, 25.f, 5.f, 5.5f, 5.5f, 4.f, 2.f, 1.8f, 1.4f, 3.f, 5.5f, 4.f, 6.5f, 6.f}, 11, 11, 9.f, drawLight},
+    {"Heavy", {44.5f, 31.5f, 25.5f, 5.f, 5.f, 8.5f, 6.5f, 3.f, 2.4f, 2.1f, 5.f, 4.5f, 3.5f, 6.5f, 6.f}, 11, 11, 11.f, drawHeavy},
+    {"Shield", {44.5f, 31.5f, 25.f, 5.f, 5.5f, 6.5f, 5.f, 2.5f, 2.1f, 1.7f, 4.f, 4.5f, 2.5f, 6.5f, 6.f}, 11, 11, 10.f, drawShield},
+};
+
 } // namespace
 
-std::vector<UnitDef> heroUnits() {
-    std::vector<UnitDef> u;
-    u.push_back({"Sprites/WorldPlayerSprite/Irina/Irina_Sprite_Sheet.png", irinaBuild(), 14, 11, 6, drawIrina, 9.f});
-    u.push_back({"Sprites/WorldPlayerSprite/Rem/Rem_Sprite_Sheet.png", remBuild(), 11, 11, 6, drawRem, 9.f});
-    u.push_back({"Sprites/WorldPlayerSprite/Tungsthene/Tungsthene_Sprite_Sheet.png", tungsteneBuild(), 11, 11, 6,
-                 drawTungstene, 11.f});
-    u.push_back({"Sprites/WorldPlayerSprite/Light/Light_Sprite_Sheet.png", lightBuild(), 11, 11, 6, drawLight, 9.f});
-    u.push_back({"Sprites/WorldPlayerSprite/Heavy/Heavy_Sprite_Sheet.png", heavyBuild(), 11, 11, 6, drawHeavy, 11.f});
-    u.push_back({"Sprites/WorldPlayerSprite/Shield/Shield_Sprite_Sheet.png", shieldBuild(), 11, 11, 6, drawShield, 10.f});
-    return u;
-}
+std::vector<UnitDef> heroUnits() { return unitDefs("WorldPlayerSprite", kHeroRows, int(std::size(kHeroRows))); }
 
 } // namespace units

@@ -21,6 +21,28 @@ struct UnitDef {
     float shadowRX = 10.f;
 };
 
+// The numbers of one unit's body, in the order of Build's fields after cx (the centre line,
+// the same for every map unit).
+struct BodyRow {
+    float hipY, shoulderY, headY, headRX, headRY;
+    float shoulderHW, waistHW, hipHW, legR, armR, depth;
+    float stride, armSwing, upperArm, foreArm;
+};
+
+// One unit type as a table row: its sheet is Sprites/<group>/<name>/<name>_Sprite_Sheet.png
+// and every unit walks in 6 frames.
+struct UnitRow {
+    const char* name;
+    BodyRow body;
+    int idleFrames, idleCycle;
+    float shadowRX;
+    DrawUnit draw;
+};
+
+Build buildOf(const BodyRow& body);
+// The sheets of one group of units, one per row, in the rows' order.
+std::vector<UnitDef> unitDefs(const char* group, const UnitRow* rows, int count);
+
 std::vector<UnitDef> heroUnits();
 std::vector<UnitDef> enemyUnits();
 // The enemy war machine has no legs and is drawn by its own routine.
