@@ -57,36 +57,24 @@ TEST(EndScreens, AnyMouseButtonOnTheExitReturnsToTheMainMenu) {
     EXPECT_EQ(game->sceneState, SCENE_MAIN_MENU);
 }
 
-TEST(EndScreens, CreditColumnsArePlacedFromTheHeadingsDefaultSizeWidths) {
+TEST(EndScreens, CreditColumnsSitSideBySideWithoutOverlapOnScreen) {
     auto game = makeTestGame();
     const Credits& credits = game->credits;
-    const sf::Font& font = cachedFont(kPixelFontPath);
-    const float w1 = sf::Text("Programmeur :", font).getGlobalBounds().width;
-    const float w2 = sf::Text("Graphist :", font).getGlobalBounds().width;
-    ASSERT_GT(w1, 0.f);
-    const float p = (960.f + w1) / 4.f, g = 960.f + w2;
-    EXPECT_EQ(credits.programmerHeading.getPosition(), sf::Vector2f(p, 200.f));
-    EXPECT_EQ(credits.artistHeading.getPosition(), sf::Vector2f(g, 200.f));
-    EXPECT_EQ(credits.programmerHeading.getCharacterSize(), 50u);
-    for (int i = 0; i < kProgrammerNameCount; ++i)
-        EXPECT_EQ(credits.programmerNames[i].getPosition(), sf::Vector2f(p, 300.f + 100.f * i));
-    for (int i = 0; i < kArtistNameCount; ++i)
-        EXPECT_EQ(credits.artistNames[i].getPosition(), sf::Vector2f(g, 300.f + 100.f * i));
+    const auto rightEdge = [](const sf::Text& t) { return t.getGlobalBounds().left + t.getGlobalBounds().width; };
+    const float artistsLeft = credits.artistHeading.getGlobalBounds().left;
     // The artists' column starts right of the programmers' widest line and fits the screen.
-    for (const sf::Text& name : credits.programmerNames) EXPECT_LT(name.getGlobalBounds().left + name.getGlobalBounds().width, g);
-    for (const sf::Text& name : credits.artistNames) EXPECT_LT(name.getGlobalBounds().left + name.getGlobalBounds().width, 1920.f);
+    EXPECT_LT(rightEdge(credits.programmerHeading), artistsLeft);
+    for (const sf::Text& name : credits.programmerNames) EXPECT_LT(rightEdge(name), artistsLeft);
+    EXPECT_LT(rightEdge(credits.artistHeading), 1920.f);
+    for (const sf::Text& name : credits.artistNames) EXPECT_LT(rightEdge(name), 1920.f);
 }
 
-TEST(EndScreens, EveryCreditLineFitsItsBufferUncut) {
+TEST(EndScreens, EveryCreditLineIsShownUncut) {
     auto game = makeTestGame();
-    for (int i = 0; i < kProgrammerNameCount; ++i) {
-        EXPECT_LE(std::strlen(kProgrammerNames[i]), 24u);
+    for (int i = 0; i < kProgrammerNameCount; ++i)
         EXPECT_EQ(game->credits.programmerNames[i].getString().toAnsiString(), kProgrammerNames[i]);
-    }
-    for (int i = 0; i < kArtistNameCount; ++i) {
-        EXPECT_LE(std::strlen(kArtistNames[i]), 24u);
+    for (int i = 0; i < kArtistNameCount; ++i)
         EXPECT_EQ(game->credits.artistNames[i].getString().toAnsiString(), kArtistNames[i]);
-    }
     EXPECT_EQ(game->credits.programmerHeading.getString().toAnsiString(), "Programmeur :");
     EXPECT_EQ(game->credits.artistHeading.getString().toAnsiString(), "Graphist :");
 }
@@ -97,7 +85,6 @@ TEST(EndScreens, WinScreenTextsAndAnimation) {
     initWinScreen(&win);
     EXPECT_EQ(win.title.getString().toAnsiString(), "Congratulation");
     EXPECT_EQ(win.message.getString().toAnsiString(), kWinMessage) << "the message fits its 250-byte buffer";
-    EXPECT_EQ(win.title.getPosition(), sf::Vector2f(600.f, 100.f));
     EXPECT_EQ(win.picture.getTextureRect(), sf::IntRect(0, 0, 240, 135));
     game->sceneState = SCENE_WIN;
     stepGame(game.get(), 0.25f); // 10 frames per second
