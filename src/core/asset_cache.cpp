@@ -14,6 +14,11 @@ struct AssetCache {
     std::map<std::string, std::unique_ptr<sf::Font>> fonts;
 };
 
+unsigned& sizeLimitOverride() {
+    static unsigned limit = 0;
+    return limit;
+}
+
 AssetCache& cache() {
     static AssetCache instance;
     return instance;
@@ -67,4 +72,23 @@ std::size_t cachedAssetCount() { return cache().textures.size() + cache().fonts.
 void clearAssetCache() {
     cache().textures.clear();
     cache().fonts.clear();
+}
+
+unsigned textureSizeLimit() {
+    const unsigned card = sf::Texture::getMaximumSize();
+    const unsigned lowered = sizeLimitOverride();
+    return lowered > 0 && lowered < card ? lowered : card;
+}
+
+void setTextureSizeLimit(unsigned limit) { sizeLimitOverride() = limit; }
+
+const sf::Texture* findCachedTexture(const std::string& key) {
+    const auto found = cache().textures.find(key);
+    return found == cache().textures.end() ? nullptr : found->second.get();
+}
+
+sf::Texture& cachedTextureSlot(const std::string& key) {
+    auto& slot = cache().textures[key];
+    if (!slot) slot = std::make_unique<sf::Texture>();
+    return *slot;
 }

@@ -18,3 +18,13 @@ const sf::Font& cachedFont(const std::string& path);
 std::size_t cachedAssetCount();
 // Drops every cached resource; call only once nothing refers to them any more.
 void clearAssetCache();
+
+// The widest (and tallest) texture this run makes: the graphics card's own limit, or a
+// lower one set by a test to play a small card. 0 restores the card's limit.
+unsigned textureSizeLimit();
+void setTextureSizeLimit(unsigned limit);
+// The cached texture stored under `key`, or nullptr when nothing is stored there yet.
+const sf::Texture* findCachedTexture(const std::string& key);
+// The cache slot stored under `key`, made empty on first use: lets the other core loaders
+// (the pages of a wide sheet) keep what they decode in the one cache.
+sf::Texture& cachedTextureSlot(const std::string& key);

@@ -1,0 +1,101 @@
+#include "fight/enemy_turn.hpp"
+
+#include "core/random.hpp"
+
+#include <cstdio>
+
+namespace {
+
+constexpr float kTintSeconds = 1.f;
+
+void carryOutIntent(AllyList& allies, FightEnemyList& enemies, std::int32_t index, std::int32_t engagedAllyCount) {
+    FightEnemy& enemy = enemies.enemies[static_cast<std::size_t>(index)];
+    // With no ally engaged there is nobody to draw as a target.
+    const std::int32_t target = engagedAllyCount > 0 ? randomInt() % engagedAllyCount : -1;
+    std::printf("Nombre allié : %d\n", static_cast<int>(engagedAllyCount));
+    if (enemy.armor < 1) enemy.armor = 0;
+    if (enemy.acted) return;
+    if (enemy.intentAttack) {
+        // An attack drawn against a fallen ally is lost, but the swing still plays.
+        if (damageAlly(allies, target, enemy.stats.attack)) enemy.acted = 1;
+        enemy.intentAttack = 0;
+        startEnemyAttack(enemies, index);
+    }
+    if (enemy.intentShield) {
+        enemy.armor += enemy.stats.armorGift;
+        enemy.acted = 1;
+        enemy.intentShield = 0;
+    }
+}
+
+// Each struck enemy stays red for one second after an ally's card, shortened by every
+// further card that ally played this turn.
+void fadeEnemyTint(AllyList& allies, FightEnemyList& enemies, float dt) {
+    for (std::int32_t a = 0; a < allies.count; ++a) {
+        Ally& ally = allies.allies[static_cast<std::size_t>(a)];
+        std::int32_t played = 0;
+        for (std::int32_t c = 0; c < ally.hand.count; ++c)
+            if (ally.hand.cards[static_cast<std::size_t>(c)].used) played += 1;
+        // A hand rebuilt at the end of the turn holds no played card any more: the tint of
+        // the last strike still fades.
+        if (played == 0 && ally.hasStruck) played = 1;
+        for (std::int32_t c = 0; c < played && ally.hasStruck; ++c) {
+            ally.tintTimer -= dt;
+            if (ally.tintTimer < 0.f) {
+                clearEnemyHits(enemies);
+                ally.tintTimer = kTintSeconds;
+                ally.hasStruck = 0;
+            }
+        }
+    }
+}
+
+} // namespace
+
+void updateEnemyTurn(AllyList& allies, FightEnemyList& enemies, TurnButton& turnButton, TurnBanner& turnBanner,
+                     float dt, std::int32_t engagedAllyCount) {
+    // Intent choice: a draw for every living enemy every frame; one that has no intent
+    // during the allies' turn takes the one drawn.
+    for (std::int32_t i = 0; i < enemies.count; ++i) {
+        FightEnemy& enemy = enemies.enemies[static_cast<std::size_t>(i)];
+        if (enemy.stats.life <= 0) continue;
+        const int r = randomInt() % 2;
+        if (turnButton.isAllyTurn && !enemy.intentAttack && !enemy.intentShield) {
+            if (r == 0) enemy.intentAttack = 1;
+            else enemy.intentShield = 1;
+        }
+    }
+
+    if (!turnButton.isAllyTurn) {
+        turnButton.enemyTurnTimer -= dt;
+        for (std::int32_t i = 0; i < enemies.count; ++i)
+            if (enemies.enemies[static_cast<std::size_t>(i)].stats.life > 0)
+                carryOutIntent(allies, enemies, i, engagedAllyCount);
+        turnButton.enemiesActed = 1;
+        for (std::int32_t i = 0; i < enemies.count; ++i) {
+            FightEnemy& enemy = enemies.enemies[static_cast<std::size_t>(i)];
+            if (enemy.stats.life <= 0) continue;
+            enemy.intentAttack = 0;
+            enemy.intentShield = 0;
+            enemy.acted = 1;
+            enemy.tintTimer -= dt;
+            if (enemy.tintTimer <= 0.f) {
+                clearAllyHits(allies);
+                enemy.tintTimer = kTintSeconds;
+            }
+        }
+        if (turnButton.enemyTurnTimer <= 0.f) finishEnemyTurn(allies, enemies, turnButton, turnBanner);
+    }
+
+    fadeEnemyTint(allies, enemies, dt);
+}
+
+void finishEnemyTurn(AllyList& allies, FightEnemyList& enemies, TurnButton& turnButton, TurnBanner& turnBanner) {
+    beginAlliesTurn(turnButton, turnBanner);
+    for (FightEnemy& enemy : enemies.enemies) {
+        enemy.acted = 0;
+        enemy.tintTimer = kTintSeconds;
+    }
+    // Allies struck in this turn stop glowing red as the turn ends, however short it was.
+    clearAllyHits(allies);
+}

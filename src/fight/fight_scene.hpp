@@ -1,0 +1,66 @@
+// The card battle the world board opens when the party meets enemies on the map. The scene
+// owns both sides, the battle HUD, the end-turn button, the turn banners, the deck pile and
+// a cursor of its own, and runs the turns until one side has no life left (`fightOver`).
+// It is drawn in window coordinates (1920 x 1080).
+//
+// After `turnButton.fightOver` becomes 1 the caller reads, for each ally slot below the hero
+// count and each enemy slot below the enemy count, `stats.life` and `stats.unitIndex`; then
+// it calls destroyFightScene.
+#pragma once
+
+#include "core/animation.hpp"
+#include "core/unit_stats.hpp"
+#include "fight/ally_list.hpp"
+#include "fight/fight_background.hpp"
+#include "fight/fight_enemy_list.hpp"
+#include "fight/turn_controls.hpp"
+
+#include <SFML/Graphics/RenderTarget.hpp>
+#include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Graphics/Texture.hpp>
+#include <SFML/System/Vector2.hpp>
+#include <SFML/Window/Event.hpp>
+
+#include <cstdint>
+
+struct DeckPile {
+    sf::Sprite backSprite;     // the card back drawn as the deck pile
+    sf::Sprite overviewSprite; // the whole deck, shown on a press on the pile
+    const sf::Texture* backTexture = nullptr;
+    const sf::Texture* overviewTexture = nullptr;
+    std::int32_t hovered = 0;
+    Animation backAnimation;
+    Animation backCurrent; // the working copy that advances while the pile is hovered
+    std::int32_t deckViewOpen = 0;
+};
+
+struct FightCursor {
+    const sf::Texture* texture = nullptr;
+    sf::Sprite sprite;
+    sf::Vector2f position;
+};
+
+struct FightScene {
+    FightBackground background;
+    std::int32_t engagedAllyCount = 0;
+    AllyList allies;
+    FightEnemyList enemies;
+    TurnButton turnButton;
+    FightCursor fightCursor;
+    DeckPile deckPile;
+    sf::Sprite deckCase;
+    sf::Sprite hudBattle;
+    sf::Sprite actionPointIcon;
+    TurnBanner turnBanner;
+};
+
+// Opens a fight between `heroCount` heroes and `enemyCount` enemies (0 to 3 each), copied.
+void initFightScene(FightScene& scene, const UnitStats* heroes, std::int32_t heroCount, const UnitStats* enemyRecords,
+                    std::int32_t enemyCount);
+void updateFightScene(FightScene& scene, float dt);
+void drawFightScene(const FightScene& scene, sf::RenderTarget& target);
+// A left-button press, at the mouse position the last move left.
+void mousePressedFightScene(FightScene& scene);
+void mouseMovedFightScene(FightScene& scene, const sf::Event::MouseMoveEvent& move);
+// Closes the fight: both lists emptied, every slot cleared (life 0).
+void destroyFightScene(FightScene& scene);

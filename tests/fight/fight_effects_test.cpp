@@ -1,0 +1,155 @@
+// The small visual records of the fight: the card arrow, numbers, life bars, effect piles.
+#include "core/random.hpp"
+#include "fight/card_arrow.hpp"
+#include "fight/impact_set.hpp"
+#include "fight/life_bar.hpp"
+#include "fight/number_display.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <set>
+
+TEST(CardArrow, HeadSitsOnTheEndPointTurnedLikeTheDotBeforeItAndTheDotsGrowTowardIt) {
+    auto arrow = std::make_unique<CardArrow>();
+    initCardArrow(*arrow, {0.f, 0.f});
+    ASSERT_EQ(arrow->count, kArrowDotCount);
+    setCardArrowStart(*arrow, {900.f, 1000.f});
+    for (const sf::Vector2f end : {sf::Vector2f{1500.f, 600.f}, sf::Vector2f{300.f, 900.f}, sf::Vector2f{905.f, 1001.f}}) {
+        updateCardArrow(*arrow, end);
+        const ArrowDot& head = arrow->dots[kArrowDotCount - 1];
+        const ArrowDot& last = arrow->dots[kArrowDotCount - 2];
+        EXPECT_EQ(head.sprite.getPosition(), end);
+        EXPECT_FLOAT_EQ(head.angle, last.angle);
+        EXPECT_FLOAT_EQ(head.sprite.getRotation(), last.sprite.getRotation());
+        EXPECT_FLOAT_EQ(head.sprite.getScale().x, 2.8f);
+        EXPECT_NEAR(arrow->dots[0].sprite.getScale().x, 0.4f, 1e-5f);
+        EXPECT_NEAR(last.sprite.getScale().x, 2.7f, 1e-5f);
+        for (int i = 1; i < kArrowDotCount; ++i)
+            EXPECT_GT(arrow->dots[static_cast<std::size_t>(i)].sprite.getScale().x,
+                      arrow->dots[static_cast<std::size_t>(i - 1)].sprite.getScale().x);
+    }
+    // The curve leaves the start and bows up and to the left of it.
+    updateCardArrow(*arrow, {1500.f, 600.f});
+    EXPECT_LT(arrow->dots[0].sprite.getPosition().x, 900.f);
+    EXPECT_LT(arrow->dots[0].sprite.getPosition().y, 1000.f);
+    // A full arrow takes no more dots.
+    addArrowDot(*arrow, 3, {0.f, 0.f});
+    EXPECT_EQ(arrow->count, kArrowDotCount);
+}
+
+TEST(NumberDisplay, ShowsOneTwoThenThreeDigitsWithTheArmorUnitsAtTheirBase) {
+    auto display = std::make_unique<NumberDisplay>();
+    const sf::Vector2f base{400.f, 300.f};
+    initNumberDisplay(*display, NUMBER_ARMOR, base);
+    const NumberEntry& e = display->entries[0];
+    const int row = 72 * NUMBER_ARMOR;
+    setNumberValue(*display, 7);
+    EXPECT_EQ(display->twoDigits + display->threeDigits, 0);
+    EXPECT_EQ(e.units.getTextureRect(), sf::IntRect(56 * 7, row, 56, 72));
+    setNumberValue(*display, 42);
+    EXPECT_EQ(display->twoDigits, 1);
+    EXPECT_EQ(display->threeDigits, 0);
+    EXPECT_EQ(e.units.getTextureRect(), sf::IntRect(56 * 2, row, 56, 72));
+    EXPECT_EQ(e.tens.getTextureRect(), sf::IntRect(56 * 4, row, 56, 72));
+    setNumberValue(*display, 123);
+    EXPECT_EQ(display->threeDigits, 1);
+    EXPECT_EQ(e.units.getTextureRect().left, 56 * 3);
+    EXPECT_EQ(e.tens.getTextureRect().left, 56 * 2);
+    EXPECT_EQ(e.hundreds.getTextureRect().left, 56 * 1);
+    EXPECT_EQ(e.units.getPosition(), base);
+    // The digits stand one and two scaled digit widths left of the units.
+    EXPECT_FLOAT_EQ(e.tens.getPosition().x, base.x - 56.f * 0.4f);
+    EXPECT_FLOAT_EQ(e.hundreds.getPosition().x, base.x - 2.f * 56.f * 0.4f);
+    // A value past the sheet (a fourth digit) still picks a digit of the sheet.
+    setNumberValue(*display, 1234);
+    EXPECT_LT(e.hundreds.getTextureRect().left, 560);
+}
+
+TEST(NumberDisplay, TheActionPointCounterShowsOneDigitAndKeepsItForValuesOfTenOrMore) {
+    auto display = std::make_unique<NumberDisplay>();
+    initNumberDisplay(*display, NUMBER_ACTION_POINTS, {10.f, 10.f});
+    const NumberEntry& e = display->entries[0];
+    EXPECT_EQ(e.units.getPosition(), sf::Vector2f(497.f, 940.f)); // its own place, whatever is asked
+    EXPECT_FLOAT_EQ(e.units.getScale().x, 0.7f);
+    setNumberValue(*display, 3);
+    EXPECT_EQ(e.units.getTextureRect(), sf::IntRect(56 * 3, 0, 56, 72));
+    setNumberValue(*display, 42);
+    EXPECT_EQ(e.units.getTextureRect(), sf::IntRect(56 * 3, 0, 56, 72));
+    EXPECT_EQ(e.tens.getTextureRect().left, 0);
+    setNumberValue(*display, 1);
+    EXPECT_EQ(e.units.getTextureRect(), sf::IntRect(56, 0, 56, 72));
+}
+
+TEST(NumberDisplay, DamageRisesFiftyPixelsASecondAndDropsBackAtOnce) {
+    auto display = std::make_unique<NumberDisplay>();
+    const sf::Vector2f base{200.f, 700.f};
+    initNumberDisplay(*display, NUMBER_DAMAGE, base);
+    setNumberValue(*display, 15);
+    for (int i = 0; i < 30; ++i) floatNumbers(*display, 1, 1.f / 60.f);
+    const NumberEntry& e = display->entries[0];
+    EXPECT_NEAR(e.units.getPosition().y, base.y - 25.f, 1e-3f);
+    EXPECT_NEAR(e.tens.getPosition().y, base.y - 25.f, 1e-3f);
+    EXPECT_FLOAT_EQ(e.hundreds.getPosition().y, base.y); // the hundreds stay
+    floatNumbers(*display, 0, 1.f / 60.f);
+    EXPECT_EQ(e.units.getPosition(), base);
+    EXPECT_EQ(e.tens.getPosition(), sf::Vector2f(base.x - 16.8f, base.y));
+    // Other kinds never float.
+    auto armor = std::make_unique<NumberDisplay>();
+    initNumberDisplay(*armor, NUMBER_ARMOR, base);
+    floatNumbers(*armor, 1, 0.5f);
+    EXPECT_EQ(armor->entries[0].units.getPosition(), base);
+}
+
+TEST(LifeBar, WidthFollowsLifeAndNeverLeavesTheBar) {
+    auto bar = std::make_unique<LifeBar>();
+    initLifeBar(*bar, 100, {216.f, 906.f});
+    const LifeBarEntry& e = bar->entries[0];
+    updateLifeBar(*bar, 50, 0.f);
+    EXPECT_EQ(e.bar.getTextureRect().width, 64);
+    EXPECT_FLOAT_EQ(e.bar.getGlobalBounds().width, 96.f);
+    EXPECT_EQ(e.frame.getPosition(), sf::Vector2f(216.f, 906.f - 27.f));
+    updateLifeBar(*bar, 100, 0.f);
+    EXPECT_EQ(e.bar.getTextureRect().width, 128);
+    // The bar shimmers: the frames step along the strip while its width holds.
+    updateLifeBar(*bar, 100, 0.07f);
+    EXPECT_EQ(e.bar.getTextureRect().left, 128);
+    // Overkill leaves life below 0 for a frame: the bar is empty, not mirrored.
+    updateLifeBar(*bar, -35, 0.f);
+    EXPECT_EQ(e.bar.getTextureRect().width, 0);
+    auto empty = std::make_unique<LifeBar>();
+    initLifeBar(*empty, 0, {0.f, 0.f});
+    updateLifeBar(*empty, 10, 0.f);
+    EXPECT_EQ(empty->entries[0].bar.getTextureRect().width, 0);
+}
+
+TEST(ImpactSet, AHitIsAPileOfThirtyExplosionsAndImpactsOfThreeSizesSomeHidden) {
+    seedRandom(7);
+    std::set<float> sizes;
+    std::set<const sf::Texture*> pictures;
+    for (int round = 0; round < 4; ++round) {
+        auto set = std::make_unique<ImpactSet>();
+        initImpacts(*set, {300.f, 400.f}, IMPACT_HIT);
+        ASSERT_EQ(set->count, kImpactsPerSet);
+        for (int i = 0; i < set->count; ++i) {
+            const Impact& impact = set->impacts[static_cast<std::size_t>(i)];
+            EXPECT_EQ(impact.sprite.getPosition(), sf::Vector2f(300.f, 400.f));
+            EXPECT_EQ(impact.sprite.getScale().x, impact.sprite.getScale().y);
+            sizes.insert(impact.sprite.getScale().x);
+            pictures.insert(impact.sprite.getTexture());
+        }
+    }
+    EXPECT_EQ(sizes, (std::set<float>{0.f, 1.f, 2.f}));
+    EXPECT_EQ(pictures.size(), 2u);
+    auto boost = std::make_unique<ImpactSet>();
+    initImpacts(*boost, {300.f, 400.f}, IMPACT_ATTACK_BOOST);
+    EXPECT_EQ(boost->impacts[0].sprite.getScale(), sf::Vector2f(2.f, 3.f));
+    EXPECT_EQ(boost->impacts[0].sprite.getPosition(), sf::Vector2f(300.f, 375.f));
+    EXPECT_EQ(boost->impacts[0].sprite.getTextureRect(), sf::IntRect(0, 0, 81, 100));
+    updateImpacts(*boost, 0.11f);
+    EXPECT_EQ(boost->impacts[0].sprite.getTextureRect(), sf::IntRect(81, 0, 81, 100));
+    // A full pile takes no more.
+    for (int i = 0; i < 200; ++i) addImpact(*boost, {0.f, 0.f}, IMPACT_DEFENSE_BOOST);
+    EXPECT_EQ(boost->count, kMaxImpacts);
+}
