@@ -68,10 +68,7 @@ void initMainMenu(MainMenu* menu) {
 
 void moveMainMenuButtons(MainMenu* menu, float dt) {
     // The flag is raised on the frame after Exit, the last button, has settled.
-    const bool exitSettled = menu->exit.sprite.getPosition().y >= kMainMenuRestY[3];
-    const std::array<MenuButton*, 4> buttons = buttonsOf(menu);
-    for (int i = 0; i < 4; ++i) dropMenuButton(buttons[i], &menu->chains[i], kMainMenuRestY[i], dt);
-    if (exitSettled) menu->buttonsArrived = 1;
+    if (dropMenuButtons(buttonsOf(menu), menu->chains, kMainMenuRestY, 0.f, dt)) menu->buttonsArrived = 1;
 }
 
 void respawnMenuWalkers(MainMenu* menu) {
@@ -101,18 +98,11 @@ void updateMainMenu(MainMenu* menu, float dt) {
 void drawMainMenu(MainMenu* menu, sf::RenderTarget& target) {
     target.draw(menu->background);
     for (const sf::Sprite& walker : menu->walkers) drawAnimation(&walker, target);
-    for (const sf::Sprite& chain : menu->chains) target.draw(chain);
-    target.draw(menu->exit.sprite);
-    target.draw(menu->credits.sprite);
-    target.draw(menu->settings.sprite);
-    target.draw(menu->play.sprite);
+    drawChainedMenuButtons(buttonsOf(menu), menu->chains, target);
     target.draw(menu->title);
 }
 
-void mouseMovedMainMenu(MainMenu* menu, sf::Event::MouseMoveEvent move) {
-    const float x = static_cast<float>(move.x), y = static_cast<float>(move.y);
-    for (MenuButton* button : buttonsOf(menu)) hoverMenuButton(button, x, y);
-}
+void mouseMovedMainMenu(MainMenu* menu, sf::Event::MouseMoveEvent move) { hoverMenuButtons(buttonsOf(menu), move); }
 
 void mousePressedMainMenu(MainMenu* menu, float x, float y, sf::RenderWindow* window, SceneState* sceneState,
                           TeamSelect* teamSelect, Camera* camera, WorldGame* world) {

@@ -5,6 +5,7 @@
 #include "menus/main_menu.hpp"
 #include "menus/pause_menu.hpp"
 #include "menus/settings_menu.hpp"
+#include "menus/shop.hpp"
 #include "menus/team_select.hpp"
 
 std::vector<AssetRequirement> menuAssetRequirements() {
@@ -54,6 +55,14 @@ std::vector<AssetRequirement> menuAssetRequirements() {
         {kTeamNotePadPath},
         {kTeamTablePath},
         {kTeamTitlePath},
+        // Shop: two-row button sheets (the arrows are the case-only twins of team selection's)
+        {kShopHirePath, 80, 74},
+        {kShopNextPath, 90, 76},
+        {kShopReturnPath, 182, 88},
+        {kShopLeftArrowPath, 39, 78},
+        {kShopRightArrowPath, 39, 78},
+        {kShopTablePath},
+        {kShopNotePadPath},
         // End screens: ten frames of 240x135 side by side
         {kWinPicturePath, 2400, 135},
         {kWinBlackPath},
@@ -64,7 +73,7 @@ std::vector<AssetRequirement> menuAssetRequirements() {
         {kPixelFontPath},
         {kDisplayFontPath},
     };
-    // Hero sheets walked on the main menu (row 1) and shown in team selection (row 0).
+    // Hero sheets walked on the main menu (row 1) and shown in team selection and the shop (row 0).
     for (int i = 0; i < kMenuHeroCount; ++i) rows.push_back({kMenuHeroSheetPaths[i], i == 0 ? 896u : 704u, 192u});
     return rows;
 }

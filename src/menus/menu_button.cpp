@@ -2,10 +2,16 @@
 
 #include "core/resources.hpp"
 
+#include <cstddef>
+
+namespace {
+
+bool usesSheetAreas(const MenuButton* button) { return button->normalArea.width > 0; }
+
+} // namespace
+
 void initMenuButton(MenuButton* button, const char* normalPath, const char* hoverPath) {
-    button->normalTexture = &createTexture(normalPath);
-    button->hoverTexture = &createTexture(hoverPath);
-    button->sprite = createSprite(*button->normalTexture);
+    initMenuButtonTopLeft(button, normalPath, hoverPath);
     const sf::FloatRect local = button->sprite.getLocalBounds();
     button->sprite.setOrigin(local.width / 2.f, 0.f);
 }
@@ -13,8 +19,24 @@ void initMenuButton(MenuButton* button, const char* normalPath, const char* hove
 void initMenuButtonTopLeft(MenuButton* button, const char* normalPath, const char* hoverPath) {
     button->normalTexture = &createTexture(normalPath);
     button->hoverTexture = &createTexture(hoverPath);
+    button->normalArea = sf::IntRect();
+    button->hoverArea = sf::IntRect();
     button->sprite = createSprite(*button->normalTexture);
     button->sprite.setOrigin(0.f, 0.f);
+}
+
+void initSheetMenuButton(MenuButton* button, const char* sheetPath, sf::IntRect normalArea, sf::IntRect hoverArea,
+                         float scale, sf::Vector2f position) {
+    const sf::Texture& sheet = createTexture(sheetPath);
+    button->normalTexture = &sheet;
+    button->hoverTexture = &sheet;
+    button->normalArea = normalArea;
+    button->hoverArea = hoverArea;
+    button->sprite = createSprite(sheet);
+    setSpriteRect(&button->sprite, &button->normalArea);
+    button->sprite.setOrigin(0.f, 0.f);
+    button->sprite.setScale(scale, scale);
+    button->sprite.setPosition(position);
 }
 
 bool menuButtonHit(const MenuButton* button, float x, float y) {
@@ -22,8 +44,18 @@ bool menuButtonHit(const MenuButton* button, float x, float y) {
 }
 
 void hoverMenuButton(MenuButton* button, float x, float y) {
-    const sf::Texture* wanted = menuButtonHit(button, x, y) ? button->hoverTexture : button->normalTexture;
+    const bool hit = menuButtonHit(button, x, y);
+    if (usesSheetAreas(button)) {
+        setSpriteRect(&button->sprite, hit ? &button->hoverArea : &button->normalArea);
+        return;
+    }
+    const sf::Texture* wanted = hit ? button->hoverTexture : button->normalTexture;
     if (wanted) setSpriteTexture(&button->sprite, *wanted, true);
+}
+
+void hoverMenuButtons(std::span<MenuButton* const> buttons, sf::Event::MouseMoveEvent move) {
+    const float x = static_cast<float>(move.x), y = static_cast<float>(move.y);
+    for (MenuButton* button : buttons) hoverMenuButton(button, x, y);
 }
 
 sf::Sprite createChainSprite(const sf::Texture& chainTexture, sf::Vector2f position) {
@@ -45,9 +77,28 @@ void dropMenuButton(MenuButton* button, sf::Sprite* chain, float restY, float dt
     }
 }
 
+std::uint32_t dropMenuButtons(std::span<MenuButton* const> buttons, std::span<sf::Sprite> chains,
+                              std::span<const float> restY, float offsetY, float dt) {
+    const std::size_t count = buttons.size();
+    if (count == 0 || chains.size() < count || restY.size() < count) return 1;
+    const bool lastSettled = buttons[count - 1]->sprite.getPosition().y >= restY[count - 1] + offsetY;
+    for (std::size_t i = 0; i < count; ++i) dropMenuButton(buttons[i], &chains[i], restY[i] + offsetY, dt);
+    return lastSettled ? 1u : 0u;
+}
+
 void placeMenuButton(MenuButton* button, sf::Sprite* chain, sf::Vector2f position) {
     button->sprite.setPosition(position);
     chain->setPosition(position);
+}
+
+void drawMenuButtons(std::span<MenuButton* const> buttons, sf::RenderTarget& target) {
+    for (const MenuButton* button : buttons) target.draw(button->sprite);
+}
+
+void drawChainedMenuButtons(std::span<MenuButton* const> buttons, std::span<const sf::Sprite> chains,
+                            sf::RenderTarget& target) {
+    for (const sf::Sprite& chain : chains) target.draw(chain);
+    for (std::size_t i = buttons.size(); i > 0; --i) target.draw(buttons[i - 1]->sprite);
 }
 
 sf::View screenViewOf(const sf::View& current) {

@@ -32,10 +32,7 @@ void initPauseMenu(PauseMenu* menu) {
 void openPauseMenu(PauseMenu* menu, sf::Vector2f offset) { placePauseMenu(menu, offset); }
 
 void movePauseMenuButtons(PauseMenu* menu, float dt, sf::Vector2f offset) {
-    const bool exitSettled = menu->exitToMenu.sprite.getPosition().y >= kPauseRestY[2] + offset.y;
-    const std::array<MenuButton*, 3> buttons = buttonsOf(menu);
-    for (int i = 0; i < 3; ++i) dropMenuButton(buttons[i], &menu->chains[i], kPauseRestY[i] + offset.y, dt);
-    if (exitSettled) menu->buttonsArrived = 1;
+    if (dropMenuButtons(buttonsOf(menu), menu->chains, kPauseRestY, offset.y, dt)) menu->buttonsArrived = 1;
 }
 
 void updatePauseMenu(PauseMenu* menu, float dt, sf::Vector2f offset) {
@@ -43,17 +40,11 @@ void updatePauseMenu(PauseMenu* menu, float dt, sf::Vector2f offset) {
 }
 
 void drawPauseMenu(PauseMenu* menu, sf::RenderTarget& target) {
-    for (const sf::Sprite& chain : menu->chains) target.draw(chain);
-    target.draw(menu->exitToMenu.sprite);
-    target.draw(menu->settings.sprite);
-    target.draw(menu->resume.sprite);
+    drawChainedMenuButtons(buttonsOf(menu), menu->chains, target);
     target.draw(menu->title);
 }
 
-void mouseMovedPauseMenu(PauseMenu* menu, sf::Event::MouseMoveEvent move) {
-    const float x = static_cast<float>(move.x), y = static_cast<float>(move.y);
-    for (MenuButton* button : buttonsOf(menu)) hoverMenuButton(button, x, y);
-}
+void mouseMovedPauseMenu(PauseMenu* menu, sf::Event::MouseMoveEvent move) { hoverMenuButtons(buttonsOf(menu), move); }
 
 void mousePressedPauseMenu(PauseMenu* menu, float x, float y, sf::RenderWindow* window, SceneState* sceneState,
                            Camera* camera) {

@@ -1,7 +1,10 @@
 #include "world/world_assets.hpp"
 
+#include "world/level_transition.hpp"
+
 std::vector<AssetRequirement> worldAssetRequirements() {
     std::vector<AssetRequirement> all = tileAssetRequirements();
     appendAssetRequirements(all, boardAssetRequirements());
+    appendAssetRequirements(all, transitionAssetRequirements());
     return all;
 }
