@@ -4,6 +4,7 @@
 #include "core/resources.hpp"
 #include "fight/card_play.hpp"
 #include "fight/fight_paths.hpp"
+#include "fight/visible_part.hpp"
 
 #include <cstdlib>
 
@@ -115,6 +116,7 @@ void createAlly(AllyList& list, std::int32_t slot, UnitStats stats) {
     ally.arrowMarker = createSprite(*list.markerTexture);
     ally.arrowMarker.setTextureRect(kMarkerFrame);
     ally.shadow = createSprite(*list.shadowTexture);
+    showVisiblePart(ally.shadow, kShadowPath);
     ally.heroType = type;
     ally.slot = slot;
     ally.stats = stats;

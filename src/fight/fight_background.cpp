@@ -1,6 +1,8 @@
 #include "fight/fight_background.hpp"
 
 #include "core/resources.hpp"
+
+#include <SFML/Graphics/RenderStates.hpp>
 #include "fight/fight_paths.hpp"
 
 namespace {
@@ -15,7 +17,8 @@ void initFightBackground(FightBackground& background) {
 }
 
 void drawFightBackground(const FightBackground& background, sf::RenderTarget& target) {
-    if (background.texture) target.draw(background.sprite);
+    // The backdrop is drawn first and covers the whole window: its own colours, no blending.
+    if (background.texture) target.draw(background.sprite, sf::RenderStates(sf::BlendNone));
 }
 
 // The pixels stay in the cache for the next fight; only the record lets go of them.

@@ -3,6 +3,7 @@
 #include "core/resources.hpp"
 #include "fight/ally_list.hpp"
 #include "fight/fight_paths.hpp"
+#include "fight/visible_part.hpp"
 
 #include <cstdio>
 #include <cstdlib>
@@ -189,6 +190,7 @@ void createFightEnemy(FightEnemyList& list, std::int32_t index, UnitStats stats,
     enemy.arrowMarker.setPosition(at(p, look.widthShare * static_cast<float>(sheet.x) / 24.f + look.markerX,
                                      look.heightShare * static_cast<float>(sheet.y) + look.markerY));
     enemy.shadow.setOrigin(look.shadowOrigin);
+    showVisiblePart(enemy.shadow, kShadowPath);
     enemy.shadow.setScale(look.shadowScale, look.shadowScale);
     enemy.shadow.setPosition(at(p, look.shadow.x, look.shadow.y));
     enemy.attackIcon.setPosition(at(p, look.attackIcon.x, look.attackIcon.y));

@@ -4,6 +4,7 @@
 #include "fight/card_play.hpp"
 #include "fight/enemy_turn.hpp"
 #include "fight/fight_paths.hpp"
+#include "fight/visible_part.hpp"
 
 #include <SFML/Graphics/RenderStates.hpp>
 
@@ -44,6 +45,7 @@ sf::Sprite placedSprite(const char* path, float scale, sf::Vector2f position) {
     sf::Sprite sprite = createSprite(createTexture(path));
     sprite.setScale(scale, scale);
     sprite.setPosition(position);
+    showVisiblePart(sprite, path);
     return sprite;
 }
 

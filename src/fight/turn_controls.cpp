@@ -2,6 +2,7 @@
 
 #include "core/resources.hpp"
 #include "fight/fight_paths.hpp"
+#include "fight/visible_part.hpp"
 
 namespace {
 constexpr float kButtonScale = 4.f;
@@ -28,6 +29,8 @@ void initTurnBanner(TurnBanner& banner) {
     banner.enemyTexture = &createTexture(kEnemyTurnPath);
     banner.allySprite = createSprite(*banner.allyTexture);
     banner.enemySprite = createSprite(*banner.enemyTexture);
+    showVisiblePart(banner.allySprite, kAllyTurnPath);
+    showVisiblePart(banner.enemySprite, kEnemyTurnPath);
     banner.allySprite.setPosition(kBannerRest);
     banner.enemySprite.setPosition(kBannerRest);
     banner.holdTimer = kFirstBannerHold;
