@@ -166,12 +166,21 @@ void initCredits(Credits* credits) {
     initExitToMenuButton(&credits->exit);
     credits->picture = makeEndPicture(kCreditsPicturePath);
     credits->animation = createAnimation(kEndFrames, kCreditsFps, &kEndFirstFrame, 1);
-    credits->black = createSprite(createTexture(kCreditsBlackPath));
+    // The full-screen veil is read when the credits are first shown, not at start-up.
+    credits->black = sf::Sprite();
 }
 
-void updateCredits(Credits* credits, float dt) { updateAnimation(&credits->animation, &credits->picture, dt); }
+void openCredits(Credits* credits) {
+    if (!credits->black.getTexture()) credits->black = createSprite(createTexture(kCreditsBlackPath));
+}
+
+void updateCredits(Credits* credits, float dt) {
+    openCredits(credits);
+    updateAnimation(&credits->animation, &credits->picture, dt);
+}
 
 void drawCredits(Credits* credits, sf::RenderTarget& target) {
+    openCredits(credits);
     drawAnimation(&credits->picture, target);
     target.draw(credits->black);
     target.draw(credits->artistHeading);

@@ -62,7 +62,7 @@ struct Credits {
     std::array<sf::Text, kArtistNameCount> artistNames;
     sf::Sprite picture;
     Animation animation{};
-    sf::Sprite black;
+    sf::Sprite black; // no texture until the credits are first shown
     MenuButton exit;
 };
 
@@ -81,7 +81,11 @@ void mouseMovedDefeatScreen(DefeatScreen* screen, sf::Event::MouseMoveEvent move
 void mousePressedDefeatScreen(DefeatScreen* screen, float x, float y, sf::RenderWindow* window,
                               SceneState* sceneState);
 
+// Builds the credits at start-up, all but the full-screen veil: that picture is read by
+// openCredits, which the credits' first update or draw calls.
 void initCredits(Credits* credits);
+// Loads the veil once (later calls do nothing).
+void openCredits(Credits* credits);
 void updateCredits(Credits* credits, float dt);
 void drawCredits(Credits* credits, sf::RenderTarget& target);
 void mouseMovedCredits(Credits* credits, sf::Event::MouseMoveEvent move);

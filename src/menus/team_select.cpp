@@ -5,6 +5,9 @@
 #include "core/resources.hpp"
 #include "world/world_game.hpp"
 
+#include <SFML/Graphics/Image.hpp>
+
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -85,6 +88,17 @@ void hoverSheetSprite(sf::Sprite* sprite, float x, float y, const sf::IntRect& n
     sprite->setTextureRect(sprite->getGlobalBounds().contains(x, y) ? hover : normal);
 }
 
+// The note pad: only the part of its full-screen picture that is not fully transparent
+// (about a quarter of it), placed where the whole picture would show it.
+sf::Sprite makeNotePad(const sf::Texture& texture) {
+    sf::Sprite pad = createSprite(texture);
+    pad.setScale(kBackdropScale, kBackdropScale);
+    const sf::IntRect shown = visiblePictureArea(texture);
+    pad.setTextureRect(shown);
+    pad.setPosition(static_cast<float>(shown.left) * kBackdropScale, static_cast<float>(shown.top) * kBackdropScale);
+    return pad;
+}
+
 void pickShownHero(TeamSelect* t) {
     const int hero = shownHeroIndex(t);
     TeamSlot& slot = t->slots[t->pickCount];
@@ -100,6 +114,33 @@ void pickShownHero(TeamSelect* t) {
 }
 
 } // namespace
+
+sf::IntRect visiblePictureArea(const sf::Texture& texture) {
+    const sf::Image image = texture.copyToImage();
+    const sf::Vector2u size = image.getSize();
+    unsigned left = size.x, top = size.y, right = 0, bottom = 0;
+    for (unsigned y = 0; y < size.y; ++y)
+        for (unsigned x = 0; x < size.x; ++x)
+            if (image.getPixel(x, y).a != 0) {
+                left = std::min(left, x);
+                right = std::max(right, x + 1);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y + 1);
+            }
+    if (right <= left || bottom <= top) return {};
+    return {static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
+            static_cast<int>(bottom - top)};
+}
+
+bool pictureIsOpaque(const sf::Texture& texture) {
+    const sf::Image image = texture.copyToImage();
+    const sf::Vector2u size = image.getSize();
+    if (size.x == 0 || size.y == 0) return false;
+    const sf::Uint8* pixels = image.getPixelsPtr();
+    for (std::size_t i = 3; i < 4u * size.x * size.y; i += 4)
+        if (pixels[i] != 255) return false;
+    return true;
+}
 
 int shownHeroIndex(const TeamSelect* t) { return (t->companionPhase ? 3 : 0) + (t->carouselIndex - 1); }
 
@@ -119,10 +160,10 @@ void initTeamSelect(TeamSelect* t) {
     t->carouselIndex = 1;
     t->preview = heroSprite(t, 0, kPreviewScale, kPreviewPosition);
     t->button = makeSheetButton(*t->selectTexture, kSelectNormal, kButtonScale, kSelectPosition);
-    t->notePad = createSprite(*t->notePadTexture);
-    t->notePad.setScale(kBackdropScale, kBackdropScale);
+    t->notePad = makeNotePad(*t->notePadTexture);
     t->table = createSprite(*t->tableTexture);
     t->table.setScale(kBackdropScale, kBackdropScale);
+    t->tableOpaque = pictureIsOpaque(*t->tableTexture) ? 1 : 0;
 
     t->previewAnimation = createAnimation(kHeroFrames, kHeroFps, &kIdleFirstFrame, 1);
     t->pickCount = 0;
@@ -148,7 +189,8 @@ void updateTeamSelect(TeamSelect* t, float dt) {
 }
 
 void drawTeamSelect(TeamSelect* t, sf::RenderTarget& target) {
-    target.draw(t->table);
+    // An opaque table covers whatever lay under it: written straight, without blending.
+    target.draw(t->table, t->tableOpaque ? sf::RenderStates(sf::BlendNone) : sf::RenderStates::Default);
     target.draw(t->notePad);
     target.draw(t->leftArrow);
     target.draw(t->rightArrow);

@@ -71,8 +71,9 @@ struct TeamSelect {
     sf::Sprite leftArrow;
     sf::Sprite preview;
     sf::Sprite button; // Select, then Start after three picks
-    sf::Sprite notePad;
+    sf::Sprite notePad; // its visible area only: the rest of the picture is transparent
     sf::Sprite table;
+    std::int32_t tableOpaque = 0; // no transparent pixel: drawn without blending
     // Irina, Rem, Tungstene, Light, Heavy, Shield.
     std::array<const sf::Texture*, kMenuHeroCount> heroTextures{};
     Animation previewAnimation{};
@@ -95,6 +96,14 @@ void drawTeamSelect(TeamSelect* teamSelect, sf::RenderTarget& target);
 void mouseMovedTeamSelect(TeamSelect* teamSelect, sf::Event::MouseMoveEvent move);
 void mousePressedTeamSelect(TeamSelect* teamSelect, float x, float y, SceneState* sceneState, WorldGame* world);
 void destroyTeamSelect(TeamSelect* teamSelect);
+
+// The smallest area of `texture` holding every pixel that is not fully transparent
+// (empty for an empty or wholly transparent picture). Reads the texture back: init only.
+sf::IntRect visiblePictureArea(const sf::Texture& texture);
+
+// True when every pixel of `texture` is fully opaque (false for an empty picture). Reads
+// the texture back: init only.
+bool pictureIsOpaque(const sf::Texture& texture);
 
 // Index into heroTextures (0 Irina .. 5 Shield) of the hero the carousel shows.
 int shownHeroIndex(const TeamSelect* teamSelect);

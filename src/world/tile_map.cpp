@@ -2,6 +2,7 @@
 
 #include "core/resources.hpp"
 #include "world/level_file.hpp"
+#include "world/tile_atlas.hpp"
 #include "world/tile_catalogue.hpp"
 
 #include <cstdio>
@@ -10,6 +11,39 @@ namespace {
 // Debug overlay colours: obstacles red, camps blue (translucent).
 const sf::Color kObstacleOverlayColour(255, 0, 0, 100);
 const sf::Color kCampOverlayColour(0, 0, 255, 100);
+
+// Cell `index`'s two ground triangles: its picture's atlas area at twice its size on the
+// cell, split along the same diagonal as a sprite's quad; nothing at all without a picture.
+void setGroundCell(TileMap* map, int index, int code) {
+    sf::Vertex* v = &map->groundVertices[static_cast<std::size_t>(index * kGroundVerticesPerCell)];
+    const float x = static_cast<float>((index % kMapColumns) * kCellSize);
+    const float y = static_cast<float>((index / kMapColumns) * kCellSize);
+    const sf::IntRect area = isValidTileCode(code) && map->tileTextures[static_cast<std::size_t>(code - 1)]
+                                 ? map->tileAtlasAreas[static_cast<std::size_t>(code - 1)]
+                                 : sf::IntRect();
+    if (!map->tileAtlas || area.width == 0 || area.height == 0) {
+        for (int k = 0; k < kGroundVerticesPerCell; ++k) v[k] = sf::Vertex(sf::Vector2f(x, y));
+        return;
+    }
+    const float w = static_cast<float>(area.width), h = static_cast<float>(area.height);
+    const float u = static_cast<float>(area.left), t = static_cast<float>(area.top);
+    const sf::Vertex topLeft({x, y}, {u, t});
+    const sf::Vertex bottomLeft({x, y + 2.f * h}, {u, t + h});
+    const sf::Vertex topRight({x + 2.f * w, y}, {u + w, t});
+    const sf::Vertex bottomRight({x + 2.f * w, y + 2.f * h}, {u + w, t + h});
+    v[0] = topLeft;
+    v[1] = bottomLeft;
+    v[2] = topRight;
+    v[3] = topRight;
+    v[4] = bottomLeft;
+    v[5] = bottomRight;
+}
+
+void drawOverlays(sf::RenderTarget& target, const TileMap* map) {
+    for (const sf::RectangleShape& overlay : map->tileOverlays)
+        if (overlay.getFillColor().a != 0) target.draw(overlay);
+}
+
 } // namespace
 
 void initTileMap(TileMap* map) {
@@ -29,6 +63,9 @@ void loadTileTextures(TileMap* map) {
         if (texture && texture->getSize().x == 0) texture = nullptr; // unreadable file: draw nothing
         map->tileTextures[static_cast<std::size_t>(code - 1)] = texture;
     }
+    const TileAtlasLayout layout = layoutTileAtlas(map->tileTextures);
+    map->tileAtlasAreas = layout.areas;
+    map->tileAtlas = cachedTileAtlas(map->tileTextures, layout);
 }
 
 void loadLevel(TileMap* map, int level) { loadLevelFile(map, levelFilePath(kLevelFolder, level)); }
@@ -73,6 +110,7 @@ void applyTileType(TileMap* map, int index, int code, sf::Color obstacleColour) 
     tile.sprite.setPosition(static_cast<float>((index % kMapColumns) * kCellSize),
                             static_cast<float>((index / kMapColumns) * kCellSize));
     tile.sprite.setScale(2.f, 2.f);
+    setGroundCell(map, index, code);
     sf::RectangleShape& overlay = map->tileOverlays[static_cast<std::size_t>(index)];
     switch (tileKind(code)) {
     case TILE_OBSTACLE:
@@ -89,6 +127,19 @@ void applyTileType(TileMap* map, int index, int code, sf::Color obstacleColour) 
 }
 
 void drawTileMap(sf::RenderTarget& target, const TileMap* map, int showOverlays) {
+    if (!map->tileAtlas) {
+        drawTileMapSprites(target, map, showOverlays);
+        return;
+    }
+    // The pictures are opaque and the cells never overlap, so writing the texels straight
+    // through gives what blending each sprite in would; empty cells cover no pixel.
+    sf::RenderStates states(sf::BlendNone);
+    states.texture = map->tileAtlas;
+    target.draw(map->groundVertices.data(), map->groundVertices.size(), sf::Triangles, states);
+    if (showOverlays) drawOverlays(target, map);
+}
+
+void drawTileMapSprites(sf::RenderTarget& target, const TileMap* map, int showOverlays) {
     for (int column = 0; column < kMapColumns; ++column) {
         for (int row = 0; row < kMapRows; ++row) {
             const std::size_t index = static_cast<std::size_t>(row * kMapColumns + column);

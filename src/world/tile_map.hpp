@@ -9,12 +9,16 @@
 #include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/Graphics/Texture.hpp>
 #include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Graphics/Vertex.hpp>
 
 #include <array>
 #include <cstdint>
 #include <string>
 
 constexpr int kTileCatalogueSize = 144;
+// The ground is drawn as two triangles per cell.
+constexpr int kGroundVerticesPerCell = 6;
+constexpr int kGroundVertexCount = kCellCount * kGroundVerticesPerCell;
 
 struct Tile {
     sf::Sprite sprite;
@@ -26,18 +30,26 @@ struct Tile {
 };
 
 // The board's ground: one Tile per cell, the codes read from the level file, the
-// catalogue pictures they select and the debug overlays.
+// catalogue pictures they select and the debug overlays. The ground is drawn in one go
+// from groundVertices over tileAtlas (every catalogue picture in one texture); each cell's
+// sprite shows the same picture at the same place.
 struct TileMap {
     std::array<Tile, kCellCount> tiles{};
     std::array<std::int32_t, kCellCount> tileCodes{};
     std::array<const sf::Texture*, kTileCatalogueSize> tileTextures{};
     std::array<sf::RectangleShape, kCellCount> tileOverlays;
+    // Null when the pictures do not fit one texture: the ground is then drawn cell by cell.
+    const sf::Texture* tileAtlas = nullptr;
+    std::array<sf::IntRect, kTileCatalogueSize> tileAtlasAreas{}; // entry c - 1: code c's picture
+    // Cell i owns vertices 6i to 6i + 5; a cell without a picture keeps them all on one
+    // point, so it draws nothing.
+    std::array<sf::Vertex, kGroundVertexCount> groundVertices{};
 };
 
 // Loads the catalogue pictures, clears the board, then loads, prints and builds level 1.
 void initTileMap(TileMap* map);
 // Points tileTextures at the 144 catalogue pictures (null where an entry has no picture
-// or its file cannot be read).
+// or its file cannot be read), and tileAtlas at the atlas of them (built once).
 void loadTileTextures(TileMap* map);
 // Reads "Assets/Level/LevelNN.txt" into tileCodes. A file that cannot be opened prints
 // "Open file error !!!"; one that is not a valid level is reported on standard error.
@@ -51,8 +63,12 @@ void buildTileMap(TileMap* map, int columns, int rows);
 // and lose walkable, camps get the blue overlay and the camp flag. A code outside 1 to 144
 // draws nothing and stays walkable.
 void applyTileType(TileMap* map, int index, int code, sf::Color obstacleColour);
-// The ground, and with `showOverlays` the debug overlays, onto any target.
+// The ground, and with `showOverlays` the debug overlays, onto any target. The ground is
+// one draw without blending (every ground picture is opaque).
 void drawTileMap(sf::RenderTarget& target, const TileMap* map, int showOverlays);
+// The same picture drawn one cell sprite at a time, blended: the reference the batched
+// ground is checked and timed against.
+void drawTileMapSprites(sf::RenderTarget& target, const TileMap* map, int showOverlays);
 // Debug dump of the codes to standard output.
 void printLevel(const TileMap* map);
 void destroyTileMap(TileMap* map);

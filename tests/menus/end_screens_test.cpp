@@ -3,6 +3,8 @@
 #include "core/asset_cache.hpp"
 #include "core/fonts.hpp"
 
+#include <SFML/Graphics/RenderTexture.hpp>
+
 #include <cstring>
 
 using namespace menutest;
@@ -131,4 +133,50 @@ TEST(EndScreens, DebugKeysNeedDebugMode) {
     dispatchEvent(game.get(), keyPressEvent(sf::Keyboard::L));
     EXPECT_EQ(game->world.level, level);
     EXPECT_EQ(game->world.party.leaderAlive, 1);
+}
+
+// The credits' full-screen veil is a large picture: start-up leaves it unread, and the
+// credits read it once, when the player first opens them.
+TEST(EndScreens, CreditsVeilIsReadWhenTheCreditsOpenNotAtStartUp) {
+    clearAssetCache(); // nothing is alive between tests: start from a fresh cache
+    auto game = makeTestGame();
+    EXPECT_EQ(findCachedTexture(kCreditsBlackPath), nullptr) << "start-up must not decode the veil";
+    EXPECT_EQ(game->credits.black.getTexture(), nullptr);
+
+    stepGame(game.get(), 3.f); // the menu buttons drop in
+    clickSprite(game.get(), game->mainMenu.credits.sprite);
+    ASSERT_EQ(game->sceneState, SCENE_CREDITS);
+    stepFrames(game.get(), 1);
+    const sf::Texture* veil = game->credits.black.getTexture();
+    ASSERT_NE(veil, nullptr);
+    EXPECT_EQ(veil, findCachedTexture(kCreditsBlackPath));
+    EXPECT_EQ(veil->getSize(), sf::Vector2u(1920, 1080));
+    EXPECT_EQ(game->credits.black.getPosition(), sf::Vector2f(0.f, 0.f));
+
+    // Leaving and coming back reads nothing again.
+    const std::size_t cached = cachedAssetCount();
+    clickSprite(game.get(), game->credits.exit.sprite);
+    ASSERT_EQ(game->sceneState, SCENE_MAIN_MENU);
+    stepFrames(game.get(), 1);
+    clickSprite(game.get(), game->mainMenu.credits.sprite);
+    stepFrames(game.get(), 2);
+    EXPECT_EQ(game->credits.black.getTexture(), veil);
+    EXPECT_EQ(cachedAssetCount(), cached);
+}
+
+// Drawn before any update (as a first frame may be), the credits show the veil all the same.
+TEST(EndScreens, CreditsDrawnBeforeAnyUpdateShowTheVeil) {
+    auto game = makeTestGame();
+    sf::RenderTexture target;
+    ASSERT_TRUE(target.create(1920, 1080));
+    const auto pixelAfter = [&target](const auto& draw) {
+        target.clear(sf::Color::White);
+        draw();
+        target.display();
+        return target.getTexture().copyToImage().getPixel(10, 10);
+    };
+    const sf::Color plain = pixelAfter([&] { target.draw(game->credits.picture); });
+    const sf::Color shown = pixelAfter([&] { drawCredits(&game->credits, target); });
+    EXPECT_NE(game->credits.black.getTexture(), nullptr);
+    EXPECT_LT(shown.r + shown.g + shown.b, plain.r + plain.g + plain.b) << "the veil darkens the picture";
 }

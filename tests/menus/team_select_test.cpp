@@ -1,5 +1,10 @@
 #include "menus/menu_test_support.hpp"
 
+#include "core/resources.hpp"
+
+#include <SFML/Graphics/Image.hpp>
+#include <SFML/Graphics/RenderTexture.hpp>
+
 using namespace menutest;
 
 namespace {
@@ -178,4 +183,84 @@ TEST(TeamSelect, AnimationsRunOnThePreviewAndTheFilledSlots) {
     stepGame(game.get(), 0.2f); // 11 frames per second: frame 2
     EXPECT_EQ(game->teamSelect.preview.getTextureRect(), sf::IntRect(128, 0, 64, 64));
     EXPECT_EQ(game->teamSelect.slots[0].sprite.getTextureRect(), sf::IntRect(128, 0, 64, 64));
+}
+
+namespace {
+
+sf::Image renderTeamSelect(sf::RenderTexture& target, TeamSelect* t) {
+    target.clear(sf::Color::Black);
+    drawTeamSelect(t, target);
+    target.display();
+    return target.getTexture().copyToImage();
+}
+
+int differingPixels(const sf::Image& a, const sf::Image& b) {
+    int n = 0;
+    for (unsigned y = 0; y < a.getSize().y; ++y)
+        for (unsigned x = 0; x < a.getSize().x; ++x) n += a.getPixel(x, y) != b.getPixel(x, y) ? 1 : 0;
+    return n;
+}
+
+} // namespace
+
+// The note pad is drawn from its visible area only and the opaque table without blending;
+// the screen must look exactly as when both whole pictures were blended in, before and
+// after picks.
+TEST(TeamSelect, CheaperBackdropShowsTheSamePixelsAsBlendingBothWholePictures) {
+    auto game = teamSelectGame();
+    TeamSelect& t = game->teamSelect;
+    ASSERT_GT(t.notePadTexture->getSize().x, 0u);
+    const sf::FloatRect drawn = t.notePad.getGlobalBounds();
+    EXPECT_GT(drawn.width * drawn.height, 0.f);
+    EXPECT_LT(drawn.width * drawn.height, 0.5f * 1920.f * 1080.f) << "most of the picture is transparent";
+    EXPECT_EQ(t.tableOpaque, 1);
+
+    sf::RenderTexture target;
+    ASSERT_TRUE(target.create(1920, 1080));
+    for (int picks = 0; picks < 3; ++picks) {
+        SCOPED_TRACE(picks);
+        TeamSelect whole = t;
+        whole.notePad = createSprite(*t.notePadTexture);
+        whole.notePad.setScale(4.f, 4.f);
+        whole.tableOpaque = 0;
+        const sf::Image cropped = renderTeamSelect(target, &t);
+        const sf::Image full = renderTeamSelect(target, &whole);
+        EXPECT_EQ(differingPixels(cropped, full), 0);
+        // The pad is really on screen: without it the picture changes.
+        TeamSelect without = t;
+        without.notePad = sf::Sprite();
+        EXPECT_GT(differingPixels(cropped, renderTeamSelect(target, &without)), 1000);
+        press(game.get());
+    }
+}
+
+TEST(TeamSelect, VisibleAreaIsTheBoxOfEveryPixelNotFullyTransparent) {
+    testWindow();
+    sf::Image image;
+    image.create(9, 7, sf::Color(40, 50, 60, 0)); // colour but no coverage
+    sf::Texture texture;
+    ASSERT_TRUE(texture.loadFromImage(image));
+    EXPECT_EQ(visiblePictureArea(texture), sf::IntRect()) << "nothing to show";
+    image.setPixel(2, 1, sf::Color(0, 0, 0, 1)); // barely visible still counts
+    image.setPixel(6, 5, sf::Color::White);
+    ASSERT_TRUE(texture.loadFromImage(image));
+    EXPECT_EQ(visiblePictureArea(texture), sf::IntRect(2, 1, 5, 5));
+    image.setPixel(8, 6, sf::Color::Red); // the far corner
+    image.setPixel(0, 0, sf::Color::Red);
+    ASSERT_TRUE(texture.loadFromImage(image));
+    EXPECT_EQ(visiblePictureArea(texture), sf::IntRect(0, 0, 9, 7));
+    EXPECT_EQ(visiblePictureArea(sf::Texture()), sf::IntRect());
+}
+
+TEST(TeamSelect, OnlyPicturesWithoutAnyTransparentPixelCountAsOpaque) {
+    testWindow();
+    sf::Image image;
+    image.create(5, 4, sf::Color(10, 20, 30));
+    sf::Texture texture;
+    ASSERT_TRUE(texture.loadFromImage(image));
+    EXPECT_TRUE(pictureIsOpaque(texture));
+    image.setPixel(4, 3, sf::Color(10, 20, 30, 254)); // the very last pixel, barely see-through
+    ASSERT_TRUE(texture.loadFromImage(image));
+    EXPECT_FALSE(pictureIsOpaque(texture));
+    EXPECT_FALSE(pictureIsOpaque(sf::Texture()));
 }
