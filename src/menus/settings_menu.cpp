@@ -8,14 +8,9 @@
 #include "core/resources.hpp"
 
 #include <algorithm>
-#include <array>
-#include <cctype>
-#include <cerrno>
 #include <cstdio>
 #include <cstdint>
-#include <cstdlib>
-#include <cstring>
-#include <filesystem>
+#include <string_view>
 
 namespace {
 
@@ -91,66 +86,68 @@ void toggleSpeaker(SettingsMenu* menu, std::int32_t* enable, sf::Sprite* speaker
     }
 }
 
-// Reads the settings file word by word. A word longer than kSettingsWordMax characters
+// The settings file's whitespace, as the C locale has it.
+bool isSettingsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+
+// Reads the settings text word by word. A word longer than kSettingsWordMax characters
 // is read whole and reported as too long, so that no piece of it is mistaken for a key.
 struct WordReader {
-    std::FILE* file;
-    std::array<char, kSettingsWordMax + 1> word{};
+    const std::string& text;
+    std::size_t pos = 0;
+    std::string_view word;
     bool tooLong = false;
 
+    explicit WordReader(const std::string& source) : text(source) {}
+
     bool next() {
-        int c = std::fgetc(file);
-        while (c != EOF && std::isspace(static_cast<unsigned char>(c))) c = std::fgetc(file);
-        if (c == EOF) return false;
-        std::size_t length = 0;
-        tooLong = false;
-        while (c != EOF && !std::isspace(static_cast<unsigned char>(c))) {
-            if (length < kSettingsWordMax)
-                word[length++] = static_cast<char>(c);
-            else
-                tooLong = true;
-            c = std::fgetc(file);
-        }
-        word[length] = '\0';
+        while (pos < text.size() && isSettingsSpace(text[pos])) ++pos;
+        if (pos == text.size()) return false;
+        const std::size_t start = pos;
+        while (pos < text.size() && !isSettingsSpace(text[pos])) ++pos;
+        word = std::string_view(text).substr(start, pos - start);
+        tooLong = word.size() > static_cast<std::size_t>(kSettingsWordMax);
         return true;
     }
 };
 
+constexpr long long kPastInt32 = 10000000000LL;
+
 // A whole word that is a decimal integer (optional sign) within the 32-bit range.
 bool parseInteger(const WordReader& reader, std::int32_t* value) {
     if (reader.tooLong) return false;
-    const char* text = reader.word.data();
-    const char* digits = (*text == '+' || *text == '-') ? text + 1 : text;
-    if (*digits == '\0') return false;
-    for (const char* p = digits; *p; ++p)
-        if (!std::isdigit(static_cast<unsigned char>(*p))) return false;
-    errno = 0;
-    char* end = nullptr;
-    const long long parsed = std::strtoll(text, &end, 10);
-    if (errno == ERANGE || parsed < INT32_MIN || parsed > INT32_MAX) return false;
+    std::string_view digits = reader.word;
+    const bool negative = !digits.empty() && digits[0] == '-';
+    if (!digits.empty() && (digits[0] == '+' || digits[0] == '-')) digits.remove_prefix(1);
+    if (digits.empty()) return false;
+    long long parsed = 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9') return false;
+        // Stops growing once far past the 32-bit range, so fifty digits cannot overflow it.
+        if (parsed < kPastInt32) parsed = parsed * 10 + (c - '0');
+    }
+    if (negative) parsed = -parsed;
+    if (parsed < INT32_MIN || parsed > INT32_MAX) return false;
     *value = static_cast<std::int32_t>(parsed);
     return true;
 }
 
-std::int32_t* fieldOfKey(SettingsMenu* menu, const WordReader& reader) {
+std::int32_t* fieldOfKey(SettingsValues* values, const WordReader& reader) {
     if (reader.tooLong) return nullptr;
-    const char* word = reader.word.data();
-    if (std::strcmp(word, "Music_Enable") == 0) return &menu->musicEnable;
-    if (std::strcmp(word, "Music_Volume") == 0) return &menu->musicVolume;
-    if (std::strcmp(word, "Sound_Enable") == 0) return &menu->soundEnable;
-    if (std::strcmp(word, "Sound_Volume") == 0) return &menu->soundVolume;
+    const std::string_view word = reader.word;
+    if (word == "Music_Enable") return &values->musicEnable;
+    if (word == "Music_Volume") return &values->musicVolume;
+    if (word == "Sound_Enable") return &values->soundEnable;
+    if (word == "Sound_Volume") return &values->soundVolume;
     return nullptr;
 }
 
 } // namespace
 
-void loadSettings(SettingsMenu* menu, const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "r");
-    if (!file) return;
-    WordReader reader{file};
+void parseSettingsText(const std::string& text, SettingsValues* values) {
+    WordReader reader{text};
     bool haveWord = reader.next();
     while (haveWord) {
-        std::int32_t* field = fieldOfKey(menu, reader);
+        std::int32_t* field = fieldOfKey(values, reader);
         if (!field) {
             haveWord = reader.next();
             continue;
@@ -164,15 +161,35 @@ void loadSettings(SettingsMenu* menu, const std::string& path) {
         // Otherwise the field keeps its value and the word just read is looked at again
         // as an ordinary word (it may be the next key).
     }
+}
+
+void loadSettings(SettingsMenu* menu, const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "r");
+    if (!file) return;
+    std::string text;
+    char buffer[4096];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof(buffer), file)) > 0) text.append(buffer, got);
     std::fclose(file);
+    SettingsValues values{menu->musicEnable, menu->musicVolume, menu->soundEnable, menu->soundVolume};
+    parseSettingsText(text, &values);
+    menu->musicEnable = values.musicEnable;
+    menu->musicVolume = values.musicVolume;
+    menu->soundEnable = values.soundEnable;
+    menu->soundVolume = values.soundVolume;
+}
+
+std::string formatSettingsText(const SettingsValues& values) {
+    char text[160];
+    std::snprintf(text, sizeof(text), "Music_Enable %d\nMusic_Volume %d\nSound_Enable %d\nSound_Volume %d\n",
+                  static_cast<int>(values.musicEnable), static_cast<int>(values.musicVolume),
+                  static_cast<int>(values.soundEnable), static_cast<int>(values.soundVolume));
+    return text;
 }
 
 bool saveSettings(const SettingsMenu* menu, const std::string& path) {
-    char text[160];
-    std::snprintf(text, sizeof(text), "Music_Enable %d\nMusic_Volume %d\nSound_Enable %d\nSound_Volume %d\n",
-                  static_cast<int>(menu->musicEnable), static_cast<int>(menu->musicVolume),
-                  static_cast<int>(menu->soundEnable), static_cast<int>(menu->soundVolume));
-    return writeFileAtomically(path, text) == WriteResult::Written;
+    const SettingsValues values{menu->musicEnable, menu->musicVolume, menu->soundEnable, menu->soundVolume};
+    return writeFileAtomically(path, formatSettingsText(values)) == WriteResult::Written;
 }
 
 void initSettingsMenu(SettingsMenu* menu) {

@@ -83,10 +83,32 @@ void mouseReleasedSettingsMenu(SettingsMenu* menu);
 void mouseMovedSettingsMenu(SettingsMenu* menu, sf::Event::MouseMoveEvent move);
 void destroySettingsMenu(SettingsMenu* menu);
 
-// Reads the four values from `path`; a file that cannot be opened changes nothing.
+// The four values of the settings file.
+struct SettingsValues {
+    std::int32_t musicEnable = 0;
+    std::int32_t musicVolume = 0;
+    std::int32_t soundEnable = 0;
+    std::int32_t soundVolume = 0;
+};
+
+// Reads the text of a settings file over `values`: whitespace-separated words, a key
+// ("Music_Enable", "Music_Volume", "Sound_Enable", "Sound_Volume", case-sensitive) followed
+// by a decimal integer within 32 bits sets that value, taken as read; a later key wins; any
+// other word is skipped. A value word that is not such an integer leaves the value and is
+// looked at again as an ordinary word. Words longer than kSettingsWordMax characters, or
+// holding a NUL byte, are neither keys nor values.
+void parseSettingsText(const std::string& text, SettingsValues* values);
+
+// The text Apply writes: "Music_Enable %d", "Music_Volume %d", "Sound_Enable %d" and
+// "Sound_Volume %d", in that order, each line ending in a newline.
+std::string formatSettingsText(const SettingsValues& values);
+
+// Reads the four values from `path` (parseSettingsText); a file that cannot be opened
+// changes nothing.
 void loadSettings(SettingsMenu* menu, const std::string& path);
-// Writes the four values to `path` through a temporary file renamed over it, so that a
-// failed write never leaves a truncated file behind. Returns false when nothing was written.
+// Writes the four values (formatSettingsText) to `path` through a temporary file renamed
+// over it, so that a failed write never leaves a truncated file behind. Returns false when
+// nothing was written.
 bool saveSettings(const SettingsMenu* menu, const std::string& path);
 void dragMusicCursor(SettingsMenu* menu, float mouseX);
 void dragSoundCursor(SettingsMenu* menu, float mouseX);
