@@ -2,6 +2,7 @@
 // a hero with 5 move points, and the planning of a whole enemy turn on the largest level.
 #include "core/random.hpp"
 #include "world/path_search.hpp"
+#include "world/board_moves.hpp"
 #include "world/world_game.hpp"
 
 #include <benchmark/benchmark.h>
@@ -50,7 +51,7 @@ void runEnemySearch(benchmark::State& state, WorldGame* world, GridPos start, Gr
         WorldEnemy& enemy = world->enemies.enemies[0];
         benchmark::DoNotOptimize(enemy.pathLength);
         if (enemy.pathLength > 0)
-            moveEnemyOnGrid(world, enemy.path[static_cast<std::size_t>(enemy.pathLength - 1)], start);
+            moveEnemyOnGrid(world, 0, enemy.path[static_cast<std::size_t>(enemy.pathLength - 1)], start);
     }
 }
 
@@ -115,7 +116,7 @@ void BM_PlanEnemyTurnThirteenEnemies(benchmark::State& state) {
         for (std::int32_t i = 12; i >= 0; --i) {
             WorldEnemy& enemy = world->enemies.enemies[static_cast<std::size_t>(i)];
             if (enemy.pathLength > 0)
-                moveEnemyOnGrid(world.get(), enemy.path[static_cast<std::size_t>(enemy.pathLength - 1)], starts[i]);
+                moveEnemyOnGrid(world.get(), static_cast<std::int32_t>(i), enemy.path[static_cast<std::size_t>(enemy.pathLength - 1)], starts[i]);
             enemy.body.moving = 0; // nobody walked: every enemy stays on its start cell
         }
         resetEnemyTurn(&world->enemies);

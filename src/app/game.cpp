@@ -1,5 +1,7 @@
 #include "app/game.hpp"
 #include "world/board_moves.hpp"
+#include "world/encounters.hpp"
+#include "world/level_change.hpp"
 
 #include "core/asset_cache.hpp"
 #include "core/display.hpp"
@@ -19,6 +21,13 @@ bool keyHeld(const MainData* data, sf::Keyboard::Key key) {
     return data->keysDown[static_cast<std::size_t>(key)] || sf::Keyboard::isKeyPressed(key);
 }
 
+// The top-left of what the window shows now: the scrolled world view on the map, the
+// plain screen view over a fight. Screen-fixed menus drawn over the world sit there.
+sf::Vector2f viewTopLeft(const MainData* data) {
+    const sf::View& view = data->window.getView();
+    return view.getCenter() - view.getSize() / 2.f;
+}
+
 // The world as it stands under the pause menu, the settings panel and the defeat screen.
 void drawWorldUnderMenu(MainData* data) { drawWorldGame(&data->world, data->window, data->debugMode); }
 
@@ -36,6 +45,7 @@ void initGameInWindow(MainData* data) {
     data->window.setFramerateLimit(60);
     seedRandomFromEnvironment();
     data->clock.restart();
+    initLevelTransition(&data->levelTransition);
     // A start killed while it wrote leaves temporary files behind: clear them first.
     removeStaleTemporaryFiles(kLevelFolder);
     removeStaleTemporaryFiles(std::filesystem::path(kSettingsFilePath).parent_path().string());
@@ -58,6 +68,7 @@ void initGameInWindow(MainData* data) {
     // Show the pointer where the mouse already is, not in the corner until it first moves.
     const sf::Vector2i mouse = gameMousePosition(data->window);
     data->mousePosition = {static_cast<float>(mouse.x), static_cast<float>(mouse.y)};
+    data->world.camera.pointer = mouse;
     followCameraCursor(data);
     data->debugMode = 0;
     data->transitionTimer = 0.f;
@@ -133,7 +144,7 @@ void keyPressedGame(const sf::Event& event, MainData* data) {
         // The view stands still under the pause menu: no scroll step may move the cursor.
         camera.scrollStep = {0, 0};
         setSceneState(&data->sceneState, SCENE_PAUSE);
-        openPauseMenu(&data->pauseMenu, camera.topLeft);
+        openPauseMenu(&data->pauseMenu, viewTopLeft(data));
     }
     if (data->debugMode == 1) {
         switch (event.key.code) {
@@ -163,6 +174,30 @@ void keyPressedGame(const sf::Event& event, MainData* data) {
         case sf::Keyboard::W:
             data->world.enemies.count = 0; // the next update shows the win screen
             data->world.level = 10;
+            break;
+        case sf::Keyboard::A:
+            killEnemy(&world, 0);
+            break;
+        case sf::Keyboard::K:
+            // The shop is drawn in screen pixels: leave the scrolled view while it is open
+            // (the level transition's end brings the world view back).
+            if (camera.mode == CAMERA_OVERVIEW) toggleCameraMode(&camera, &data->window);
+            applyCamera(&camera, &data->window, 1);
+            openShop(&data->shop, static_cast<std::int32_t>(world.party.count), world.gold);
+            setSceneState(&data->sceneState, SCENE_SHOP);
+            break;
+        case sf::Keyboard::Left:
+            // Replays the way here: the sheet that led to this level, then one level back.
+            if (world.level >= 2) {
+                if (camera.mode == CAMERA_OVERVIEW) toggleCameraMode(&camera, &data->window);
+                applyCamera(&camera, &data->window, 1);
+                setSceneState(&data->sceneState, SCENE_LEVEL_TRANSITION);
+                startLevelTransition(&data->levelTransition, world.level - 1);
+                world.level -= 1;
+            }
+            break;
+        case sf::Keyboard::Right:
+            if (world.level < 10) goToNextLevel(data);
             break;
         default:
             break;
@@ -194,10 +229,15 @@ void mousePressedGame(const sf::Event& event, MainData* data) {
         mousePressedWorldGame(&data->world, event.mouseButton, &data->window);
         break;
     case SCENE_PAUSE:
-        // The pause menu lies over the scrolled world: its clicks are moved into world coordinates.
-        if (left)
-            mousePressedPauseMenu(&data->pauseMenu, x + camera.topLeft.x, y + camera.topLeft.y, &data->window,
-                                  &data->sceneState, &camera);
+        // The pause menu lies over the world as the window shows it (scrolled map, or the
+        // screen view of a fight): its clicks are moved into that view's coordinates.
+        if (left) {
+            const sf::Vector2f origin = viewTopLeft(data);
+            mousePressedPauseMenu(&data->pauseMenu, x + origin.x, y + origin.y, &data->window, &data->sceneState, &camera);
+            // Leaving the game for the main menu ends it: a fight left open is released with
+            // it, so nothing of it reaches the next game.
+            if (data->sceneState == SCENE_MAIN_MENU) destroyWorldGame(&data->world);
+        }
         break;
     case SCENE_SETTINGS:
     case SCENE_MENU_SETTINGS:
@@ -217,6 +257,10 @@ void mousePressedGame(const sf::Event& event, MainData* data) {
         break;
     case SCENE_CREDITS:
         mousePressedCredits(&data->credits, x, y, &data->window, &data->sceneState);
+        break;
+    case SCENE_SHOP:
+        if (left)
+            mousePressedShop(&data->shop, event.mouseButton, &data->sceneState, &data->levelTransition, data->world.level);
         break;
     default:
         break;
@@ -241,8 +285,9 @@ void mouseMovedGame(MainData* data) {
         break;
     case SCENE_PAUSE: {
         sf::Event::MouseMoveEvent move = event.mouseMove;
-        move.x = static_cast<int>(static_cast<float>(move.x) + data->world.camera.topLeft.x);
-        move.y = static_cast<int>(static_cast<float>(move.y) + data->world.camera.topLeft.y);
+        const sf::Vector2f origin = viewTopLeft(data);
+        move.x = static_cast<int>(static_cast<float>(move.x) + origin.x);
+        move.y = static_cast<int>(static_cast<float>(move.y) + origin.y);
         mouseMovedPauseMenu(&data->pauseMenu, move);
         break;
     }
@@ -263,6 +308,9 @@ void mouseMovedGame(MainData* data) {
     case SCENE_CREDITS:
         mouseMovedCredits(&data->credits, event.mouseMove);
         break;
+    case SCENE_SHOP:
+        mouseMovedShop(&data->shop, event.mouseMove);
+        break;
     default:
         break;
     }
@@ -270,6 +318,7 @@ void mouseMovedGame(MainData* data) {
 
 void updateCursor(MainData* data, sf::Event::MouseMoveEvent move) {
     data->mousePosition = {static_cast<float>(move.x), static_cast<float>(move.y)};
+    data->world.camera.pointer = {move.x, move.y};
     followCameraCursor(data);
 }
 
@@ -306,11 +355,30 @@ void showScreenView(MainData* data) {
 
 void checkLevelComplete(MainData* data) {
     if (data->world.enemies.count != 0) return;
+    // A fight still being closed, or a hero still walking onto the last enemy, finishes first.
+    if (data->world.phase != WORLD_PHASE_MAP) return;
     if (data->world.level >= 10) {
         initWinScreen(&data->winScreen);
         setSceneState(&data->sceneState, SCENE_WIN);
         showScreenView(data);
+        return;
     }
+    goToNextLevel(data);
+}
+
+void goToNextLevel(MainData* data) {
+    startNextLevel(&data->world, &data->window);
+    openShop(&data->shop, static_cast<std::int32_t>(data->world.party.count), data->world.gold);
+    setSceneState(&data->sceneState, SCENE_SHOP);
+}
+
+ShopPurchases shopPurchases(const Shop* shop) {
+    ShopPurchases purchases;
+    purchases.hiredCount = shop->hiredCount;
+    for (std::size_t i = 0; i < purchases.recruitList.size() && i < shop->recruitList.size(); ++i)
+        purchases.recruitList[i] = shop->recruitList[i];
+    purchases.shopGold = shop->shopGold;
+    return purchases;
 }
 
 void checkDefeat(MainData* data) {
@@ -325,17 +393,26 @@ void updateGame(MainData* data) { stepGame(data, data->clock.restart().asSeconds
 
 void stepGame(MainData* data, float dt) {
     switch (data->sceneState) {
-    case SCENE_WORLD:
-        updateWorldGame(dt, &data->world, &data->window);
+    case SCENE_WORLD: {
+        const ShopPurchases purchases = shopPurchases(&data->shop);
+        updateWorldGame(dt, &data->world, &data->window, &purchases);
         checkLevelComplete(data);
         checkDefeat(data);
+        break;
+    }
+    case SCENE_SHOP:
+        updateShop(&data->shop, dt);
+        break;
+    case SCENE_LEVEL_TRANSITION:
+        updateLevelTransition(&data->levelTransition, dt);
+        applyTransitionEndRule(data, &data->levelTransition.finished, dt);
         break;
     case SCENE_MAIN_MENU:
     case SCENE_MENU_SETTINGS:
         updateMainMenu(&data->mainMenu, dt);
         break;
     case SCENE_PAUSE:
-        updatePauseMenu(&data->pauseMenu, dt, data->world.camera.topLeft);
+        updatePauseMenu(&data->pauseMenu, dt, viewTopLeft(data));
         break;
     case SCENE_TEAM_SELECT:
         updateTeamSelect(&data->teamSelect, dt);
@@ -382,6 +459,12 @@ void renderGame(MainData* data) {
         break;
     case SCENE_CREDITS:
         drawCredits(&data->credits, window);
+        break;
+    case SCENE_SHOP:
+        drawShop(&data->shop, window);
+        break;
+    case SCENE_LEVEL_TRANSITION:
+        drawLevelTransition(&data->levelTransition, window);
         break;
     case SCENE_MENU_SETTINGS:
         drawMainMenu(&data->mainMenu, window);

@@ -8,7 +8,9 @@
 #include "menus/main_menu.hpp"
 #include "menus/pause_menu.hpp"
 #include "menus/settings_menu.hpp"
+#include "menus/shop.hpp"
 #include "menus/team_select.hpp"
+#include "world/level_transition.hpp"
 #include "world/world_game.hpp"
 
 #include <SFML/Graphics/RenderWindow.hpp>
@@ -38,6 +40,8 @@ struct MainData {
     WinScreen winScreen;
     DefeatScreen defeatScreen;
     Credits credits;
+    Shop shop;
+    LevelTransition levelTransition;
     std::unique_ptr<MusicRecord> music;
     const sf::Texture* cursorTexture = nullptr;
     sf::Sprite cursorSprite;
@@ -73,10 +77,14 @@ void mousePressedGame(const sf::Event& event, MainData* data);
 void mouseReleasedGame(const sf::Event& event, MainData* data);
 void mouseMovedGame(MainData* data);
 
-// End-of-level rules, after every world update: no enemy left at level 10 wins the game,
-// a fallen leader loses it.
+// End-of-level rules, after every world update: no enemy left wins the game at level 10
+// and otherwise moves to the next level through the shop; a fallen leader loses it.
 void checkLevelComplete(MainData* data);
 void checkDefeat(MainData* data);
+// The next level and the shop (the level-complete rule and the debug Right arrow).
+void goToNextLevel(MainData* data);
+// What the party bought in the shop, as the board takes it.
+ShopPurchases shopPurchases(const Shop* shop);
 
 // Remembers the mouse position and places the cursor there.
 void updateCursor(MainData* data, sf::Event::MouseMoveEvent move);

@@ -20,7 +20,7 @@ void resetCamera(Camera* camera, sf::RenderWindow* window) {
 }
 
 void updateCamera(Camera* camera, sf::RenderWindow* window) {
-    updateCameraAt(camera, window, gameMousePosition(*window));
+    updateCameraAt(camera, window, camera->pointer);
 }
 
 void updateCameraAt(Camera* camera, sf::RenderWindow* window, sf::Vector2i m) {

@@ -22,13 +22,16 @@ struct Camera {
     // 1 while the plain screen view stands in for the world view (between applyCamera(.., 1)
     // and applyCamera(.., 0)): a second switch to the screen must not save the screen view.
     std::int32_t onScreenView = 0;
+    // The last mouse position the window reported, in game pixels: edge scrolling follows
+    // it, so the camera answers the same events every other part of the game sees.
+    sf::Vector2i pointer{960, 540};
 };
 
 constexpr int kCameraScrollStep = 20;
 
 void initCamera(Camera* camera);
 void resetCamera(Camera* camera, sf::RenderWindow* window);
-// Edge scrolling from the mouse position polled now (game coordinates).
+// Edge scrolling from the last mouse position the window reported (`pointer`).
 void updateCamera(Camera* camera, sf::RenderWindow* window);
 // The same with a given mouse position in game coordinates.
 void updateCameraAt(Camera* camera, sf::RenderWindow* window, sf::Vector2i mouse);

@@ -1,6 +1,9 @@
 #include "world/world_assets.hpp"
 
 #include "core/fonts.hpp"
+#include "world/camp.hpp"
+#include "world/crates.hpp"
+#include "world/dialog_box.hpp"
 #include "world/hud.hpp"
 #include "world/party.hpp"
 #include "world/world_enemy.hpp"
@@ -8,8 +11,9 @@
 
 #include <string>
 
-// Every file the board, the party, the enemies and the HUD open, with the smallest size
-// their frames and texture areas need (0 where the whole picture is drawn).
+// Every file the board, the party, the enemies, the HUD, the crates, the camp screen and
+// the tutorial box open, with the smallest size their frames and texture areas need (0
+// where the whole picture is drawn).
 std::vector<AssetRequirement> boardAssetRequirements() {
     std::vector<AssetRequirement> rows;
     // Hero sheets: three rows of 64x64 frames; Irina idles over 14 frames, the others over 11.
@@ -33,6 +37,19 @@ std::vector<AssetRequirement> boardAssetRequirements() {
     rows.push_back({kHudGoldIconPath});
     rows.push_back({kHudSheetPath});
     rows.push_back({kHudEndTurnPath, 63u, 34u});
+    // Crates, the camp heal screen and the tutorial box with its text.
+    rows.push_back({kCrateClosedPath});
+    rows.push_back({kCrateOpenedPath});
+    rows.push_back({kCampBackgroundPath});
+    rows.push_back({kHealButtonPath});
+    rows.push_back({kCampCrossPath});
+    rows.push_back({kCampLifeBarPath, static_cast<unsigned>(kCampLifeBarWidth), static_cast<unsigned>(kCampLifeBarHeight)});
+    rows.push_back({kHealEffectPath, kHealEffectFrames * static_cast<unsigned>(kHealEffectFirstFrame.width),
+                    static_cast<unsigned>(kHealEffectFirstFrame.height)});
+    rows.push_back({kDialogLeftPath});
+    rows.push_back({kDialogMidPath});
+    rows.push_back({kDialogRightPath});
+    rows.push_back({kTutorialTextPath});
     rows.push_back({kPixelFontPath});
     rows.push_back({kDisplayFontPath});
     return rows;

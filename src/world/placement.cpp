@@ -120,3 +120,22 @@ void spawnEnemies(WorldGame* world, std::int32_t count) {
     for (std::int32_t i = 1; i < count; ++i) spawnEnemy(world);
 }
 
+
+void scatterParty(WorldGame* world) {
+    Party& party = world->party;
+    for (std::uint32_t i = 0; i < party.count && i < kMaxPlayers; ++i) {
+        WorldPlayer& player = party.players[i];
+        GridPos cell;
+        if (!findSpawnCell(world, SpawnSide::Hero, false, &cell)) {
+            // Nowhere to go on this map: the hero keeps its place and its claim on it.
+            cell = playerCell(&player);
+            std::fprintf(stderr, "No free cell in columns 0 to 4 for hero %u: it stays at (%d, %d)\n", i, cell.x, cell.y);
+        }
+        player.body.sprite.setPosition(cellCorner(cell));
+        player.mpSprite.setPosition(cellCorner(cell));
+        if (!cellOnBoard(cell)) continue;
+        Tile& tile = world->tileMap.tiles[static_cast<std::size_t>(cellIndex(cell))];
+        tile.walkable = 0;
+        tile.heroHere = 1;
+    }
+}

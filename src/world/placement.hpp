@@ -15,3 +15,5 @@ std::int32_t spawnEnemy(WorldGame* world);
 void spawnParty(WorldGame* world, const std::int32_t chosenTeam[4]);
 void spawnEnemies(WorldGame* world, std::int32_t count);
 
+// Gives every hero, in party order, a new cell drawn as for spawnPlayer (a new level).
+void scatterParty(WorldGame* world);

@@ -6,6 +6,11 @@
 #include "core/resources.hpp"
 #include "core/vector_math.hpp"
 #include "world/board_moves.hpp"
+#include "world/camp.hpp"
+#include "world/crates.hpp"
+#include "world/dialog_box.hpp"
+#include "world/encounters.hpp"
+#include "world/level_change.hpp"
 #include "world/placement.hpp"
 
 #include <cstdio>
@@ -37,6 +42,21 @@ void growBanner(WorldGame* world, sf::Sprite* banner, std::int32_t* hidden, floa
     }
 }
 
+// A frame with the camp screen open: only the heal effect and the HUD move. The screen
+// belongs to the close view: a switch to the overview (M) is undone at once, and the
+// screen is put back at the camera's top-left, so it stays centred with its buttons live.
+void updateOpenCamp(WorldGame* world, sf::RenderWindow* window, float dt) {
+    Camera& camera = world->camera;
+    if (camera.mode == CAMERA_OVERVIEW) {
+        toggleCameraMode(&camera, window);
+        world->hud.visible = 1;
+    }
+    camera.scrollStep = {0, 0}; // the view does not scroll while the screen is open
+    placeCampScreen(world);
+    updateCampScreen(world, dt);
+    updateHud(&world->hud, world->gold, dt, &camera.scrollStep, camera.topLeft);
+}
+
 bool insideBoard(std::int32_t x, std::int32_t y) {
     return x >= 0 && y >= 0 && x < kMapColumns * kCellSize && y < kMapRows * kCellSize;
 }
@@ -52,6 +72,8 @@ void initWorldGame(WorldGame* world, const std::int32_t chosenTeam[4]) {
     for (WorldEnemy& enemy : world->enemies.enemies) enemy = WorldEnemy{};
     world->enemies.count = 0;
     initParty(&world->party);
+    initCamp(world);
+    initCrates(world); // on the first level the crates lie before the units
     world->allyBannerTexture = &createTexture(kAllyBannerPath);
     world->enemyBannerTexture = &createTexture(kEnemyBannerPath);
     buildBanner(world->allyBannerTexture, &world->allyBanner);
@@ -69,9 +91,19 @@ void initWorldGame(WorldGame* world, const std::int32_t chosenTeam[4]) {
     world->partyChanged = 0;
     world->cursorHidden = 0;
     world->phase = WORLD_PHASE_MAP;
+    // Nothing of a fight of an earlier game survives into this one.
+    destroyFightScene(world->fight);
+    world->fightPlayerCount = 0;
+    world->fightEnemyCount = 0;
 
     initHud(&world->hud, &world->party, world->camera.topLeft);
     setGoldText(&world->hud, world->gold, world->camera.topLeft); // right from the first frame drawn
+    initDialogBox(&world->dialog);
+    if (world->startTutorialShown == 0) {
+        world->startTutorialShown = 1;
+        openDialog(&world->dialog, kTutorialSection, kMapTutorialFirstPage, kMapTutorialLastPage, WORLD_PHASE_MAP,
+                   world->camera.topLeft);
+    }
     if (world->hud.visible == 0) toggleHud(&world->hud);
 }
 
@@ -79,6 +111,11 @@ void destroyWorldGame(WorldGame* world) {
     destroyTileMap(&world->tileMap);
     destroyEnemies(&world->enemies);
     destroyParty(&world->party);
+    destroyFightScene(world->fight);
+    world->fightPlayerCount = 0;
+    world->fightEnemyCount = 0;
+    world->phase = WORLD_PHASE_MAP;
+    world->cursorHidden = 0;
 }
 
 std::int32_t anyPlayerMoving(const WorldGame* world) {
@@ -124,7 +161,10 @@ void updateTurnBanners(WorldGame* world, float dt) {
 void updatePlayerMoves(WorldGame* world, float dt) {
     for (std::uint32_t i = 0; i < world->party.count && i < kMaxPlayers; ++i) {
         WorldPlayer& player = world->party.players[i];
-        if (player.body.moving) stepPlayer(&world->party, &player, dt);
+        if (!player.body.moving) continue;
+        stepPlayer(&world->party, &player, dt);
+        checkArrival(world, static_cast<std::int32_t>(i));
+        if (world->campOpen) return; // the camp screen stops every walk until it closes
     }
 }
 
@@ -156,8 +196,18 @@ void updateEnemyMoves(WorldGame* world, sf::RenderWindow* window, float dt) {
     toggleTurn(world, window);
 }
 
-void updateWorldGame(float dt, WorldGame* world, sf::RenderWindow* window) {
+void updateWorldGame(float dt, WorldGame* world, sf::RenderWindow* window, const ShopPurchases* purchases) {
+    if (world->phase == WORLD_PHASE_FIGHT) {
+        updateFightPhase(world, window, dt);
+        return;
+    }
     if (world->phase != WORLD_PHASE_MAP) return;
+    if (applyShopPurchases(world, purchases)) return;
+    updateGoldTextTimer(world, dt);
+    if (world->campOpen) {
+        updateOpenCamp(world, window, dt);
+        return;
+    }
     if (world->playerTurn) {
         if (world->allyBannerHidden)
             updatePlayerMoves(world, dt);
@@ -175,17 +225,28 @@ void updateWorldGame(float dt, WorldGame* world, sf::RenderWindow* window) {
     // The overview never scrolls; a step left from the close view must not keep moving
     // the screen-fixed overlays.
     if (world->camera.mode != CAMERA_CLOSE) world->camera.scrollStep = {0, 0};
+    followCameraDialog(&world->dialog, &world->camera.scrollStep);
     updateHud(&world->hud, world->gold, dt, &world->camera.scrollStep, world->camera.topLeft);
+    checkFightStart(world, window);
 }
 
 void drawWorldGame(WorldGame* world, sf::RenderTarget& target, std::int32_t debugMode) {
+    if (world->phase == WORLD_PHASE_FIGHT) {
+        drawFightScene(world->fight, target);
+        drawDialogBox(&world->dialog, target);
+        return;
+    }
     if (world->phase != WORLD_PHASE_MAP) return;
     drawTileMap(target, &world->tileMap, debugMode);
     drawPartyArrows(&world->party, target);
+    drawCrates(world, target);
     drawEnemies(&world->enemies, target);
     drawParty(&world->party, target);
+    if (world->campOpen) drawCampScreen(world, target);
+    if (world->goldTextTimer < kGoldTextSeconds) target.draw(world->goldText);
     if (!world->allyBannerHidden) target.draw(world->allyBanner);
     if (!world->enemyBannerHidden) target.draw(world->enemyBanner);
+    drawDialogBox(&world->dialog, target);
     drawHud(&world->hud, target, world->playerTurn, world->party.count);
 }
 
@@ -230,15 +291,34 @@ void clickBoard(WorldGame* world, std::int32_t x, std::int32_t y) {
     player.movePoints -= player.pathLength;
     updateMpSprite(&party, selected);
     showPath(&party, &player);
+    // A move that ends on a camp or a crate has an errand there, done on arrival.
+    const Tile& destination = world->tileMap.tiles[static_cast<std::size_t>(cellIndex(mouseCellPos))];
+    player.interactPending = destination.camp || destination.crateHere ? 1 : 0;
 }
 
 void mousePressedWorldGame(WorldGame* world, sf::Event::MouseButtonEvent press, sf::RenderWindow* window) {
     if (press.button != sf::Mouse::Left) return;
+    // While the tutorial box is open a click only turns its page, on the map and in a fight.
+    if (world->phase == WORLD_PHASE_FIGHT) {
+        if (world->dialog.visible)
+            nextPage(&world->dialog);
+        else
+            mousePressedFightScene(world->fight);
+        return;
+    }
     if (world->phase != WORLD_PHASE_MAP) return;
+    if (world->dialog.visible) {
+        nextPage(&world->dialog);
+        return;
+    }
     if (world->camera.mode != CAMERA_CLOSE) return;
     sf::Event::MouseButtonEvent worldPress = press;
     worldPress.x = static_cast<int>(static_cast<float>(press.x) + world->camera.topLeft.x);
     worldPress.y = static_cast<int>(static_cast<float>(press.y) + world->camera.topLeft.y);
+    if (world->campOpen) {
+        clickCampScreen(world, worldPress);
+        return;
+    }
     if (!world->playerTurn) return;
     // The end-turn button lies over the map: a click on it is for the button only.
     if (isEndTurnClicked(&world->hud, worldPress)) {
@@ -249,6 +329,10 @@ void mousePressedWorldGame(WorldGame* world, sf::Event::MouseButtonEvent press, 
 }
 
 void mouseMovedWorldGame(WorldGame* world, sf::Event::MouseMoveEvent move) {
+    if (world->phase == WORLD_PHASE_FIGHT) {
+        mouseMovedFightScene(world->fight, move);
+        return;
+    }
     if (world->phase != WORLD_PHASE_MAP) return;
     sf::Event::MouseMoveEvent worldMove = move;
     worldMove.x = static_cast<int>(static_cast<float>(move.x) + world->camera.topLeft.x);

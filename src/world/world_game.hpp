@@ -15,7 +15,9 @@
 // pick (1 Irina, 2 Rem, 3 Tungstene), chosenTeam[1..3] the companions (1 Light, 2 Heavy, 3 Shield).
 void initWorldGame(WorldGame* world, const std::int32_t chosenTeam[4]);
 void destroyWorldGame(WorldGame* world);
-void updateWorldGame(float dt, WorldGame* world, sf::RenderWindow* window);
+// One frame of the board, or of the fight while one is open. `purchases` (may be null) is
+// what the party bought in the shop, applied at the first map update after it.
+void updateWorldGame(float dt, WorldGame* world, sf::RenderWindow* window, const ShopPurchases* purchases = nullptr);
 void drawWorldGame(WorldGame* world, sf::RenderTarget& target, std::int32_t debugMode);
 // Mouse positions are in game pixels (screen); the board adds the camera's top-left.
 void mousePressedWorldGame(WorldGame* world, sf::Event::MouseButtonEvent press, sf::RenderWindow* window);

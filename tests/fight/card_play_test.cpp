@@ -158,9 +158,11 @@ TEST(CardPlay, SupportCardsGiveArmorAndBoostsToOneOrAllAlliesTheFallenIncluded) 
     EXPECT_EQ(ally(*scene, 1).attackFx, 1);
     stepQuietly(*scene, 1);
     const CardHand& boosted = ally(*scene, 1).hand;
-    for (int i = 0; i < boosted.count; ++i)
-        if (boosted.cards[static_cast<std::size_t>(i)].kind == CARD_DAMAGE_ONE)
+    for (int i = 0; i < boosted.count; ++i) {
+        if (boosted.cards[static_cast<std::size_t>(i)].kind == CARD_DAMAGE_ONE) {
             EXPECT_EQ(boosted.cards[static_cast<std::size_t>(i)].value, 25);
+        }
+    }
     // The boost effect shows for one second.
     stepQuietly(*scene, 55);
     EXPECT_EQ(ally(*scene, 1).attackFx, 1);

@@ -22,6 +22,9 @@ std::unique_ptr<MainData> worldGame() {
     const std::int32_t team[4] = {1, 1, 2, 3};
     initWorldGame(&game->world, team);
     setSceneState(&game->sceneState, SCENE_WORLD);
+    // A new game opens the map's tutorial; two clicks page through it.
+    clickAt(game.get(), 960, 540);
+    clickAt(game.get(), 960, 540);
     WorldGame& world = game->world;
     for (Tile& tile : world.tileMap.tiles) {
         tile.walkable = 1;

@@ -1,0 +1,216 @@
+#include "world/encounters.hpp"
+
+#include "world/board_moves.hpp"
+#include "world/dialog_box.hpp"
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+// The ring around a meeting cell, from the top-left clockwise.
+constexpr GridPos kRing[8] = {{-1, -1}, {0, -1}, {1, -1}, {1, 0}, {1, 1}, {0, 1}, {-1, 1}, {-1, 0}};
+
+// A unit takes part only where it stands: not walking, and on exactly one cell.
+bool standingOn(const MapUnitBody& body, GridPos cell) {
+    const sf::Vector2f p = body.sprite.getPosition();
+    return !body.moving && leftCellOf(p) == cell && rightCellOf(p) == cell;
+}
+
+template <class UnitAt, class Take>
+void gatherAround(GridPos cell, std::int32_t unitCount, UnitAt unitAt, Take take, std::int32_t* gathered,
+                  bool (*cellHolds)(const Tile&), const TileMap& map) {
+    *gathered = 0;
+    auto gatherOn = [&](GridPos where) {
+        for (std::int32_t i = 0; i < unitCount && *gathered < kMaxFighters; ++i)
+            if (standingOn(unitAt(i), where)) take(i);
+    };
+    gatherOn(cell);
+    for (const GridPos step : kRing) {
+        if (*gathered >= kMaxFighters) return;
+        const GridPos where{cell.x + step.x, cell.y + step.y};
+        if (!cellOnBoard(where) || !cellHolds(map.tiles[static_cast<std::size_t>(cellIndex(where))])) continue;
+        gatherOn(where);
+    }
+}
+
+bool holdsHero(const Tile& tile) { return tile.heroHere != 0; }
+bool holdsEnemy(const Tile& tile) { return tile.enemyHere != 0; }
+
+const Tile& tileOf(const WorldGame* world, GridPos cell) {
+    return world->tileMap.tiles[static_cast<std::size_t>(cellIndex(cell))];
+}
+
+std::int32_t findPlayerByFightIndex(const WorldGame* world, std::int32_t unitIndex) {
+    for (std::uint32_t i = 0; i < world->party.count && i < kMaxPlayers; ++i)
+        if (world->party.players[i].stats.unitIndex == unitIndex) return static_cast<std::int32_t>(i);
+    return -1;
+}
+
+std::int32_t findEnemyByFightIndex(const WorldGame* world, std::int32_t unitIndex) {
+    for (std::uint32_t i = 0; i < world->enemies.count && i < kMaxEnemies; ++i)
+        if (world->enemies.enemies[i].stats.unitIndex == unitIndex) return static_cast<std::int32_t>(i);
+    return -1;
+}
+
+} // namespace
+
+GridPos leftCellOf(sf::Vector2f position) {
+    return {static_cast<std::int32_t>(std::trunc(static_cast<double>(position.x) / kCellSize)),
+            static_cast<std::int32_t>(std::trunc(static_cast<double>(position.y) / kCellSize))};
+}
+
+GridPos rightCellOf(sf::Vector2f position) {
+    return {static_cast<std::int32_t>(std::trunc(static_cast<double>(position.x) / kCellSize + 0.99)),
+            static_cast<std::int32_t>(std::trunc(static_cast<double>(position.y) / kCellSize + 0.99))};
+}
+
+void checkFightStart(WorldGame* world, sf::RenderWindow* window) {
+    if (world->phase != WORLD_PHASE_MAP) return;
+    for (std::uint32_t p = 0; p < world->party.count && p < kMaxPlayers; ++p) {
+        const sf::Vector2f hero = world->party.players[p].body.sprite.getPosition();
+        const GridPos heroLeft = leftCellOf(hero), heroRight = rightCellOf(hero);
+        if (!cellOnBoard(heroLeft) || !cellOnBoard(heroRight)) continue;
+        if (!tileOf(world, heroLeft).enemyHere || !tileOf(world, heroRight).enemyHere) continue;
+        for (std::uint32_t e = 0; e < world->enemies.count && e < kMaxEnemies; ++e) {
+            const sf::Vector2f enemy = world->enemies.enemies[e].body.sprite.getPosition();
+            const GridPos enemyLeft = leftCellOf(enemy), enemyRight = rightCellOf(enemy);
+            if (!cellOnBoard(enemyLeft) || !cellOnBoard(enemyRight)) continue;
+            if (!tileOf(world, enemyLeft).heroHere || !tileOf(world, enemyRight).heroHere) continue;
+            if (!(enemyLeft == heroLeft)) continue;
+            std::printf("%d | %d\n", heroLeft.x, heroLeft.y);
+            startFight(world, heroLeft, window);
+            return;
+        }
+    }
+}
+
+void collectFightPlayers(WorldGame* world, GridPos cell) {
+    Party& party = world->party;
+    gatherAround(
+        cell, static_cast<std::int32_t>(party.count),
+        [&](std::int32_t i) -> const MapUnitBody& { return party.players[static_cast<std::size_t>(i)].body; },
+        [&](std::int32_t i) {
+            WorldPlayer& player = party.players[static_cast<std::size_t>(i)];
+            player.stats.unitIndex = i;
+            world->fightPlayers[static_cast<std::size_t>(world->fightPlayerCount)] = player.stats;
+            world->fightPlayerCount += 1;
+        },
+        &world->fightPlayerCount, holdsHero, world->tileMap);
+}
+
+void collectFightEnemies(WorldGame* world, GridPos cell) {
+    EnemyList& list = world->enemies;
+    gatherAround(
+        cell, static_cast<std::int32_t>(list.count),
+        [&](std::int32_t i) -> const MapUnitBody& { return list.enemies[static_cast<std::size_t>(i)].body; },
+        [&](std::int32_t i) {
+            WorldEnemy& enemy = list.enemies[static_cast<std::size_t>(i)];
+            enemy.stats.unitIndex = i;
+            world->fightEnemies[static_cast<std::size_t>(world->fightEnemyCount)] = enemy.stats;
+            world->fightEnemyCount += 1;
+        },
+        &world->fightEnemyCount, holdsEnemy, world->tileMap);
+}
+
+void startFight(WorldGame* world, GridPos cell, sf::RenderWindow* window) {
+    Camera& camera = world->camera;
+    if (camera.mode == CAMERA_OVERVIEW) {
+        toggleCameraMode(&camera, window);
+        toggleHud(&world->hud);
+    }
+    collectFightPlayers(world, cell);
+    collectFightEnemies(world, cell);
+    for (std::int32_t k = 0; k < world->fightPlayerCount; ++k) {
+        const UnitStats& stats = world->fightPlayers[static_cast<std::size_t>(k)];
+        std::printf("Index : %d\nType : %d\n", stats.unitIndex, stats.type);
+    }
+    std::printf("\n");
+    world->phase = WORLD_PHASE_FIGHT;
+    applyCamera(&camera, window, 1);
+    if (camera.mode == CAMERA_CLOSE) toggleHud(&world->hud);
+    world->cursorHidden = 1;
+    // The first fight of a game teaches the card battle.
+    if (world->fightTutorialShown == 0) {
+        world->fightTutorialShown = 1;
+        openDialog(&world->dialog, kTutorialSection, kFightTutorialFirstPage, kFightTutorialLastPage, WORLD_PHASE_FIGHT);
+    }
+    initFightScene(world->fight, world->fightPlayers.data(), world->fightPlayerCount, world->fightEnemies.data(),
+                   world->fightEnemyCount);
+}
+
+void applyEnemyFightResults(WorldGame* world) {
+    for (std::int32_t k = 0; k < world->fightEnemyCount && k < kMaxFighters; ++k) {
+        const UnitStats& fighter = world->fight.enemies.enemies[static_cast<std::size_t>(k)].stats;
+        if (fighter.life > 0) {
+            const std::int32_t index = findEnemyByFightIndex(world, fighter.unitIndex);
+            if (index < 0) continue;
+            WorldEnemy& enemy = world->enemies.enemies[static_cast<std::size_t>(index)];
+            enemy.stats.life = fighter.life;
+            enemy.stats.unitIndex = -1;
+            continue;
+        }
+        const std::int32_t index = findEnemyByFightIndex(world, world->fightEnemies[static_cast<std::size_t>(k)].unitIndex);
+        if (index < 0) continue;
+        releaseEnemyCell(world, index);
+        removeEnemy(&world->enemies, index);
+        world->gold += kGoldPerEnemy;
+    }
+}
+
+void applyPlayerFightResults(WorldGame* world) {
+    for (std::int32_t k = 0; k < world->fightPlayerCount && k < kMaxFighters; ++k) {
+        const UnitStats& fighter = world->fight.allies.allies[static_cast<std::size_t>(k)].stats;
+        if (fighter.life > 0) {
+            const std::int32_t index = findPlayerByFightIndex(world, fighter.unitIndex);
+            if (index < 0) continue;
+            WorldPlayer& player = world->party.players[static_cast<std::size_t>(index)];
+            player.stats.life = fighter.life;
+            player.stats.unitIndex = -1;
+            continue;
+        }
+        const std::int32_t index =
+            findPlayerByFightIndex(world, world->fightPlayers[static_cast<std::size_t>(k)].unitIndex);
+        if (index < 0) continue;
+        releasePlayerCell(world, index);
+        killHero(&world->party, index);
+    }
+}
+
+void endFight(WorldGame* world, sf::RenderWindow* window) {
+    applyEnemyFightResults(world);
+    applyPlayerFightResults(world);
+    initHud(&world->hud, &world->party, world->camera.topLeft);
+    applyCamera(&world->camera, window, 0);
+    world->cursorHidden = 0;
+    if (world->camera.mode == CAMERA_CLOSE) toggleHud(&world->hud);
+}
+
+void updateFightPhase(WorldGame* world, sf::RenderWindow* window, float dt) {
+    updateFightScene(world->fight, dt);
+    if (!world->fight.turnButton.fightOver) return;
+    world->phase = WORLD_PHASE_MAP;
+    endFight(world, window);
+    destroyFightScene(world->fight);
+    world->fight.turnButton.fightOver = 0;
+    world->fightPlayerCount = 0;
+    world->fightEnemyCount = 0;
+    applyCamera(&world->camera, window, 0);
+    Camera& camera = world->camera;
+    if (world->playerTurn && camera.mode == CAMERA_OVERVIEW) {
+        toggleCameraMode(&camera, window);
+    } else if (!world->playerTurn && camera.mode == CAMERA_CLOSE) {
+        toggleCameraMode(&camera, window);
+        toggleHud(&world->hud);
+    }
+    // A fight has been fought: the battle's tutorial is not for later fights.
+    if (world->fightTutorialShown == 0) world->fightTutorialShown = 1;
+}
+
+void killEnemy(WorldGame* world, std::int32_t index) {
+    if (index < 0 || static_cast<std::uint32_t>(index) >= world->enemies.count) return;
+    const GridPos cell = enemyCell(&world->enemies.enemies[static_cast<std::size_t>(index)]);
+    std::printf("%d | %d\n", cell.x, cell.y);
+    releaseEnemyCell(world, index);
+    removeEnemy(&world->enemies, index);
+}

@@ -1,0 +1,36 @@
+// Meetings on the map: a hero and an enemy on one cell open the card battle with up to
+// three fighters a side gathered around it, and the battle's outcome is written back
+// onto the board (survivors keep their life, the dead leave the map, 40 gold per enemy).
+#pragma once
+
+#include "world/world_record.hpp"
+
+#include <SFML/Graphics/RenderWindow.hpp>
+
+#include <cstdint>
+
+constexpr std::int32_t kGoldPerEnemy = 40;
+
+// The cells a unit at `position` covers: its left cell (truncated) and its right cell
+// (truncated after adding 0.99 cell); the same cell exactly when the unit stands on it.
+GridPos leftCellOf(sf::Vector2f position);
+GridPos rightCellOf(sf::Vector2f position);
+
+// Looks for the first hero and enemy standing on one cell (heroes in party order, then
+// enemies in list order) and opens the fight there. Run last in every map frame.
+void checkFightStart(WorldGame* world, sf::RenderWindow* window);
+// Gathers the fighters around `cell`, switches to the screen view and opens the fight.
+void startFight(WorldGame* world, GridPos cell, sf::RenderWindow* window);
+// Up to three heroes (enemies): those standing on `cell` first, then those on the eight
+// cells around it, from the top-left clockwise. Each gathered unit's index in its list is
+// written into its own stats and into the copy handed to the fight.
+void collectFightPlayers(WorldGame* world, GridPos cell);
+void collectFightEnemies(WorldGame* world, GridPos cell);
+// Writes the fight's outcome back, enemies first, matching units by `unitIndex`.
+void endFight(WorldGame* world, sf::RenderWindow* window);
+void applyEnemyFightResults(WorldGame* world);
+void applyPlayerFightResults(WorldGame* world);
+// The fight branch of the frame update: runs the fight and closes it once it is over.
+void updateFightPhase(WorldGame* world, sf::RenderWindow* window, float dt);
+// Debug: removes enemy `index` from the map (nothing for an index out of the list).
+void killEnemy(WorldGame* world, std::int32_t index);

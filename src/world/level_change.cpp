@@ -1,0 +1,51 @@
+#include "world/level_change.hpp"
+
+#include "world/crates.hpp"
+#include "world/level_file.hpp"
+#include "world/placement.hpp"
+
+#include <cstdio>
+
+void startNextLevel(WorldGame* world, sf::RenderWindow* window) {
+    world->playerTurn = 1;
+    world->level += 1;
+    world->partyChanged = 1;
+    Camera& camera = world->camera;
+    if (camera.mode == CAMERA_OVERVIEW) {
+        toggleCameraMode(&camera, window);
+        toggleHud(&world->hud);
+    }
+    applyCamera(&camera, window, 1);
+    for (Tile& tile : world->tileMap.tiles) {
+        tile.heroHere = 0;
+        tile.enemyHere = 0;
+        tile.camp = 0;
+        tile.crateHere = 0;
+    }
+    if (!loadLevelFile(&world->tileMap, levelFilePath(kLevelFolder, world->level)))
+        std::fprintf(stderr, "Level %d: its file could not be read, the previous ground is used again\n", world->level);
+    buildTileMap(&world->tileMap, kMapColumns, kMapRows);
+    spawnEnemies(world, world->level + 3);
+    scatterParty(world);
+    resetPartyTurn(&world->party);
+    // A walk cut short by the level's end must not keep the hero walking on the new map.
+    for (std::uint32_t i = 0; i < world->party.count && i < kMaxPlayers; ++i) {
+        stopBody(&world->party.players[i].body);
+        world->party.players[i].interactPending = 0;
+    }
+    // After the units: the new crates avoid the cells they hold.
+    placeCrates(world);
+}
+
+std::int32_t applyShopPurchases(WorldGame* world, const ShopPurchases* purchases) {
+    if (!world->partyChanged) return 0;
+    if (purchases) {
+        for (std::int32_t i = 0; i < purchases->hiredCount && i < static_cast<std::int32_t>(purchases->recruitList.size()); ++i)
+            spawnPlayer(world, purchases->recruitList[static_cast<std::size_t>(i)]);
+        world->gold = purchases->shopGold;
+    }
+    world->partyChanged = 0;
+    initHud(&world->hud, &world->party, world->camera.topLeft);
+    toggleHud(&world->hud);
+    return 1;
+}

@@ -1,0 +1,487 @@
+#include "support/player_bot.hpp"
+
+#include "support/game_invariants.hpp"
+#include "support/test_window.hpp"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+namespace {
+
+const sf::Vector2i kScreenCentre{960, 540};
+
+std::uint64_t mix(std::uint64_t hash, std::int64_t value) {
+    hash ^= static_cast<std::uint64_t>(value) + 0x9E3779B97F4A7C15ull + (hash << 6) + (hash >> 2);
+    return hash;
+}
+
+sf::Vector2f centreOf(const sf::FloatRect& r) { return {r.left + r.width / 2.f, r.top + r.height / 2.f}; }
+
+// The board as it stands: ground, units, their life, and the gold.
+std::uint64_t boardHash(const WorldGame& world) {
+    std::uint64_t h = 1469598103934665603ull;
+    h = mix(h, world.level);
+    h = mix(h, world.gold);
+    for (std::int32_t code : world.tileMap.tileCodes) h = mix(h, code);
+    for (std::uint32_t i = 0; i < world.party.count; ++i) {
+        const WorldPlayer& p = world.party.players[i];
+        const GridPos c = playerCell(&p);
+        h = mix(mix(mix(mix(h, p.type), c.x), c.y), p.stats.life);
+    }
+    for (std::uint32_t i = 0; i < world.enemies.count; ++i) {
+        const WorldEnemy& e = world.enemies.enemies[i];
+        const GridPos c = enemyCell(&e);
+        h = mix(mix(mix(mix(h, e.type), c.x), c.y), e.stats.life);
+    }
+    return h;
+}
+
+struct Bot {
+    MainData* game = nullptr;
+    BotGameReport* report = nullptr;
+    std::mt19937 rng;
+    int wait = 0;
+    // A click is made in two frames, as a hand makes it: the pointer arrives, then the button
+    // goes down and up on the next frame (hover effects see the pointer first).
+    bool pressPending = false;
+    sf::Vector2i pressAt;
+    // Map turns.
+    std::int32_t lastPlayerTurn = -1;
+    std::array<int, kMaxPlayers> tried{};
+    int selected = -1;       // hero clicked, waiting to pick its square
+    int turnFrames = 0;      // frames of this player's turn, to give up on a hero that never moves
+    // Fights.
+    int fightAlly = -1;      // ally whose cards are being played
+    int fightCard = -1;      // card picked, waiting for its target
+    int fightActions = 0;    // actions this allies' turn (a bound, in case a card never plays)
+    std::int32_t lastAllyTurn = -1;
+    // Shop.
+    bool shopDoneBuying = false;
+    // Progress.
+    std::int32_t lastLevel = 0;
+    WorldPhase lastPhase = WORLD_PHASE_MAP;
+    SceneState lastScene = SCENE_MAIN_MENU;
+};
+
+int pick(Bot& bot, int count) { return count <= 0 ? 0 : static_cast<int>(bot.rng() % static_cast<unsigned>(count)); }
+
+void moveMouse(Bot& bot, sf::Vector2i p) { dispatchEvent(bot.game, mouseMoveEvent(p.x, p.y)); }
+
+// A player's click: the pointer goes there now, the button next frame.
+void clickScreen(Bot& bot, sf::Vector2f p) {
+    const sf::Vector2i at{static_cast<int>(std::lround(p.x)), static_cast<int>(std::lround(p.y))};
+    moveMouse(bot, at);
+    bot.pressPending = true;
+    bot.pressAt = at;
+}
+
+void pressNow(Bot& bot) {
+    dispatchEvent(bot.game, mousePressEvent(bot.pressAt.x, bot.pressAt.y));
+    dispatchEvent(bot.game, mouseReleaseEvent(bot.pressAt.x, bot.pressAt.y));
+    bot.pressPending = false;
+}
+
+void clickSprite(Bot& bot, const sf::Sprite& sprite) { clickScreen(bot, centreOf(sprite.getGlobalBounds())); }
+
+// World pixels to the screen, in the close view.
+sf::Vector2f toScreen(const Bot& bot, sf::Vector2f world) { return world - bot.game->world.camera.topLeft; }
+
+bool comfortablyOnScreen(const Bot& bot, sf::Vector2f screen) {
+    if (screen.x < 80.f || screen.x > 1840.f || screen.y < 80.f || screen.y > 1000.f) return false;
+    // The end-turn button lies over the map and takes the clicks made on it.
+    return !bot.game->world.hud.endTurnSprite.getGlobalBounds().contains(screen + bot.game->world.camera.topLeft);
+}
+
+// Scrolls the view toward a point that is off screen by resting the pointer on that edge.
+void scrollToward(Bot& bot, sf::Vector2f screen) {
+    sf::Vector2i edge = kScreenCentre;
+    if (screen.x < 80.f) edge.x = 0;
+    if (screen.x > 1840.f) edge.x = 1919;
+    if (screen.y < 80.f) edge.y = 0;
+    if (screen.y > 1000.f) edge.y = 1079;
+    if (edge == kScreenCentre) edge.y = 1079; // under the end-turn button: move the map up a little
+    moveMouse(bot, edge);
+}
+
+// Clicks a world point, scrolling first when it is not on screen. True once clicked.
+bool clickWorld(Bot& bot, sf::Vector2f world) {
+    const sf::Vector2f screen = toScreen(bot, world);
+    if (comfortablyOnScreen(bot, screen)) {
+        clickScreen(bot, screen);
+        return true;
+    }
+    // The view cannot move further: give up on this point.
+    const Camera& camera = bot.game->world.camera;
+    const sf::Vector2f before = camera.topLeft;
+    scrollToward(bot, screen);
+    (void)before;
+    return false;
+}
+
+double distanceToNearestEnemy(const WorldGame& world, GridPos cell) {
+    double best = std::numeric_limits<double>::max();
+    for (std::uint32_t i = 0; i < world.enemies.count; ++i) best = std::min(best, cellDistance(cell, enemyCell(&world.enemies.enemies[i])));
+    return best;
+}
+
+// ---- Fights ----------------------------------------------------------------------------
+
+bool supportCard(std::int32_t kind) { return kind >= kFirstSupportKind; }
+
+void actInFight(Bot& bot) {
+    FightScene& fight = bot.game->world.fight;
+    if (fight.turnBanner.animating) return;
+    if (!fight.turnButton.isAllyTurn) {
+        bot.lastAllyTurn = 0;
+        // A player who has seen every enemy act skips the rest of the wait.
+        if (fight.turnButton.enemiesActed && pick(bot, 4) == 0) clickSprite(bot, fight.turnButton.sprite);
+        return;
+    }
+    if (bot.lastAllyTurn != 1) {
+        bot.lastAllyTurn = 1;
+        bot.fightAlly = -1;
+        bot.fightCard = -1;
+        bot.fightActions = 0;
+    }
+    AllyList& allies = fight.allies;
+    // A card picked: aim it.
+    if (bot.fightAlly >= 0 && bot.fightCard >= 0) {
+        const Ally& owner = allies.allies[static_cast<std::size_t>(bot.fightAlly)];
+        const Card& card = owner.hand.cards[static_cast<std::size_t>(bot.fightCard)];
+        bot.fightCard = -1;
+        ++bot.fightActions;
+        if (supportCard(card.kind)) {
+            // The weakest living ally.
+            int target = -1;
+            for (int k = 0; k < allies.count; ++k) {
+                const Ally& a = allies.allies[static_cast<std::size_t>(k)];
+                if (a.stats.life <= 0) continue;
+                if (target < 0 || a.stats.life < allies.allies[static_cast<std::size_t>(target)].stats.life) target = k;
+            }
+            if (target >= 0) clickSprite(bot, allies.allies[static_cast<std::size_t>(target)].body.sprite);
+        } else {
+            // The weakest living enemy.
+            const FightEnemyList& enemies = fight.enemies;
+            int target = -1;
+            for (int k = 0; k < enemies.count; ++k) {
+                const FightEnemy& e = enemies.enemies[static_cast<std::size_t>(k)];
+                if (e.stats.life <= 0) continue;
+                if (target < 0 || e.stats.life < enemies.enemies[static_cast<std::size_t>(target)].stats.life) target = k;
+            }
+            if (target >= 0) clickSprite(bot, enemies.enemies[static_cast<std::size_t>(target)].body.sprite);
+        }
+        bot.wait = 2;
+        return;
+    }
+    // Choose an ally with action points left and a card to play.
+    if (bot.fightActions < 40) {
+        for (int k = 0; k < allies.count; ++k) {
+            const Ally& ally = allies.allies[static_cast<std::size_t>(k)];
+            if (ally.stats.life <= 0 || ally.stats.actionPoints <= 0) continue;
+            if (bot.fightAlly != k) {
+                clickSprite(bot, ally.body.sprite);
+                bot.fightAlly = k;
+                bot.wait = 2;
+                return;
+            }
+            std::vector<int> playable;
+            for (int c = 0; c < ally.hand.count && c < ally.hand.shownCount; ++c) {
+                const Card& card = ally.hand.cards[static_cast<std::size_t>(c)];
+                if (!card.used && card.sprite.getGlobalBounds().width > 0.f) playable.push_back(c);
+            }
+            if (playable.empty()) continue;
+            // Damage first when any enemy is low; otherwise any card.
+            int choice = playable[static_cast<std::size_t>(pick(bot, static_cast<int>(playable.size())))];
+            for (int c : playable)
+                if (!supportCard(ally.hand.cards[static_cast<std::size_t>(c)].kind) && pick(bot, 3) != 0) {
+                    choice = c;
+                    break;
+                }
+            clickSprite(bot, ally.hand.cards[static_cast<std::size_t>(choice)].sprite);
+            bot.fightCard = choice;
+            bot.wait = 2;
+            return;
+        }
+    }
+    clickSprite(bot, fight.turnButton.sprite);
+    bot.fightAlly = -1;
+    bot.wait = 3;
+}
+
+// ---- The map ---------------------------------------------------------------------------
+
+bool dialogOpen(const WorldGame& world) { return world.dialog.visible != 0; }
+
+// A reader turns the page by clicking on the box.
+void clickDialog(Bot& bot) { clickSprite(bot, bot.game->world.dialog.midSprite); }
+
+bool campScreenOpen(const WorldGame& world) { return world.campOpen != 0; }
+
+// Heals while hurt and rich enough, then closes the screen. Its sprites lie in world pixels.
+void actOnCamp(Bot& bot) {
+    WorldGame& world = bot.game->world;
+    const std::int32_t index = world.campPlayer;
+    bool heal = false;
+    if (index >= 0 && static_cast<std::uint32_t>(index) < world.party.count) {
+        const UnitStats& stats = world.party.players[static_cast<std::size_t>(index)].stats;
+        heal = static_cast<float>(stats.life) < stats.maxLife && world.gold >= 20;
+    }
+    if (heal) ++bot.report->heals;
+    const sf::Sprite& button = heal ? world.healButton : world.campCross;
+    clickScreen(bot, toScreen(bot, centreOf(button.getGlobalBounds())));
+    bot.wait = 2;
+}
+bool cellHasCamp(const WorldGame& world, GridPos cell) {
+    return world.tileMap.tiles[static_cast<std::size_t>(cellIndex(cell))].camp != 0;
+}
+bool cellHasCrate(const WorldGame& world, GridPos cell) {
+    return world.tileMap.tiles[static_cast<std::size_t>(cellIndex(cell))].crateHere != 0;
+}
+
+void pickSquare(Bot& bot) {
+    WorldGame& world = bot.game->world;
+    const int hero = bot.selected;
+    const WorldPlayer& player = world.party.players[static_cast<std::size_t>(hero)];
+    const GridPos here = playerCell(&player);
+    std::vector<GridPos> attacks, camps, crates, free;
+    for (int index = 0; index < kCellCount; ++index) {
+        const RangeSquare& square = world.party.rangeSquares[static_cast<std::size_t>(index)];
+        if (!square.visible) continue;
+        const GridPos cell = cellOfPosition(square.sprite.getPosition());
+        if (cell == here) continue;
+        if (square.sprite.getTexture() == world.party.squareEnemyTexture) attacks.push_back(cell);
+        else if (cellHasCamp(world, cell)) camps.push_back(cell);
+        else if (cellHasCrate(world, cell)) crates.push_back(cell);
+        else free.push_back(cell);
+    }
+    const bool leader = isLeaderType(player.type) != 0;
+    const float health = static_cast<float>(player.stats.life) / player.stats.maxLife;
+    GridPos target = here;
+    if (!attacks.empty() && (health > 0.45f || !leader)) {
+        target = attacks[static_cast<std::size_t>(pick(bot, static_cast<int>(attacks.size())))];
+    } else if (!camps.empty() && health < 0.7f && world.gold >= 20) {
+        target = camps.front();
+    } else if (!crates.empty() && pick(bot, 3) != 0) {
+        target = crates.front();
+    } else if (!free.empty()) {
+        // Toward the enemies, with a little wandering; a hurt leader keeps its distance.
+        double best = std::numeric_limits<double>::max();
+        for (GridPos cell : free) {
+            double d = distanceToNearestEnemy(world, cell);
+            if (leader && health < 0.45f) d = -d;
+            d += static_cast<double>(pick(bot, 100)) / 60.0;
+            if (d < best) {
+                best = d;
+                target = cell;
+            }
+        }
+    }
+    if (target == here) {
+        bot.tried[static_cast<std::size_t>(hero)] = 1;
+        bot.selected = -1;
+        return;
+    }
+    if (clickWorld(bot, cellCorner(target) + sf::Vector2f(64.f, 64.f))) {
+        bot.tried[static_cast<std::size_t>(hero)] = 1;
+        bot.selected = -1;
+        if (crates.size() && target == crates.front()) ++bot.report->cratesOpened;
+        bot.wait = 1;
+    }
+}
+
+void actOnMap(Bot& bot) {
+    WorldGame& world = bot.game->world;
+    if (dialogOpen(world)) {
+        clickDialog(bot);
+        bot.wait = 2;
+        return;
+    }
+    if (campScreenOpen(world)) {
+        actOnCamp(bot);
+        return;
+    }
+    if (!world.playerTurn) {
+        bot.lastPlayerTurn = 0;
+        return;
+    }
+    if (bot.lastPlayerTurn != 1) {
+        bot.lastPlayerTurn = 1;
+        bot.tried = {};
+        bot.selected = -1;
+        bot.turnFrames = 0;
+    }
+    if (!world.allyBannerHidden || world.camera.mode != CAMERA_CLOSE) return;
+    if (anyPlayerMoving(&world)) return;
+    if (++bot.turnFrames > 4000) { // a hero that can never be reached on screen: end the turn
+        bot.tried.fill(1);
+        bot.selected = -1;
+    }
+    if (bot.selected >= 0) {
+        pickSquare(bot);
+        return;
+    }
+    for (std::uint32_t i = 0; i < world.party.count; ++i) {
+        const WorldPlayer& player = world.party.players[i];
+        if (bot.tried[i] || player.movePoints == 0) continue;
+        if (clickWorld(bot, centreOf(player.body.sprite.getGlobalBounds()))) {
+            bot.selected = static_cast<int>(i);
+            bot.wait = 1;
+        }
+        return;
+    }
+    // Everyone has moved: end the turn.
+    clickScreen(bot, toScreen(bot, centreOf(world.hud.endTurnSprite.getGlobalBounds())));
+    bot.wait = 2;
+}
+
+// ---- Menus -----------------------------------------------------------------------------
+
+void actInShop(Bot& bot) {
+    Shop& shop = bot.game->shop;
+    const bool room = shop.partySize + shop.hiredCount < kShopPartyLimit;
+    const bool rich = shop.shopGold >= HIRE_PRICE;
+    if (!shop.hirePageOpen) {
+        if (room && rich && !bot.shopDoneBuying) clickSprite(bot, shop.frontHire.sprite);
+        else clickSprite(bot, shop.next.sprite);
+    } else if (room && rich) {
+        if (pick(bot, 3) == 0) clickSprite(bot, pick(bot, 2) ? shop.leftArrow.sprite : shop.rightArrow.sprite);
+        else clickSprite(bot, shop.hire.sprite);
+    } else {
+        bot.shopDoneBuying = true;
+        clickSprite(bot, shop.returnButton.sprite);
+    }
+    bot.wait = 2;
+}
+
+void actInTeamSelect(Bot& bot) {
+    TeamSelect& team = bot.game->teamSelect;
+    const int turns = pick(bot, 3);
+    for (int i = 0; i < turns; ++i) clickSprite(bot, pick(bot, 2) ? team.rightArrow : team.leftArrow);
+    clickSprite(bot, team.button);
+    bot.wait = 2;
+}
+
+void act(Bot& bot) {
+    MainData* game = bot.game;
+    switch (game->sceneState) {
+    case SCENE_MAIN_MENU:
+        if (game->mainMenu.buttonsArrived) clickSprite(bot, game->mainMenu.play.sprite);
+        break;
+    case SCENE_TEAM_SELECT:
+        actInTeamSelect(bot);
+        break;
+    case SCENE_WORLD:
+        if (game->world.phase == WORLD_PHASE_FIGHT) {
+            if (dialogOpen(game->world)) {
+                clickDialog(bot);
+                bot.wait = 2;
+            } else {
+                actInFight(bot);
+            }
+        } else {
+            actOnMap(bot);
+        }
+        break;
+    case SCENE_SHOP:
+        actInShop(bot);
+        break;
+    default:
+        break;
+    }
+}
+
+// Notes what happened in the frame just played: level starts, fights opened and closed.
+void observe(Bot& bot) {
+    const MainData* game = bot.game;
+    const WorldGame& world = game->world;
+    if (game->sceneState == SCENE_WORLD && world.level != bot.lastLevel && world.phase == WORLD_PHASE_MAP &&
+        !world.partyChanged) {
+        bot.lastLevel = world.level;
+        bot.report->levelReached = std::max(bot.report->levelReached, world.level);
+        bot.report->levelHashes.push_back(boardHash(world));
+    }
+    if (bot.lastPhase == WORLD_PHASE_MAP && world.phase == WORLD_PHASE_FIGHT) ++bot.report->fights;
+    if (bot.lastPhase == WORLD_PHASE_FIGHT && world.phase == WORLD_PHASE_MAP) bot.report->fightHashes.push_back(boardHash(world));
+    if (bot.lastScene != SCENE_SHOP && game->sceneState == SCENE_SHOP) {
+        ++bot.report->shopVisits;
+        bot.shopDoneBuying = false;
+    }
+    bot.lastPhase = world.phase;
+    bot.lastScene = game->sceneState;
+}
+
+} // namespace
+
+const char* outcomeName(BotOutcome outcome) {
+    switch (outcome) {
+    case BotOutcome::Won: return "won";
+    case BotOutcome::Lost: return "lost";
+    case BotOutcome::Stuck: return "stuck";
+    case BotOutcome::BrokenRule: return "broken rule";
+    }
+    return "?";
+}
+
+BotGameReport playWholeGame(MainData* game, std::uint32_t seed, const BotOptions& options) {
+    BotGameReport report;
+    report.seed = seed;
+    Bot bot;
+    bot.game = game;
+    bot.report = &report;
+    bot.rng.seed(seed * 2654435761u + 17u);
+    moveMouse(bot, kScreenCentre);
+    for (long frame = 0; frame < options.maxFrames; ++frame) {
+        report.frames = frame + 1;
+        if (bot.pressPending) pressNow(bot);
+        else if (bot.wait > 0) --bot.wait;
+        else act(bot);
+        const bool draw = options.drawEvery > 0 && frame % options.drawEvery == 0;
+        const auto start = std::chrono::steady_clock::now();
+        stepGame(game, options.dt);
+        if (draw) renderGame(game);
+        if (draw && options.measureFrames) {
+            game->window.display();
+            const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+            report.slowestFrameMs = std::max(report.slowestFrameMs, ms);
+        }
+        observe(bot);
+        if (options.fightShotEvery > 0 && game->sceneState == SCENE_WORLD && game->world.phase == WORLD_PHASE_FIGHT &&
+            frame % options.fightShotEvery == 0)
+            saveGameScreenshot(game, "bot-" + std::to_string(seed) + "-fight-" + std::to_string(frame));
+        if (options.checkEveryFrame) {
+            const std::string rule = checkGameInvariants(game);
+            if (!rule.empty()) {
+                report.outcome = BotOutcome::BrokenRule;
+                report.failure = "frame " + std::to_string(frame) + ": " + rule;
+                break;
+            }
+        }
+        if (game->sceneState == SCENE_WIN) {
+            report.outcome = BotOutcome::Won;
+            return report;
+        }
+        if (game->sceneState == SCENE_DEFEAT) {
+            report.outcome = BotOutcome::Lost;
+            return report;
+        }
+    }
+    if (report.outcome == BotOutcome::Stuck)
+        report.failure = "no end after " + std::to_string(report.frames) + " frames (scene " +
+                         std::to_string(static_cast<int>(game->sceneState)) + ", level " +
+                         std::to_string(game->world.level) + ", phase " + std::to_string(game->world.phase) + ")";
+    report.lastScreenshot = "bot-seed-" + std::to_string(seed);
+    saveGameScreenshot(game, report.lastScreenshot);
+    return report;
+}
+
+BotGameReport playSeed(std::uint32_t seed, const BotOptions& options) {
+    setenv("OSTREVALD_SEED", std::to_string(seed).c_str(), 1);
+    auto game = makeTestGame();
+    unsetenv("OSTREVALD_SEED");
+    BotGameReport report = playWholeGame(game.get(), seed, options);
+    destroyGame(game.get());
+    return report;
+}

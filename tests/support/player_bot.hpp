@@ -1,0 +1,47 @@
+// A player bot: plays whole games from the main menu to the win or defeat screen through
+// the shell's event dispatch only (synthesized mouse moves and clicks, as a player makes
+// them), with the game stepped by a fixed dt. It finds everything it clicks from the
+// game's records (sprite bounds), never by calling game logic.
+#pragma once
+
+#include "app/game.hpp"
+
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+enum class BotOutcome { Won, Lost, Stuck, BrokenRule };
+
+struct BotGameReport {
+    std::uint32_t seed = 0;
+    BotOutcome outcome = BotOutcome::Stuck;
+    std::int32_t levelReached = 1;
+    long frames = 0;
+    int fights = 0;
+    int shopVisits = 0;
+    int heals = 0;
+    int cratesOpened = 0;
+    double slowestFrameMs = 0.0; // update and draw of one frame, where frames were drawn
+    std::string failure;         // the broken rule or where the game got stuck
+    std::string lastScreenshot;  // saved when the game failed
+    // Fingerprints of the board at every level start and of every fight's outcome.
+    std::vector<std::uint64_t> levelHashes;
+    std::vector<std::uint64_t> fightHashes;
+};
+
+struct BotOptions {
+    float dt = 1.f / 20.f;
+    long maxFrames = 400000;
+    int drawEvery = 10;           // draw one frame in this many (0: never)
+    bool checkEveryFrame = true;  // run checkGameInvariants after every frame
+    bool measureFrames = false;   // time update and draw of drawn frames
+    int fightShotEvery = 0;       // save a screenshot of every Nth fight frame (0: none)
+};
+
+// Plays one whole game in `game` (set up by makeTestGame with the seed in force).
+BotGameReport playWholeGame(MainData* game, std::uint32_t seed, const BotOptions& options);
+// Starts a game with `seed` (OSTREVALD_SEED), plays it and returns the report.
+BotGameReport playSeed(std::uint32_t seed, const BotOptions& options);
+
+const char* outcomeName(BotOutcome outcome);
