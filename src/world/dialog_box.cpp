@@ -124,6 +124,16 @@ void followCameraDialog(DialogBox* box, const sf::Vector2i* scrollStep) {
     for (sf::Text& line : box->lines) line.move(step);
 }
 
+namespace {
+// Skips to the next line, however long the current one is: the rest of a long line
+// is never read as words (its first word could be taken for a page header).
+bool skipRestOfLine(std::FILE* file) {
+    int c = std::fgetc(file);
+    while (c != EOF && c != '\n') c = std::fgetc(file);
+    return c != EOF;
+}
+} // namespace
+
 std::int32_t loadDialogPage(DialogBox* box, std::int32_t section, std::int32_t page) {
     const char* path = sectionFile(box, section);
     if (!path) return 1;
@@ -138,12 +148,12 @@ std::int32_t loadDialogPage(DialogBox* box, std::int32_t section, std::int32_t p
     for (;;) {
         if (std::fscanf(file.get(), "%51s", word) != 1) return 0; // no such page: the previous lines stay
         if (std::strcmp(word, key) == 0) break;
-        if (!std::fgets(line, sizeof line, file.get())) return 0;
+        if (!skipRestOfLine(file.get())) return 0;
     }
     // The header: the page number (read), one word and the line count; then its line end.
     int count = 0;
-    if (std::fscanf(file.get(), "%51s %d", word, &count) != 2) return 0;
-    if (!std::fgets(line, sizeof line, file.get())) line[0] = '\0';
+    if (std::fscanf(file.get(), "%51s %9d", word, &count) != 2) return 0;
+    skipRestOfLine(file.get());
 
     // The box has four slots: a longer page shows its first four lines.
     std::uint32_t shown = count < 0 ? 0u : static_cast<std::uint32_t>(count);

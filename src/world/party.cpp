@@ -11,7 +11,6 @@
 namespace {
 
 constexpr float kUnitScale = 2.f;
-constexpr int kFrameSize = 64;
 
 void placeArrowPiece(Party* party, WorldPlayer* player, int piece, std::int32_t texture, GridPos cell) {
     PathArrowPiece& arrow = player->arrow[static_cast<std::size_t>(piece)];

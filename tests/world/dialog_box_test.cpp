@@ -282,6 +282,17 @@ TEST(DialogFile, LongPagesAndLongLinesStayInTheFourSlots) {
     EXPECT_EQ(lineText(box, 0), "only line");
 }
 
+TEST(DialogFile, TheRestOfALongSkippedLineIsNeverTakenForAPageHeader) {
+    // The tail of the long line starts with "3": a reader that took the tail as words would
+    // show "from the middle of a line" for page 3.
+    PageFileFixture file("0 One 1\nx " + std::string(50, 'y') + " 3 Wrong 1\nfrom the middle of a line\n"
+                         "3 Right 1\nthe real page three\n");
+    DialogBox box = boxReading(file.path);
+    ASSERT_EQ(loadDialogPage(&box, kTutorialSection, 3), 0);
+    ASSERT_EQ(box.lineCount, 1u);
+    EXPECT_EQ(lineText(box, 0), "the real page three");
+}
+
 TEST(DialogFile, EveryReadClosesItsFile) {
     PageFileFixture file("0 A 1\nalpha\n1 B 2\nbeta\ngamma\n");
     DialogBox box = boxReading(file.path);
