@@ -165,6 +165,7 @@ void keyPressedGame(const sf::Event& event, MainData* data) {
                 releasePlayerCell(&world, last);
                 killHero(&world.party, last);
                 initHud(&world.hud, &world.party, camera.topLeft);
+                setGoldText(&world.hud, world.gold, camera.topLeft);
                 toggleHud(&world.hud);
             }
             break;

@@ -181,6 +181,7 @@ void endFight(WorldGame* world, sf::RenderWindow* window) {
     applyEnemyFightResults(world);
     applyPlayerFightResults(world);
     initHud(&world->hud, &world->party, world->camera.topLeft);
+    setGoldText(&world->hud, world->gold, world->camera.topLeft); // right from the first frame drawn
     applyCamera(&world->camera, window, 0);
     world->cursorHidden = 0;
     if (world->camera.mode == CAMERA_CLOSE) toggleHud(&world->hud);

@@ -46,6 +46,7 @@ std::int32_t applyShopPurchases(WorldGame* world, const ShopPurchases* purchases
     }
     world->partyChanged = 0;
     initHud(&world->hud, &world->party, world->camera.topLeft);
+    setGoldText(&world->hud, world->gold, world->camera.topLeft); // right from the first frame drawn
     toggleHud(&world->hud);
     return 1;
 }

@@ -57,9 +57,11 @@ struct Bot {
     int fightAlly = -1;      // ally whose cards are being played
     int fightCard = -1;      // card picked, waiting for its target
     int fightActions = 0;    // actions this allies' turn (a bound, in case a card never plays)
+    bool fanLaidOut = false; // the pointer has left the hand, so the fan lies at rest
     std::int32_t lastAllyTurn = -1;
     // Shop.
     bool shopDoneBuying = false;
+    std::int32_t hireLevel = 0; // the level the first hires join
     // Progress.
     std::int32_t lastLevel = 0;
     WorldPhase lastPhase = WORLD_PHASE_MAP;
@@ -131,6 +133,27 @@ double distanceToNearestEnemy(const WorldGame& world, GridPos cell) {
 
 bool supportCard(std::int32_t kind) { return kind >= kFirstSupportKind; }
 
+// The middle of the part of card `place` that the cards laid over it (those further right)
+// leave uncovered along its centre line: where a player clicks to take that card.
+sf::Vector2f visiblePointOf(const CardHand& hand, int place) {
+    const sf::FloatRect own = hand.cards[static_cast<std::size_t>(place)].sprite.getGlobalBounds();
+    const float y = std::min(own.top + own.height / 2.f, 1075.f);
+    float first = -1.f, last = -1.f;
+    for (float x = own.left + 2.f; x < own.left + own.width - 2.f; x += 2.f) {
+        bool covered = false;
+        for (int k = place + 1; k < hand.shownCount && k < hand.count; ++k)
+            if (hand.cards[static_cast<std::size_t>(k)].sprite.getGlobalBounds().contains(x, y)) covered = true;
+        if (covered) {
+            if (first >= 0.f) break;
+            continue;
+        }
+        if (first < 0.f) first = x;
+        last = x;
+    }
+    if (first < 0.f) return centreOf(own);
+    return {(first + last) / 2.f, y};
+}
+
 void actInFight(Bot& bot) {
     FightScene& fight = bot.game->world.fight;
     if (fight.turnBanner.animating) return;
@@ -181,7 +204,7 @@ void actInFight(Bot& bot) {
         for (int k = 0; k < allies.count; ++k) {
             const Ally& ally = allies.allies[static_cast<std::size_t>(k)];
             if (ally.stats.life <= 0 || ally.stats.actionPoints <= 0) continue;
-            if (bot.fightAlly != k) {
+            if (bot.fightAlly != k || !ally.selected) {
                 clickSprite(bot, ally.body.sprite);
                 bot.fightAlly = k;
                 bot.wait = 2;
@@ -193,6 +216,14 @@ void actInFight(Bot& bot) {
                 if (!card.used && card.sprite.getGlobalBounds().width > 0.f) playable.push_back(c);
             }
             if (playable.empty()) continue;
+            if (!bot.fanLaidOut) {
+                // A hovered card rises and grows: move away first to see the fan at rest.
+                moveMouse(bot, {960, 200});
+                bot.fanLaidOut = true;
+                bot.wait = 1;
+                return;
+            }
+            bot.fanLaidOut = false;
             // Damage first when any enemy is low; otherwise any card.
             int choice = playable[static_cast<std::size_t>(pick(bot, static_cast<int>(playable.size())))];
             for (int c : playable)
@@ -200,7 +231,7 @@ void actInFight(Bot& bot) {
                     choice = c;
                     break;
                 }
-            clickSprite(bot, ally.hand.cards[static_cast<std::size_t>(choice)].sprite);
+            clickScreen(bot, visiblePointOf(ally.hand, choice));
             bot.fightCard = choice;
             bot.wait = 2;
             return;
@@ -402,9 +433,19 @@ void observe(Bot& bot) {
         bot.lastLevel = world.level;
         bot.report->levelReached = std::max(bot.report->levelReached, world.level);
         bot.report->levelHashes.push_back(boardHash(world));
+        bot.report->partyAtLevelStart.push_back(static_cast<int>(world.party.count));
     }
-    if (bot.lastPhase == WORLD_PHASE_MAP && world.phase == WORLD_PHASE_FIGHT) ++bot.report->fights;
+    if (bot.lastPhase == WORLD_PHASE_MAP && world.phase == WORLD_PHASE_FIGHT) {
+        ++bot.report->fights;
+        bot.lastAllyTurn = -1; // a new fight: nothing chosen yet
+        bot.fightAlly = -1;
+        bot.fightCard = -1;
+    }
     if (bot.lastPhase == WORLD_PHASE_FIGHT && world.phase == WORLD_PHASE_MAP) bot.report->fightHashes.push_back(boardHash(world));
+    if (bot.lastScene == SCENE_SHOP && game->sceneState != SCENE_SHOP) {
+        bot.report->hires += game->shop.hiredCount;
+        if (game->shop.hiredCount > 0 && bot.hireLevel == 0) bot.hireLevel = world.level;
+    }
     if (bot.lastScene != SCENE_SHOP && game->sceneState == SCENE_SHOP) {
         ++bot.report->shopVisits;
         bot.shopDoneBuying = false;
@@ -419,6 +460,7 @@ const char* outcomeName(BotOutcome outcome) {
     switch (outcome) {
     case BotOutcome::Won: return "won";
     case BotOutcome::Lost: return "lost";
+    case BotOutcome::ReachedLevel: return "reached its level";
     case BotOutcome::Stuck: return "stuck";
     case BotOutcome::BrokenRule: return "broken rule";
     }
@@ -458,6 +500,11 @@ BotGameReport playWholeGame(MainData* game, std::uint32_t seed, const BotOptions
                 report.failure = "frame " + std::to_string(frame) + ": " + rule;
                 break;
             }
+        }
+        if ((options.stopAtLevel > 0 && bot.lastLevel >= options.stopAtLevel) ||
+            (options.stopAfterHire && bot.hireLevel > 0 && bot.lastLevel >= bot.hireLevel)) {
+            report.outcome = BotOutcome::ReachedLevel;
+            return report;
         }
         if (game->sceneState == SCENE_WIN) {
             report.outcome = BotOutcome::Won;

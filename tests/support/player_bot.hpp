@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-enum class BotOutcome { Won, Lost, Stuck, BrokenRule };
+enum class BotOutcome { Won, Lost, ReachedLevel, Stuck, BrokenRule };
 
 struct BotGameReport {
     std::uint32_t seed = 0;
@@ -21,6 +21,7 @@ struct BotGameReport {
     int fights = 0;
     int shopVisits = 0;
     int heals = 0;
+    int hires = 0;
     int cratesOpened = 0;
     double slowestFrameMs = 0.0; // update and draw of one frame, where frames were drawn
     std::string failure;         // the broken rule or where the game got stuck
@@ -28,11 +29,15 @@ struct BotGameReport {
     // Fingerprints of the board at every level start and of every fight's outcome.
     std::vector<std::uint64_t> levelHashes;
     std::vector<std::uint64_t> fightHashes;
+    // Heroes on the board at every level start.
+    std::vector<int> partyAtLevelStart;
 };
 
 struct BotOptions {
     float dt = 1.f / 20.f;
-    long maxFrames = 400000;
+    long maxFrames = 1000000;
+    std::int32_t stopAtLevel = 0; // stop once this level has started (0: play to the end)
+    bool stopAfterHire = false;   // stop once the level after the first shop visit with a hire has started
     int drawEvery = 10;           // draw one frame in this many (0: never)
     bool checkEveryFrame = true;  // run checkGameInvariants after every frame
     bool measureFrames = false;   // time update and draw of drawn frames
