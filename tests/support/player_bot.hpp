@@ -23,7 +23,8 @@ struct BotGameReport {
     int heals = 0;
     int hires = 0;
     int cratesOpened = 0;
-    double slowestFrameMs = 0.0; // update and draw of one frame, where frames were drawn
+    double slowestFrameMs = 0.0;  // update and draw of one drawn frame
+    double slowestUpdateMs = 0.0; // update of one frame (every frame)
     std::string failure;         // the broken rule or where the game got stuck
     std::string lastScreenshot;  // saved when the game failed
     // Fingerprints of the board at every level start and of every fight's outcome.
@@ -38,9 +39,9 @@ struct BotOptions {
     long maxFrames = 1000000;
     std::int32_t stopAtLevel = 0; // stop once this level has started (0: play to the end)
     bool stopAfterHire = false;   // stop once the level after the first shop visit with a hire has started
-    int drawEvery = 10;           // draw one frame in this many (0: never)
+    int drawEvery = 10;           // draw one frame in this many, and every first frame of a scene or a fight (0: never)
     bool checkEveryFrame = true;  // run checkGameInvariants after every frame
-    bool measureFrames = false;   // time update and draw of drawn frames
+    bool measureFrames = false;   // time updates, and update and draw of drawn frames
     int fightShotEvery = 0;       // save a screenshot of every Nth fight frame (0: none)
 };
 
