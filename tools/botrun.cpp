@@ -31,6 +31,7 @@ int main(int argc, char** argv) {
     options.drawEvery = argc > 3 ? std::atoi(argv[3]) : 200;
     options.measureFrames = true;
     options.fightShotEvery = argc > 4 ? std::atoi(argv[4]) : 0;
+    options.sceneShots = argc > 5 ? std::atoi(argv[5]) : 0;
     int won = 0, lost = 0, failed = 0;
     long frames = 0;
     double levels = 0.0, slowest = 0.0, slowestUpdate = 0.0;

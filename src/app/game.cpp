@@ -46,6 +46,7 @@ void initGameInWindow(MainData* data) {
     seedRandomFromEnvironment();
     data->clock.restart();
     initLevelTransition(&data->levelTransition);
+    preloadFightScene();
     // A start killed while it wrote leaves temporary files behind: clear them first.
     removeStaleTemporaryFiles(kLevelFolder);
     removeStaleTemporaryFiles(std::filesystem::path(kSettingsFilePath).parent_path().string());

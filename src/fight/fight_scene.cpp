@@ -6,6 +6,7 @@
 #include "fight/fight_paths.hpp"
 #include "fight/visible_part.hpp"
 
+#include <memory>
 #include <SFML/Graphics/RenderStates.hpp>
 
 namespace {
@@ -159,4 +160,10 @@ void destroyFightScene(FightScene& scene) {
     scene.engagedAllyCount = 0;
     scene.deckPile.deckViewOpen = 0;
     scene.deckPile.hovered = 0;
+}
+
+void preloadFightScene() {
+    auto scene = std::make_unique<FightScene>();
+    initFightScene(*scene, nullptr, 0, nullptr, 0);
+    destroyFightScene(*scene);
 }

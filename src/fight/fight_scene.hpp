@@ -64,3 +64,6 @@ void mousePressedFightScene(FightScene& scene);
 void mouseMovedFightScene(FightScene& scene, const sf::Event::MouseMoveEvent& move);
 // Closes the fight: both lists emptied, every slot cleared (life 0).
 void destroyFightScene(FightScene& scene);
+// Decodes every picture and font a fight shows (all fighter sheets, the furniture), so that
+// the first battle of a run opens within one frame. Called once at start-up.
+void preloadFightScene();

@@ -475,6 +475,8 @@ BotGameReport playWholeGame(MainData* game, std::uint32_t seed, const BotOptions
     bot.report = &report;
     bot.rng.seed(seed * 2654435761u + 17u);
     moveMouse(bot, kScreenCentre);
+    int shotsTaken = 0;
+    long pendingShot = -1;
     for (long frame = 0; frame < options.maxFrames; ++frame) {
         report.frames = frame + 1;
         if (bot.pressPending) pressNow(bot);
@@ -497,6 +499,15 @@ BotGameReport playWholeGame(MainData* game, std::uint32_t seed, const BotOptions
                 const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
                 report.slowestFrameMs = std::max(report.slowestFrameMs, ms);
             }
+        }
+        if (changed && shotsTaken < options.sceneShots) {
+            // A few frames in, once the screen has settled, is what a player sees.
+            pendingShot = frame + 8;
+        }
+        if (frame == pendingShot) {
+            ++shotsTaken;
+            saveGameScreenshot(game, "bot-" + std::to_string(seed) + "-scene-" + std::to_string(static_cast<int>(game->sceneState)) +
+                                         "-phase-" + std::to_string(game->world.phase) + "-" + std::to_string(frame));
         }
         observe(bot);
         if (options.fightShotEvery > 0 && game->sceneState == SCENE_WORLD && game->world.phase == WORLD_PHASE_FIGHT &&

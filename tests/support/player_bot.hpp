@@ -43,6 +43,7 @@ struct BotOptions {
     bool checkEveryFrame = true;  // run checkGameInvariants after every frame
     bool measureFrames = false;   // time updates, and update and draw of drawn frames
     int fightShotEvery = 0;       // save a screenshot of every Nth fight frame (0: none)
+    int sceneShots = 0;           // save screenshots of the first frames of this many new screens
 };
 
 // Plays one whole game in `game` (set up by makeTestGame with the seed in force).
