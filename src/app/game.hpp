@@ -87,6 +87,9 @@ void goToNextLevel(MainData* data);
 ShopPurchases shopPurchases(const Shop* shop);
 
 // Remembers the mouse position and places the cursor there.
+// The top-left of what the window shows now: the scrolled world view on the map, the plain
+// screen view over a fight or a menu. Screen-fixed menus drawn over the world sit there.
+sf::Vector2f viewTopLeft(const MainData* data);
 void updateCursor(MainData* data, sf::Event::MouseMoveEvent move);
 // Places the cursor under the last mouse position in the view the window draws with now
 // (scrolled, half-size overview, or the plain screen view of menus, fights and transitions),
