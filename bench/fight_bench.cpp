@@ -64,7 +64,7 @@ const UnitStats kHeroes[3] = {initialUnitStats(PLAYER_IRINA), initialUnitStats(P
 const UnitStats kEnemies[3] = {initialUnitStats(ENEMY_LIGHT), initialUnitStats(ENEMY_TANK),
                                initialUnitStats(ENEMY_SHIELD)};
 
-void openThreeAgainstThree(FightScene& scene) { quietly([&] { initFightScene(scene, kHeroes, 3, kEnemies, 3); }); }
+void openThreeAgainstThree(FightScene& scene) { quietly([&] { initFightScene(&scene, kHeroes, 3, kEnemies, 3); }); }
 
 sf::Vector2f centreOf(const sf::Sprite& sprite) {
     const sf::FloatRect b = sprite.getGlobalBounds();
@@ -73,7 +73,7 @@ sf::Vector2f centreOf(const sf::Sprite& sprite) {
 
 void moveTo(FightScene& scene, sf::Vector2f p) {
     sf::Event::MouseMoveEvent move{static_cast<int>(p.x), static_cast<int>(p.y)};
-    mouseMovedFightScene(scene, move);
+    mouseMovedFightScene(&scene, move);
 }
 
 // A fight in full swing: the first ally selected, a card picked with its arrow on the
@@ -81,17 +81,17 @@ void moveTo(FightScene& scene, sf::Vector2f p) {
 void setUpBusyFight(FightScene& scene) {
     openThreeAgainstThree(scene);
     quietly([&] {
-        for (int i = 0; i < 150; ++i) updateFightScene(scene, 1.f / 60.f);
+        for (int i = 0; i < 150; ++i) updateFightScene(&scene, 1.f / 60.f);
         moveTo(scene, centreOf(scene.allies.allies[0].body.sprite));
-        updateFightScene(scene, 1.f / 60.f);
-        mousePressedFightScene(scene);
-        updateFightScene(scene, 1.f / 60.f);
+        updateFightScene(&scene, 1.f / 60.f);
+        mousePressedFightScene(&scene);
+        updateFightScene(&scene, 1.f / 60.f);
         const sf::FloatRect card = scene.allies.allies[0].hand.cards[4].sprite.getGlobalBounds();
         moveTo(scene, {card.left + card.width - 20.f, card.top + card.height / 2.f});
-        updateFightScene(scene, 1.f / 60.f);
-        mousePressedFightScene(scene);
+        updateFightScene(&scene, 1.f / 60.f);
+        mousePressedFightScene(&scene);
         moveTo(scene, centreOf(scene.enemies.enemies[1].body.sprite));
-        updateFightScene(scene, 1.f / 60.f);
+        updateFightScene(&scene, 1.f / 60.f);
     });
 }
 
@@ -123,7 +123,7 @@ void BM_OpenFightFirstTime(benchmark::State& state) {
     const bool cold = findCachedTexture(kCardSheetPath) == nullptr;
     for (auto _ : state) {
         state.SetIterationTime(timed([&] { openThreeAgainstThree(*r.scene); }));
-        destroyFightScene(*r.scene);
+        destroyFightScene(&*r.scene);
     }
     state.counters["cold"] = cold ? 1 : 0;
 }
@@ -133,10 +133,10 @@ BENCHMARK(BM_OpenFightFirstTime)->Iterations(1)->UseManualTime()->Unit(benchmark
 void BM_OpenFight(benchmark::State& state) {
     FightRig& r = rig();
     openThreeAgainstThree(*r.scene);
-    destroyFightScene(*r.scene);
+    destroyFightScene(&*r.scene);
     for (auto _ : state) {
         state.SetIterationTime(timed([&] { openThreeAgainstThree(*r.scene); }));
-        destroyFightScene(*r.scene);
+        destroyFightScene(&*r.scene);
     }
 }
 BENCHMARK(BM_OpenFight)->UseManualTime()->Unit(benchmark::kMillisecond);
@@ -168,8 +168,8 @@ void BM_FightFrame(benchmark::State& state) {
     for (auto _ : state) {
         worldSeconds += drawFrame(r, [&] { drawWorldGame(&world, r.target, 0); });
         keepHitsLive(scene);
-        const double update = timed([&] { updateFightScene(scene, 1.f / 60.f); });
-        const double frame = update + drawFrame(r, [&] { drawFightScene(scene, r.target); });
+        const double update = timed([&] { updateFightScene(&scene, 1.f / 60.f); });
+        const double frame = update + drawFrame(r, [&] { drawFightScene(&scene, r.target); });
         updateSeconds += update;
         fightSeconds += frame;
         state.SetIterationTime(frame);
@@ -178,7 +178,7 @@ void BM_FightFrame(benchmark::State& state) {
     state.counters["update_ms"] = frames > 0 ? 1000.0 * updateSeconds / frames : 0.0;
     state.counters["world_ms"] = frames > 0 ? 1000.0 * worldSeconds / frames : 0.0;
     state.counters["x_world"] = worldSeconds > 0 ? fightSeconds / worldSeconds : 0.0;
-    destroyFightScene(scene);
+    destroyFightScene(&scene);
 }
 BENCHMARK(BM_FightFrame)->UseManualTime()->Unit(benchmark::kMillisecond);
 
@@ -198,17 +198,17 @@ void BM_HundredFightsOpenedAndClosed(benchmark::State& state) {
     FightRig& r = rig();
     FightScene& scene = *r.scene;
     openThreeAgainstThree(scene); // warm the cache and the glyphs once
-    quietly([&] { for (int i = 0; i < 3; ++i) updateFightScene(scene, 1.f / 60.f); });
-    drawFrame(r, [&] { drawFightScene(scene, r.target); });
-    destroyFightScene(scene);
+    quietly([&] { for (int i = 0; i < 3; ++i) updateFightScene(&scene, 1.f / 60.f); });
+    drawFrame(r, [&] { drawFightScene(&scene, r.target); });
+    destroyFightScene(&scene);
     const std::size_t texturesBefore = cachedAssetCount();
     const long rssBefore = residentKilobytes();
     for (auto _ : state) {
         for (int fight = 0; fight < 100; ++fight) {
             openThreeAgainstThree(scene);
-            quietly([&] { for (int i = 0; i < 3; ++i) updateFightScene(scene, 1.f / 60.f); });
-            drawFrame(r, [&] { drawFightScene(scene, r.target); });
-            destroyFightScene(scene);
+            quietly([&] { for (int i = 0; i < 3; ++i) updateFightScene(&scene, 1.f / 60.f); });
+            drawFrame(r, [&] { drawFightScene(&scene, r.target); });
+            destroyFightScene(&scene);
         }
     }
     state.counters["cached_before"] = static_cast<double>(texturesBefore);

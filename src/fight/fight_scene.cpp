@@ -63,84 +63,84 @@ void endAlliesTurn(FightScene& scene) {
 
 } // namespace
 
-void initFightScene(FightScene& scene, const UnitStats* heroes, std::int32_t heroCount, const UnitStats* enemyRecords,
+void initFightScene(FightScene* scene, const UnitStats* heroes, std::int32_t heroCount, const UnitStats* enemyRecords,
                     std::int32_t enemyCount) {
     if (heroCount < 0 || !heroes) heroCount = 0;
     if (enemyCount < 0 || !enemyRecords) enemyCount = 0;
     if (heroCount > kMaxFighters) heroCount = kMaxFighters;
     if (enemyCount > kMaxFighters) enemyCount = kMaxFighters;
 
-    initTurnBanner(scene.turnBanner);
-    initTurnButton(scene.turnButton);
-    initDeckPile(scene.deckPile);
-    scene.deckCase = placedSprite(kDeckCasePath, kDeckCaseScale, kDeckCasePosition);
-    scene.hudBattle = placedSprite(kHudBattlePath, 1.f, {0.f, 0.f});
-    scene.actionPointIcon = placedSprite(kActionPointIconPath, kActionPointIconScale, kActionPointIconPosition);
+    initTurnBanner(scene->turnBanner);
+    initTurnButton(scene->turnButton);
+    initDeckPile(scene->deckPile);
+    scene->deckCase = placedSprite(kDeckCasePath, kDeckCaseScale, kDeckCasePosition);
+    scene->hudBattle = placedSprite(kHudBattlePath, 1.f, {0.f, 0.f});
+    scene->actionPointIcon = placedSprite(kActionPointIconPath, kActionPointIconScale, kActionPointIconPosition);
 
-    initFightBackground(scene.background);
-    initAllies(scene.allies, heroes, heroCount);
+    initFightBackground(scene->background);
+    initAllies(scene->allies, heroes, heroCount);
 
-    scene.fightCursor.texture = &createTexture(kFightCursorPath);
-    scene.fightCursor.sprite = createSprite(*scene.fightCursor.texture);
-    scene.fightCursor.sprite.setOrigin(kCursorOrigin);
-    scene.fightCursor.sprite.setPosition(scene.fightCursor.position);
+    scene->fightCursor.texture = &createTexture(kFightCursorPath);
+    scene->fightCursor.sprite = createSprite(*scene->fightCursor.texture);
+    scene->fightCursor.sprite.setOrigin(kCursorOrigin);
+    scene->fightCursor.sprite.setPosition(scene->fightCursor.position);
 
-    initFightEnemies(scene.enemies, enemyRecords, enemyCount);
-    scene.engagedAllyCount = heroCount;
+    initFightEnemies(scene->enemies, enemyRecords, enemyCount);
+    scene->engagedAllyCount = heroCount;
 }
 
-void updateFightScene(FightScene& scene, float dt) {
-    updateAllies(scene.allies, dt);
-    scene.fightCursor.sprite.setPosition(scene.fightCursor.position);
-    updateFightEnemies(scene.enemies, dt, scene.allies, scene.turnButton);
-    if (scene.deckPile.hovered)
-        updateAnimation(&scene.deckPile.backCurrent, &scene.deckPile.backSprite, dt);
-    slideTurnBanner(scene.turnBanner, scene.turnButton.isAllyTurn, dt);
-    updateEnemyTurn(scene.allies, scene.enemies, scene.turnButton, scene.turnBanner, dt, scene.engagedAllyCount);
+void updateFightScene(FightScene* scene, float dt) {
+    updateAllies(scene->allies, dt);
+    scene->fightCursor.sprite.setPosition(scene->fightCursor.position);
+    updateFightEnemies(scene->enemies, dt, scene->allies, scene->turnButton);
+    if (scene->deckPile.hovered)
+        updateAnimation(&scene->deckPile.backCurrent, &scene->deckPile.backSprite, dt);
+    slideTurnBanner(scene->turnBanner, scene->turnButton.isAllyTurn, dt);
+    updateEnemyTurn(scene->allies, scene->enemies, scene->turnButton, scene->turnBanner, dt, scene->engagedAllyCount);
 }
 
-void drawFightScene(const FightScene& scene, sf::RenderTarget& target) {
-    drawFightBackground(scene.background, target);
-    target.draw(scene.hudBattle);
-    target.draw(scene.actionPointIcon);
-    drawFightEnemies(target, scene.enemies, scene.allies);
-    drawAllies(scene.allies, target);
-    target.draw(scene.deckPile.backSprite);
-    drawTurnButton(scene.turnButton, target);
-    drawTurnBanner(scene.turnBanner, scene.turnButton.isAllyTurn, target);
-    target.draw(scene.deckCase);
-    if (scene.deckPile.deckViewOpen) target.draw(scene.deckPile.overviewSprite);
+void drawFightScene(const FightScene* scene, sf::RenderTarget& target) {
+    drawFightBackground(scene->background, target);
+    target.draw(scene->hudBattle);
+    target.draw(scene->actionPointIcon);
+    drawFightEnemies(target, scene->enemies, scene->allies);
+    drawAllies(scene->allies, target);
+    target.draw(scene->deckPile.backSprite);
+    drawTurnButton(scene->turnButton, target);
+    drawTurnBanner(scene->turnBanner, scene->turnButton.isAllyTurn, target);
+    target.draw(scene->deckCase);
+    if (scene->deckPile.deckViewOpen) target.draw(scene->deckPile.overviewSprite);
     // The reticle is painted on black: added light, the black vanishes.
-    target.draw(scene.fightCursor.sprite, sf::RenderStates(sf::BlendAdd));
+    target.draw(scene->fightCursor.sprite, sf::RenderStates(sf::BlendAdd));
 }
 
-void mousePressedFightScene(FightScene& scene) {
-    mousePressedAllies(scene.allies);
-    playCardOnEnemy(scene.allies, scene.enemies);
+void mousePressedFightScene(FightScene* scene) {
+    mousePressedAllies(scene->allies);
+    playCardOnEnemy(scene->allies, scene->enemies);
 
-    TurnButton& button = scene.turnButton;
+    TurnButton& button = scene->turnButton;
     if (button.hovered && button.isAllyTurn) {
-        endAlliesTurn(scene);
+        endAlliesTurn(*scene);
     } else if (button.hovered && !button.isAllyTurn && button.enemiesActed) {
         // A second press skips the rest of the enemies' wait, but never their actions: a
         // double click on the button must not pass over the enemies' turn.
-        finishEnemyTurn(scene.allies, scene.enemies, scene.turnButton, scene.turnBanner);
+        finishEnemyTurn(scene->allies, scene->enemies, scene->turnButton, scene->turnBanner);
     }
 
-    scene.deckPile.deckViewOpen = scene.deckPile.hovered ? 1 : 0;
-    for (std::int32_t i = 0; i < scene.allies.count; ++i) {
-        const Ally& ally = scene.allies.allies[static_cast<std::size_t>(i)];
+    scene->deckPile.deckViewOpen = scene->deckPile.hovered ? 1 : 0;
+    for (std::int32_t i = 0; i < scene->allies.count; ++i) {
+        const Ally& ally = scene->allies.allies[static_cast<std::size_t>(i)];
         if (ally.hovered && ally.heroType >= 0 && ally.heroType < 3)
-            scene.deckPile.overviewSprite.setTextureRect(kDeckRows[ally.heroType]);
+            scene->deckPile.overviewSprite.setTextureRect(kDeckRows[ally.heroType]);
     }
 }
 
-void mouseMovedFightScene(FightScene& scene, const sf::Event::MouseMoveEvent& move) {
+void mouseMovedFightScene(FightScene* scene, sf::Event::MouseMoveEvent move) {
     const sf::Vector2f mouse{static_cast<float>(move.x), static_cast<float>(move.y)};
-    if (scene.turnButton.isAllyTurn) mouseMovedAllies(scene.allies, move);
-    scene.fightCursor.position = mouse;
-    hoverTurnButton(scene.turnButton, mouse);
-    DeckPile& pile = scene.deckPile;
+    if (scene->turnButton.isAllyTurn) mouseMovedAllies(scene->allies, move);
+    scene->fightCursor.position = mouse;
+    hoverTurnButton(scene->turnButton, mouse);
+    DeckPile& pile = scene->deckPile;
     if (pile.backSprite.getGlobalBounds().contains(mouse)) {
         pile.hovered = 1;
     } else {
@@ -151,19 +151,19 @@ void mouseMovedFightScene(FightScene& scene, const sf::Event::MouseMoveEvent& mo
     }
 }
 
-void destroyFightScene(FightScene& scene) {
-    destroyFightBackground(scene.background);
-    scene.fightCursor.sprite = sf::Sprite();
-    scene.fightCursor.texture = nullptr;
-    destroyAllies(scene.allies);
-    destroyFightEnemies(scene.enemies);
-    scene.engagedAllyCount = 0;
-    scene.deckPile.deckViewOpen = 0;
-    scene.deckPile.hovered = 0;
+void destroyFightScene(FightScene* scene) {
+    destroyFightBackground(scene->background);
+    scene->fightCursor.sprite = sf::Sprite();
+    scene->fightCursor.texture = nullptr;
+    destroyAllies(scene->allies);
+    destroyFightEnemies(scene->enemies);
+    scene->engagedAllyCount = 0;
+    scene->deckPile.deckViewOpen = 0;
+    scene->deckPile.hovered = 0;
 }
 
 void preloadFightScene() {
     auto scene = std::make_unique<FightScene>();
-    initFightScene(*scene, nullptr, 0, nullptr, 0);
-    destroyFightScene(*scene);
+    initFightScene(scene.get(), nullptr, 0, nullptr, 0);
+    destroyFightScene(scene.get());
 }

@@ -55,15 +55,15 @@ struct FightScene {
 };
 
 // Opens a fight between `heroCount` heroes and `enemyCount` enemies (0 to 3 each), copied.
-void initFightScene(FightScene& scene, const UnitStats* heroes, std::int32_t heroCount, const UnitStats* enemyRecords,
+void initFightScene(FightScene* scene, const UnitStats* heroes, std::int32_t heroCount, const UnitStats* enemyRecords,
                     std::int32_t enemyCount);
-void updateFightScene(FightScene& scene, float dt);
-void drawFightScene(const FightScene& scene, sf::RenderTarget& target);
+void updateFightScene(FightScene* scene, float dt);
+void drawFightScene(const FightScene* scene, sf::RenderTarget& target);
 // A left-button press, at the mouse position the last move left.
-void mousePressedFightScene(FightScene& scene);
-void mouseMovedFightScene(FightScene& scene, const sf::Event::MouseMoveEvent& move);
+void mousePressedFightScene(FightScene* scene);
+void mouseMovedFightScene(FightScene* scene, sf::Event::MouseMoveEvent move);
 // Closes the fight: both lists emptied, every slot cleared (life 0).
-void destroyFightScene(FightScene& scene);
+void destroyFightScene(FightScene* scene);
 // Decodes every picture and font a fight shows (all fighter sheets, the furniture), so that
 // the first battle of a run opens within one frame. Called once at start-up.
 void preloadFightScene();

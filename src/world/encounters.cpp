@@ -135,7 +135,7 @@ void startFight(WorldGame* world, GridPos cell, sf::RenderWindow* window) {
         world->fightTutorialShown = 1;
         openDialog(&world->dialog, kTutorialSection, kFightTutorialFirstPage, kFightTutorialLastPage, WORLD_PHASE_FIGHT);
     }
-    initFightScene(world->fight, world->fightPlayers.data(), world->fightPlayerCount, world->fightEnemies.data(),
+    initFightScene(&world->fight, world->fightPlayers.data(), world->fightPlayerCount, world->fightEnemies.data(),
                    world->fightEnemyCount);
 }
 
@@ -188,11 +188,11 @@ void endFight(WorldGame* world, sf::RenderWindow* window) {
 }
 
 void updateFightPhase(WorldGame* world, sf::RenderWindow* window, float dt) {
-    updateFightScene(world->fight, dt);
+    updateFightScene(&world->fight, dt);
     if (!world->fight.turnButton.fightOver) return;
     world->phase = WORLD_PHASE_MAP;
     endFight(world, window);
-    destroyFightScene(world->fight);
+    destroyFightScene(&world->fight);
     world->fight.turnButton.fightOver = 0;
     world->fightPlayerCount = 0;
     world->fightEnemyCount = 0;

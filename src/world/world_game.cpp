@@ -92,7 +92,7 @@ void initWorldGame(WorldGame* world, const std::int32_t chosenTeam[4]) {
     world->cursorHidden = 0;
     world->phase = WORLD_PHASE_MAP;
     // Nothing of a fight of an earlier game survives into this one.
-    destroyFightScene(world->fight);
+    destroyFightScene(&world->fight);
     world->fightPlayerCount = 0;
     world->fightEnemyCount = 0;
 
@@ -111,7 +111,7 @@ void destroyWorldGame(WorldGame* world) {
     destroyTileMap(&world->tileMap);
     destroyEnemies(&world->enemies);
     destroyParty(&world->party);
-    destroyFightScene(world->fight);
+    destroyFightScene(&world->fight);
     world->fightPlayerCount = 0;
     world->fightEnemyCount = 0;
     world->phase = WORLD_PHASE_MAP;
@@ -232,7 +232,7 @@ void updateWorldGame(float dt, WorldGame* world, sf::RenderWindow* window, const
 
 void drawWorldGame(WorldGame* world, sf::RenderTarget& target, std::int32_t debugMode) {
     if (world->phase == WORLD_PHASE_FIGHT) {
-        drawFightScene(world->fight, target);
+        drawFightScene(&world->fight, target);
         drawDialogBox(&world->dialog, target);
         return;
     }
@@ -303,7 +303,7 @@ void mousePressedWorldGame(WorldGame* world, sf::Event::MouseButtonEvent press, 
         if (world->dialog.visible)
             nextPage(&world->dialog);
         else
-            mousePressedFightScene(world->fight);
+            mousePressedFightScene(&world->fight);
         return;
     }
     if (world->phase != WORLD_PHASE_MAP) return;
@@ -330,7 +330,7 @@ void mousePressedWorldGame(WorldGame* world, sf::Event::MouseButtonEvent press, 
 
 void mouseMovedWorldGame(WorldGame* world, sf::Event::MouseMoveEvent move) {
     if (world->phase == WORLD_PHASE_FIGHT) {
-        mouseMovedFightScene(world->fight, move);
+        mouseMovedFightScene(&world->fight, move);
         return;
     }
     if (world->phase != WORLD_PHASE_MAP) return;

@@ -133,12 +133,12 @@ TEST(CardPlay, APlayedCardCannotBePickedAgainWhateverFlagsItWasLeftWith) {
     clickCard(*scene, 0, 0);
     // Move to the enemy and press in the same frame: the card still counts as hovered.
     moveMouse(*scene, centreOf(enemy(*scene, 0).body.sprite));
-    mousePressedFightScene(*scene);
+    mousePressedFightScene(scene.get());
     EXPECT_EQ(enemy(*scene, 0).stats.life, 80);
     // A second press there, still before any frame passed, must not play it again.
-    mousePressedFightScene(*scene);
+    mousePressedFightScene(scene.get());
     stepQuietly(*scene, 1);
-    mousePressedFightScene(*scene);
+    mousePressedFightScene(scene.get());
     EXPECT_EQ(enemy(*scene, 0).stats.life, 80);
     EXPECT_EQ(ally(*scene, 0).stats.actionPoints, 2);
     EXPECT_EQ(ally(*scene, 0).hand.shownCount, 4);
@@ -210,7 +210,7 @@ TEST(CardPlay, OverTwoOverlappingAlliesASupportCardGoesOnceToTheFirstInSlotOrder
     stepQuietly(*scene, 1);
     EXPECT_EQ(ally(*scene, 0).targeted, 1);
     EXPECT_EQ(ally(*scene, 1).targeted, 0);
-    mousePressedFightScene(*scene);
+    mousePressedFightScene(scene.get());
     EXPECT_EQ(ally(*scene, 0).armor, 10);
     EXPECT_EQ(ally(*scene, 1).armor, 0);
     EXPECT_EQ(ally(*scene, 0).stats.actionPoints, 2);

@@ -66,7 +66,7 @@ void shoot(const FightScene& scene, const std::string& name) {
     sf::RenderWindow& window = testWindow();
     window.setView(window.getDefaultView());
     window.clear(sf::Color::Black);
-    drawFightScene(scene, window);
+    drawFightScene(&scene, window);
     EXPECT_TRUE(saveScreenshot(window, screenshotPath(name)));
 }
 
@@ -91,7 +91,7 @@ TEST(FightPlay, TheAlliesWinAndHandBackTheirLifeByIndex) {
         EXPECT_EQ(enemy(*scene, i).stats.life, 0);
     }
     EXPECT_GT(standing, 0);
-    destroyFightScene(*scene);
+    destroyFightScene(scene.get());
 }
 
 TEST(FightPlay, TheAlliesLoseAndTheEnemiesHandBackWhatLifeTheyKept) {
@@ -119,7 +119,7 @@ TEST(FightPlay, TheAlliesLoseAndTheEnemiesHandBackWhatLifeTheyKept) {
     }
     EXPECT_GT(lifeLeft, 0);
     EXPECT_LT(lifeLeft, 1200) << "the allies struck before they fell";
-    destroyFightScene(*scene);
+    destroyFightScene(scene.get());
 }
 
 TEST(FightPlay, ScreenshotsOfTheBattle) {
@@ -148,7 +148,7 @@ TEST(FightPlay, ScreenshotsOfTheBattle) {
     clickAt(*scene, centreOf(scene->deckPile.backSprite));
     stepQuietly(*scene, 5);
     shoot(*scene, "fight_deck_overview");
-    destroyFightScene(*scene);
+    destroyFightScene(scene.get());
     // A Tank fight.
     auto tank = openFight({hero(PLAYER_TUNGSTENE, 0), hero(PLAYER_LIGHT, 1), hero(PLAYER_HEAVY, 2)},
                           {foe(ENEMY_LIGHT, 4), foe(ENEMY_TANK, 5), foe(ENEMY_SHIELD, 6)});

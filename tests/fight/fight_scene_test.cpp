@@ -82,12 +82,12 @@ TEST(FightScene, TheEndTurnButtonActsOnlyWhenHoveredDuringTheAlliesTurn) {
     auto scene = threeAgainstThree();
     stepQuietly(*scene, 1);
     moveMouse(*scene, {100.f, 100.f});
-    mousePressedFightScene(*scene);
+    mousePressedFightScene(scene.get());
     EXPECT_EQ(scene->turnButton.isAllyTurn, 1);
     moveMouse(*scene, endTurnButton(*scene));
     EXPECT_EQ(scene->turnButton.hovered, 1);
     EXPECT_EQ(scene->turnButton.sprite.getTextureRect(), sf::IntRect(0, 17, 63, 17));
-    mousePressedFightScene(*scene);
+    mousePressedFightScene(scene.get());
     EXPECT_EQ(scene->turnButton.isAllyTurn, 0);
     // During the enemies' turn a mouse moved onto the button never lights it.
     moveMouse(*scene, {100.f, 100.f});
@@ -95,7 +95,7 @@ TEST(FightScene, TheEndTurnButtonActsOnlyWhenHoveredDuringTheAlliesTurn) {
     EXPECT_EQ(scene->turnButton.hovered, 0);
     EXPECT_EQ(scene->turnButton.sprite.getTextureRect(), sf::IntRect(0, 0, 63, 17));
     stepQuietly(*scene, 2);
-    mousePressedFightScene(*scene);
+    mousePressedFightScene(scene.get());
     EXPECT_EQ(scene->turnButton.isAllyTurn, 0);
 }
 
@@ -152,15 +152,15 @@ TEST(FightScene, ADoubleClickOnEndTurnNeverSkipsTheEnemiesTurn) {
     // Two presses before the next frame.
     moveMouse(*scene, endTurnButton(*scene));
     stepQuietly(*scene, 1);
-    mousePressedFightScene(*scene);
-    mousePressedFightScene(*scene);
+    mousePressedFightScene(scene.get());
+    mousePressedFightScene(scene.get());
     EXPECT_EQ(scene->turnButton.isAllyTurn, 0);
     stepQuietly(*scene, 1);
     const int lifeAfter = totalAllyLife(*scene);
     const int armorAfter = totalEnemyArmor(*scene);
     EXPECT_TRUE(lifeAfter < life || armorAfter > 0) << "the enemies acted";
     // Now that they have, another press skips the rest of the wait.
-    mousePressedFightScene(*scene);
+    mousePressedFightScene(scene.get());
     EXPECT_EQ(scene->turnButton.isAllyTurn, 1);
     EXPECT_EQ(scene->turnBanner.animating, 1);
     EXPECT_EQ(scene->turnBanner.enemySprite.getPosition().x, -1920.f);
@@ -218,7 +218,7 @@ TEST(FightScene, OneAgainstOneEndsWhenThatEnemyFallsForTheUnusedSlotsHoldNoLife)
 TEST(FightScene, ANewFightWithFewerFightersStartsFromEmptyLists) {
     auto scene = threeAgainstThree();
     stepQuietly(*scene, 5);
-    destroyFightScene(*scene);
+    destroyFightScene(scene.get());
     EXPECT_EQ(scene->allies.count, 0);
     EXPECT_EQ(scene->enemies.count, 0);
     for (int i = 0; i < 3; ++i) {
@@ -228,7 +228,7 @@ TEST(FightScene, ANewFightWithFewerFightersStartsFromEmptyLists) {
     const UnitStats heroes[1] = {hero(PLAYER_SHIELD, 2)};
     const UnitStats enemies[1] = {foe(ENEMY_BOSS, 8)};
     testing::internal::CaptureStdout();
-    initFightScene(*scene, heroes, 1, enemies, 1);
+    initFightScene(scene.get(), heroes, 1, enemies, 1);
     testing::internal::GetCapturedStdout();
     EXPECT_EQ(scene->allies.count, 1);
     EXPECT_EQ(scene->enemies.count, 1);
@@ -272,15 +272,15 @@ TEST(FightScene, OpeningFightsAgainAndAgainDecodesNoPictureTwice) {
     const std::size_t assets = cachedAssetCount();
     clickAt(*scene, endTurnButton(*scene)); // every hand dealt anew
     stepQuietly(*scene, 2);
-    destroyFightScene(*scene);
+    destroyFightScene(scene.get());
     for (int round = 0; round < 3; ++round) {
         const UnitStats heroes[3] = {hero(PLAYER_IRINA, 0), hero(PLAYER_REM, 1), hero(PLAYER_LIGHT, 2)};
         const UnitStats enemies[3] = {foe(ENEMY_LIGHT, 4), foe(ENEMY_HEAVY, 5), foe(ENEMY_SHIELD, 6)};
         testing::internal::CaptureStdout();
-        initFightScene(*scene, heroes, 3, enemies, 3);
+        initFightScene(scene.get(), heroes, 3, enemies, 3);
         testing::internal::GetCapturedStdout();
         stepQuietly(*scene, 2);
-        destroyFightScene(*scene);
+        destroyFightScene(scene.get());
     }
     EXPECT_EQ(cachedAssetCount(), assets);
 }

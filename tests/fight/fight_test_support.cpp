@@ -21,7 +21,7 @@ UnitStats foe(std::int32_t type, std::int32_t unitIndex) {
 std::unique_ptr<FightScene> openFight(const std::vector<UnitStats>& heroes, const std::vector<UnitStats>& enemies) {
     auto scene = std::make_unique<FightScene>();
     testing::internal::CaptureStdout(); // the enemy types are traced at creation
-    initFightScene(*scene, heroes.data(), static_cast<std::int32_t>(heroes.size()), enemies.data(),
+    initFightScene(scene.get(), heroes.data(), static_cast<std::int32_t>(heroes.size()), enemies.data(),
                    static_cast<std::int32_t>(enemies.size()));
     testing::internal::GetCapturedStdout();
     return scene;
@@ -29,17 +29,17 @@ std::unique_ptr<FightScene> openFight(const std::vector<UnitStats>& heroes, cons
 
 void moveMouse(FightScene& scene, sf::Vector2f point) {
     const sf::Event event = mouseMoveEvent(static_cast<int>(point.x), static_cast<int>(point.y));
-    mouseMovedFightScene(scene, event.mouseMove);
+    mouseMovedFightScene(&scene, event.mouseMove);
 }
 
 void clickAt(FightScene& scene, sf::Vector2f point) {
     moveMouse(scene, point);
     stepQuietly(scene, 1);
-    mousePressedFightScene(scene);
+    mousePressedFightScene(&scene);
 }
 
 void step(FightScene& scene, int frames, float dt) {
-    for (int i = 0; i < frames; ++i) updateFightScene(scene, dt);
+    for (int i = 0; i < frames; ++i) updateFightScene(&scene, dt);
 }
 
 std::string stepQuietly(FightScene& scene, int frames, float dt) {

@@ -22,7 +22,9 @@ void expectFlagsMatchUnits(const WorldGame* world) {
         EXPECT_LE(enemies[i], 1) << "two enemies on cell " << index;
         EXPECT_EQ(tile.heroHere, heroes[i] > 0 ? 1 : 0) << "cell " << index;
         EXPECT_EQ(tile.enemyHere, enemies[i] > 0 ? 1 : 0) << "cell " << index;
-        if (heroes[i] || enemies[i]) EXPECT_EQ(tile.walkable, 0) << "cell " << index;
+        if (heroes[i] || enemies[i]) {
+            EXPECT_EQ(tile.walkable, 0) << "cell " << index;
+        }
     }
 }
 

@@ -196,7 +196,7 @@ TEST(Encounters, AWalkerStoppingOnTheOtherSideOpensTheFightInItsArrivalFrameButC
     world->fight.turnButton.fightOver = 1;
     testing::internal::CaptureStdout();
     endFight(world.get(), &w.window);
-    destroyFightScene(world->fight);
+    destroyFightScene(&world->fight);
     world->phase = WORLD_PHASE_MAP;
     world->playerTurn = 0;
     world->enemyBannerHidden = 1;
