@@ -51,6 +51,8 @@ RunRecord playWithSeed(const char* seed, int idleFrames) {
 
 } // namespace
 
+// Runs with the whole games, alone: every game start rewrites the generated level files, so a
+// test started beside it would change the files it compares.
 TEST(SeedReplay, IdlingInTheMainMenuChangesNothingTheSeedDecides) {
     const RunRecord quick = playWithSeed("4242", 0);
     const RunRecord idle = playWithSeed("4242", 1500); // 25 seconds of menu walkers
