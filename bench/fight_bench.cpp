@@ -15,6 +15,8 @@
 #include <SFML/Graphics/RenderTexture.hpp>
 #include <SFML/Window/Context.hpp>
 
+#include "bench_support.hpp"
+
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -27,23 +29,8 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// Runs `work` with standard output sent to the null device (the fight traces its enemies).
-void quietly(const std::function<void()>& work) {
-    std::fflush(stdout);
-    const int saved = dup(STDOUT_FILENO);
-    const int null = open("/dev/null", O_WRONLY);
-    if (null >= 0) dup2(null, STDOUT_FILENO);
-    work();
-    std::fflush(stdout);
-    if (saved >= 0) dup2(saved, STDOUT_FILENO);
-    if (null >= 0) close(null);
-    if (saved >= 0) close(saved);
-}
-
 struct FightRig {
     sf::RenderTexture target;
-    void (*finish)() = nullptr;
     std::unique_ptr<FightScene> scene = std::make_unique<FightScene>();
     std::unique_ptr<WorldGame> world;
 };
@@ -55,7 +42,6 @@ FightRig& rig() {
     built = true;
     r.target.create(1920, 1080);
     r.target.setActive(true);
-    r.finish = sf::Context::getFunction("glFinish");
     return r;
 }
 
@@ -113,7 +99,7 @@ double drawFrame(FightRig& r, const std::function<void()>& draw) {
         r.target.clear(sf::Color::Black);
         draw();
         r.target.display();
-        if (r.finish) r.finish();
+        finishDrawing();
     });
 }
 

@@ -22,6 +22,8 @@
 #include <SFML/Graphics/RenderTexture.hpp>
 #include <SFML/Window/Context.hpp>
 
+#include "bench_support.hpp"
+
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -38,27 +40,12 @@ using Clock = std::chrono::steady_clock;
 
 struct FrameRig {
     sf::RenderTexture target;
-    void (*finish)() = nullptr;
     std::unique_ptr<WorldGame> world = std::make_unique<WorldGame>();
     TeamSelect teamSelect;
     std::array<sf::Sprite, kCellCount> plainSprites;
     sf::View closeView{sf::FloatRect(0.f, 0.f, 1920.f, 1080.f)};
     sf::View overview{sf::FloatRect(0.f, 0.f, 1920.f, 1080.f)};
 };
-
-// Runs `build` with standard output sent to the null device (the board prints its codes).
-void quietly(const std::function<void()>& build) {
-    std::fflush(stdout);
-    const int saved = dup(STDOUT_FILENO);
-    const int null = open("/dev/null", O_WRONLY);
-    if (null >= 0) dup2(null, STDOUT_FILENO);
-    build();
-    std::fflush(stdout);
-    if (saved >= 0) dup2(saved, STDOUT_FILENO);
-    if (null >= 0) close(null);
-    if (saved >= 0) close(saved);
-}
-
 FrameRig& rig() {
     static FrameRig r;
     static bool built = false;
@@ -66,7 +53,6 @@ FrameRig& rig() {
     built = true;
     r.target.create(1920, 1080);
     r.target.setActive(true);
-    r.finish = sf::Context::getFunction("glFinish");
     r.overview.setCenter(1920.f, 1080.f);
     r.overview.zoom(2.f);
     quietly([] {
@@ -93,7 +79,7 @@ double timeFrame(FrameRig& r, const sf::View& view, const std::function<void()>&
     r.target.clear(sf::Color::Black);
     draw();
     r.target.display();
-    if (r.finish) r.finish();
+    finishDrawing();
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 

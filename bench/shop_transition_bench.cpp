@@ -11,6 +11,8 @@
 #include <SFML/Graphics/RenderTexture.hpp>
 #include <SFML/Window/Context.hpp>
 
+#include "bench_support.hpp"
+
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -24,13 +26,6 @@ sf::RenderTexture& canvas() {
     static const bool created = texture.create(1920, 1080);
     (void)created;
     return texture;
-}
-
-// Waits until every drawing command sent so far has run.
-void finishDrawing() {
-    using FinishFunction = void (*)();
-    static const auto finish = reinterpret_cast<FinishFunction>(sf::Context::getFunction("glFinish"));
-    if (finish) finish();
 }
 
 void shopFrame(Shop* shop, sf::RenderTexture& target) {

@@ -442,26 +442,12 @@ void bossFrame(Canvas& fig, Canvas& fx, const Pen& p, int row, int i, int n) {
     }
 }
 
-SheetLayout enemyLayout(const char* path, int w, int h, int idle, int attack, int death, float s, float footX) {
-    SheetLayout sp;
-    sp.path = path;
-    sp.w = w;
-    sp.h = h;
-    sp.rows[0] = idle;
-    sp.rows[1] = attack;
-    sp.rows[2] = death;
-    sp.s = s;
-    sp.footX = footX;
-    sp.soleRow[0] = sp.soleRow[1] = sp.soleRow[2] = float(h - 1);
-    sp.ally = false;
-    return sp;
-}
 
 } // namespace
 
 void drawEnemyLightSheet() {
     // idle frames are 96 high, attack and death frames 91 high, all on a sheet of 16 columns
-    SheetLayout s = enemyLayout("Sprites/Fight/EnemyLight.png", 81, 96, 16, 7, 5, 2.f, 49);
+    SheetLayout s = fighterLayout("Sprites/Fight/EnemyLight.png", false, 81, 96, 16, 7, 5, 2.f, 49);
     s.rowH[0] = 96;
     s.rowH[1] = s.rowH[2] = 91;
     s.rowTop[1] = 96;
@@ -475,18 +461,18 @@ void drawEnemyLightSheet() {
 }
 
 void drawEnemyHeavySheet() {
-    SheetLayout s = enemyLayout("Sprites/Fight/EnemyHeavy.png", 76, 68, 16, 14, 6, 1.5f, 42);
+    SheetLayout s = fighterLayout("Sprites/Fight/EnemyHeavy.png", false, 76, 68, 16, 14, 6, 1.5f, 42);
     drawFighterSheet(s, bruteFrame);
 }
 
 void drawEnemyShieldSheet() {
-    SheetLayout s = enemyLayout("Sprites/Fight/EnemyShield.png", 100, 110, 18, 7, 4, 2.1f, 62);
+    SheetLayout s = fighterLayout("Sprites/Fight/EnemyShield.png", false, 100, 110, 18, 7, 4, 2.1f, 62);
     drawFighterSheet(s, bearerFrame);
 }
 
 void drawBossSheet() {
     // the warlord stands a little left of his shadow's centre so his cape fits the frame
-    SheetLayout s = enemyLayout("Sprites/Fight/Boss.png", 100, 118, 15, 16, 6, 1.9f, 62);
+    SheetLayout s = fighterLayout("Sprites/Fight/Boss.png", false, 100, 118, 15, 16, 6, 1.9f, 62);
     drawFighterSheet(s, bossFrame);
 }
 

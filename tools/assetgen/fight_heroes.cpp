@@ -359,24 +359,15 @@ void tungFrame(Canvas& fig, Canvas& fx, const Pen& p, int row, int i, int n) {
             ovl(m, p, q, 1.2f + age * 1.2f, 1.f + age);
             for (int y = 0; y < int(m.height()); ++y)
                 for (int x = 0; x < int(m.width()); ++x)
-                    if (m.opaque(x, y)) fx.px(x, y, pal(j % 2 ? Sand : EarthLight, std::uint8_t(255 - 140 * age)));
+                    if (m.opaque(x, y))
+                        fx.px(x, y, pal(j % 2 ? Sand : EarthLight, std::uint8_t(255 - 140 * age)));
         }
     }
 }
 } // namespace
 
 void drawIrinaSheet() {
-    SheetLayout s;
-    s.path = "Sprites/Fight/Ally.png";
-    s.w = 81;
-    s.h = 96;
-    s.rows[0] = 15;
-    s.rows[1] = 6;
-    s.rows[2] = 6;
-    s.s = 2.f;
-    s.footX = 50;
-    s.soleRow[0] = s.soleRow[1] = s.soleRow[2] = 95;
-    drawFighterSheet(s, irinaFrame);
+    drawFighterSheet(fighterLayout("Sprites/Fight/Ally.png", true, 81, 96, 15, 6, 6, 2.f, 50), irinaFrame);
 }
 
 } // namespace fight
@@ -384,31 +375,13 @@ void drawIrinaSheet() {
 namespace fight {
 
 void drawRemSheet() {
-    SheetLayout s;
-    s.path = "Sprites/Fight/AllyRem.png";
-    s.w = 100;
-    s.h = 110;
-    s.rows[0] = 18;
-    s.rows[1] = 7;
-    s.rows[2] = 4;
-    s.s = 2.1f;
-    s.footX = 66;
-    s.soleRow[0] = s.soleRow[1] = s.soleRow[2] = 109;
-    drawFighterSheet(s, remFrame);
+    drawFighterSheet(fighterLayout("Sprites/Fight/AllyRem.png", true, 100, 110, 18, 7, 4, 2.1f, 66),
+                     remFrame);
 }
 
 void drawTungsteneSheet() {
-    SheetLayout s;
-    s.path = "Sprites/Fight/AllyTung.png";
-    s.w = 94;
-    s.h = 96;
-    s.rows[0] = 15;
-    s.rows[1] = 10;
-    s.rows[2] = 4;
-    s.s = 2.f;
-    s.footX = 64;
-    s.soleRow[0] = s.soleRow[1] = s.soleRow[2] = 95;
-    drawFighterSheet(s, tungFrame);
+    drawFighterSheet(fighterLayout("Sprites/Fight/AllyTung.png", true, 94, 96, 15, 10, 4, 2.f, 64),
+                     tungFrame);
 }
 
 } // namespace fight

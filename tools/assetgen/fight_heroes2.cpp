@@ -336,45 +336,18 @@ void shieldFrame(Canvas& fig, Canvas& fx, const Pen& p, int row, int i, int n) {
 } // namespace
 
 void drawLightSheet() {
-    SheetLayout s;
-    s.path = "Sprites/Fight/AllyLight.png";
-    s.w = 81;
-    s.h = 96;
-    s.rows[0] = 15;
-    s.rows[1] = 7;
-    s.rows[2] = 5;
-    s.s = 2.f;
-    s.footX = 51;
-    s.soleRow[0] = s.soleRow[1] = s.soleRow[2] = 95;
-    drawFighterSheet(s, lightFrame);
+    drawFighterSheet(fighterLayout("Sprites/Fight/AllyLight.png", true, 81, 96, 15, 7, 5, 2.f, 51),
+                     lightFrame);
 }
 
 void drawHeavySheet() {
-    SheetLayout s;
-    s.path = "Sprites/Fight/AllyHeavy.png";
-    s.w = 76;
-    s.h = 68;
-    s.rows[0] = 15;
-    s.rows[1] = 14;
-    s.rows[2] = 6;
-    s.s = 1.45f;
-    s.footX = 46;
-    s.soleRow[0] = s.soleRow[1] = s.soleRow[2] = 67;
-    drawFighterSheet(s, heavyFrame);
+    drawFighterSheet(fighterLayout("Sprites/Fight/AllyHeavy.png", true, 76, 68, 15, 14, 6, 1.45f, 46),
+                     heavyFrame);
 }
 
 void drawShieldSheet() {
-    SheetLayout s;
-    s.path = "Sprites/Fight/AllyShield.png";
-    s.w = 100;
-    s.h = 110;
-    s.rows[0] = 15;
-    s.rows[1] = 7;
-    s.rows[2] = 4;
-    s.s = 2.2f;
-    s.footX = 67;
-    s.soleRow[0] = s.soleRow[1] = s.soleRow[2] = 109;
-    drawFighterSheet(s, shieldFrame);
+    drawFighterSheet(fighterLayout("Sprites/Fight/AllyShield.png", true, 100, 110, 15, 7, 4, 2.2f, 67),
+                     shieldFrame);
 }
 
 } // namespace fight

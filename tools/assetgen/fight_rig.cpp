@@ -286,4 +286,20 @@ Ramp woodR() { return units::ramp(EarthDeep, Earth, EarthLight); }
 Ramp goldR() { return units::ramp(Earth, Gold, GoldLight); }
 Ramp bladeR() { return units::ramp(Steel, Silver, Cloud); }
 
+SheetLayout fighterLayout(const char* path, bool ally, int w, int h, int idle, int attack, int death, float scale,
+                          float footX) {
+    SheetLayout layout;
+    layout.path = path;
+    layout.ally = ally;
+    layout.w = w;
+    layout.h = h;
+    layout.rows[0] = idle;
+    layout.rows[1] = attack;
+    layout.rows[2] = death;
+    layout.s = scale;
+    layout.footX = footX;
+    layout.soleRow[0] = layout.soleRow[1] = layout.soleRow[2] = float(h - 1);
+    return layout;
+}
+
 } // namespace fight

@@ -123,6 +123,10 @@ struct SheetLayout {
     float soleRow[3] = {95, 95, 95};
     bool ally = true;             // allies are drawn facing right and mirrored into the file
 };
+// The common layout: equal rows of w x h frames holding idle, attack and death, the feet on
+// the frames' bottom row.
+SheetLayout fighterLayout(const char* path, bool ally, int w, int h, int idle, int attack, int death, float scale,
+                          float footX);
 // Draws every frame and saves the sheet. `draw(fig, fx, pen, row, frame, count)` paints the
 // body into `fig` (outlined afterwards) and glows, sparks or smoke into `fx` (laid on top as is).
 using FrameFn = std::function<void(art::Canvas& fig, art::Canvas& fx, const Pen& pen, int row, int i, int n)>;
