@@ -29,6 +29,7 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
 struct FightRig {
     sf::RenderTexture target;
     std::unique_ptr<FightScene> scene = std::make_unique<FightScene>();
