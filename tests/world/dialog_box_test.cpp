@@ -134,8 +134,6 @@ TEST(DialogBox, TheFirstFightOpensPagesThreeToSevenFiveClicksCloseItAndLaterFigh
     EXPECT_EQ(box.lastPage, 7);
     const sf::FloatRect mid = box.midSprite.getGlobalBounds();
     EXPECT_FLOAT_EQ(mid.top + 2.f * mid.height, 1080.f - 190.f) << "190 pixels higher than on the map";
-    drawWorldGame(world.get(), w.window, 0);
-    saveScreenshot(w.window, "screenshots/tutorial_box_fight.png");
 
     // The clicks fall on the fight's end-turn button, under the mouse: only the pages turn.
     const sf::FloatRect button = world->fight.turnButton.sprite.getGlobalBounds();
