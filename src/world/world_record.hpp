@@ -9,6 +9,7 @@
 #include "core/animation.hpp"
 #include "world/dialog_box.hpp"
 #include "world/hud.hpp"
+#include "world/level_file.hpp"
 #include "world/party.hpp"
 #include "world/tile_map.hpp"
 #include "world/world_enemy.hpp"
@@ -20,6 +21,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 inline constexpr const char* kAllyBannerPath = "Assets/Sprites/Fight/AllyTurn.png";
 inline constexpr const char* kEnemyBannerPath = "Assets/Sprites/Fight/EnemyTurn.png";
@@ -102,6 +104,9 @@ struct WorldGame {
     std::int32_t allyBannerHidden = 1;
     std::int32_t enemyBannerHidden = 1;
     float bannerTimer = 0.f;
+
+    // Where levels 3 to 10 are read from: the folder the shell generated them into.
+    std::string generatedLevelFolder = kLevelFolder;
 
     std::int32_t partyChanged = 0;
     std::int32_t cursorHidden = 0;

@@ -68,5 +68,12 @@ int main(int argc, char** argv) {
         int number = 200 + static_cast<int>(getpid() % 20000);
         for (int attempt = 0; attempt < 5 && !startPrivateDisplay(number); ++attempt) number += 20011;
     }
-    return RUN_ALL_TESTS();
+    // Every file the game writes goes to a folder of this process alone, so test processes
+    // run side by side and no run touches the checkout.
+    char folder[] = "/tmp/ostrevald-test-XXXXXX";
+    const bool ownFolder = std::getenv("OSTREVALD_HOME") == nullptr && mkdtemp(folder) != nullptr;
+    if (ownFolder) setenv("OSTREVALD_HOME", folder, 1);
+    const int result = RUN_ALL_TESTS();
+    if (ownFolder) std::filesystem::remove_all(folder, ec);
+    return result;
 }
