@@ -69,7 +69,7 @@ void setUpBusyFight(FightScene& scene) {
     openThreeAgainstThree(scene);
     quietly([&] {
         for (int i = 0; i < 150; ++i) updateFightScene(&scene, 1.f / 60.f);
-        moveTo(scene, centreOf(scene.allies.allies[0].body.sprite));
+        moveTo(scene, centreOf(scene.allies.allies[0].fighter.body.sprite));
         updateFightScene(&scene, 1.f / 60.f);
         mousePressedFightScene(&scene);
         updateFightScene(&scene, 1.f / 60.f);
@@ -77,14 +77,14 @@ void setUpBusyFight(FightScene& scene) {
         moveTo(scene, {card.left + card.width - 20.f, card.top + card.height / 2.f});
         updateFightScene(&scene, 1.f / 60.f);
         mousePressedFightScene(&scene);
-        moveTo(scene, centreOf(scene.enemies.enemies[1].body.sprite));
+        moveTo(scene, centreOf(scene.enemies.enemies[1].fighter.body.sprite));
         updateFightScene(&scene, 1.f / 60.f);
     });
 }
 
 // The enemies just struck by a card for all of them (allies are struck in the other turn).
 void keepHitsLive(FightScene& scene) {
-    for (FightEnemy& enemy : scene.enemies.enemies) enemy.hit = 1;
+    for (FightEnemy& enemy : scene.enemies.enemies) enemy.fighter.hit = 1;
 }
 
 double timed(const std::function<void()>& work) {

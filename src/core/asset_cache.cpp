@@ -12,6 +12,7 @@ struct AssetCache {
     // std::map keeps element addresses stable, so references handed out stay valid.
     std::map<std::string, std::unique_ptr<sf::Texture>> textures;
     std::map<std::string, std::unique_ptr<sf::Font>> fonts;
+    std::map<std::string, sf::IntRect> visibleAreas; // measured on the textures above
 };
 
 unsigned& sizeLimitOverride() {
@@ -72,6 +73,7 @@ std::size_t cachedAssetCount() { return cache().textures.size() + cache().fonts.
 void clearAssetCache() {
     cache().textures.clear();
     cache().fonts.clear();
+    cache().visibleAreas.clear();
 }
 
 unsigned textureSizeLimit() {
@@ -92,3 +94,10 @@ sf::Texture& cachedTextureSlot(const std::string& key) {
     if (!slot) slot = std::make_unique<sf::Texture>();
     return *slot;
 }
+
+const sf::IntRect* findVisibleArea(const std::string& path) {
+    const auto found = cache().visibleAreas.find(path);
+    return found == cache().visibleAreas.end() ? nullptr : &found->second;
+}
+
+void rememberVisibleArea(const std::string& path, sf::IntRect area) { cache().visibleAreas[path] = area; }

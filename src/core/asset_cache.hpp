@@ -4,6 +4,7 @@
 #pragma once
 
 #include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/Rect.hpp>
 #include <SFML/Graphics/Texture.hpp>
 
 #include <string>
@@ -16,7 +17,8 @@ const sf::Texture& cachedTexture(const std::string& path);
 const sf::Font& cachedFont(const std::string& path);
 // Number of distinct files decoded so far (pictures and fonts).
 std::size_t cachedAssetCount();
-// Drops every cached resource; call only once nothing refers to them any more.
+// Drops every cached resource, and the visible areas measured on them; call only once
+// nothing refers to them any more.
 void clearAssetCache();
 
 // The widest (and tallest) texture this run makes: the graphics card's own limit, or a
@@ -28,3 +30,7 @@ const sf::Texture* findCachedTexture(const std::string& key);
 // The cache slot stored under `key`, made empty on first use: lets the other core loaders
 // (the pages of a wide sheet) keep what they decode in the one cache.
 sf::Texture& cachedTextureSlot(const std::string& key);
+// The visible area remembered for the picture at `path` (core/visible_area), or nullptr
+// when it has not been measured since the cache was last cleared.
+const sf::IntRect* findVisibleArea(const std::string& path);
+void rememberVisibleArea(const std::string& path, sf::IntRect area);

@@ -2,7 +2,6 @@
 
 #include "core/asset_cache.hpp"
 #include "core/resources.hpp"
-#include "fight/card_play.hpp"
 #include "fight/fight_paths.hpp"
 #include "fight/visible_part.hpp"
 
@@ -11,10 +10,7 @@
 namespace {
 
 constexpr float kBodyScale = 2.f;
-constexpr float kMarkerScale = 3.f;
 constexpr float kBoostShownSeconds = 1.f;
-const sf::IntRect kMarkerFrame{0, 0, 15, 20};
-const sf::Color kHitTint{255, 0, 0, 255};
 
 // How each hero type stands in its slot. Frames lie in rows: idle, attack, death.
 struct AllyLook {
@@ -45,42 +41,23 @@ Ally& allyAt(AllyList& list, std::int32_t slot) { return list.allies[static_cast
 
 sf::Vector2f at(sf::Vector2i p, float dx, float dy) { return {static_cast<float>(p.x) + dx, static_cast<float>(p.y) + dy}; }
 
-bool bodyContains(const Ally& ally, sf::Vector2f point) { return ally.body.sprite.getGlobalBounds().contains(point); }
-
 void clearAllySlot(Ally& ally) {
-    ally.body = FighterBody{};
-    ally.arrowMarker = sf::Sprite();
-    ally.shadow = sf::Sprite();
+    clearFighter(ally.fighter);
     ally.heroType = 0;
     emptyHand(ally.hand);
-    ally.lifeBar.count = 0;
-    for (NumberDisplay* n : {&ally.actionPointCounter, &ally.armorNumber, &ally.damageNumber, &ally.lifeNumber,
-                             &ally.maxLifeNumber, &ally.separator})
-        n->count = 0;
-    ally.hitEffect.count = 0;
+    ally.actionPointCounter.count = 0;
     ally.attackBoostEffect.count = 0;
     ally.defenseBoostEffect.count = 0;
-    ally.stats = UnitStats{};
-    ally.stats.life = 0; // an empty slot counts as fallen
-    ally.stats.maxLife = 0.f;
-    ally.slot = 0;
-    ally.lastDamage = 0;
-    ally.armor = 0;
     ally.defenseBoost = 0;
     ally.attackBoost = 0;
-    ally.position = {};
-    ally.tintTimer = 1.f;
     ally.attackFxTimer = 0.f;
     ally.defenseFxTimer = 0.f;
     ally.hovered = 0;
     ally.hasStruck = 0;
-    ally.hit = 0;
     ally.defenseFx = 0;
     ally.attackFx = 0;
     ally.selected = 0;
     ally.targeted = 0;
-    ally.markerAnimation = Animation{};
-    ally.markerCurrent = Animation{};
 }
 
 void tickBoost(std::int32_t& shown, float& timer, float dt) {
@@ -110,92 +87,73 @@ void createAlly(AllyList& list, std::int32_t slot, UnitStats stats) {
     if (list.count >= kMaxFighters || slot < 0 || slot >= kMaxFighters) return;
     Ally& ally = allyAt(list, list.count);
     clearAllySlot(ally);
+    Fighter& f = ally.fighter;
     const std::int32_t type = stats.type >= 0 && stats.type < kPlayerTypeCount ? stats.type : 0;
     const AllyLook& look = lookOf(type);
-    initFighterBody(ally.body, kFightAllySheetPaths[static_cast<std::size_t>(type)], static_cast<unsigned>(look.w));
-    ally.arrowMarker = createSprite(*list.markerTexture);
-    ally.arrowMarker.setTextureRect(kMarkerFrame);
-    ally.shadow = createSprite(*list.shadowTexture);
-    showVisiblePart(ally.shadow, kShadowPath);
+    initFighterBody(f.body, kFightAllySheetPaths[static_cast<std::size_t>(type)], static_cast<unsigned>(look.w));
+    initFighterMarker(f, *list.markerTexture);
+    f.shadow = createSprite(*list.shadowTexture);
+    showVisiblePart(f.shadow, kShadowPath);
     ally.heroType = type;
-    ally.slot = slot;
-    ally.stats = stats;
-    ally.position = kAllySlotPositions[slot];
-    const sf::Vector2i p = ally.position;
+    f.slot = slot;
+    f.stats = stats;
+    f.position = kAllySlotPositions[slot];
+    const sf::Vector2i p = f.position;
 
     buildHand(ally.hand, type);
 
     initNumberDisplay(ally.actionPointCounter, NUMBER_ACTION_POINTS, at(p, 198.f, 202.f));
-    initNumberDisplay(ally.armorNumber, NUMBER_ARMOR, at(p, 198.f, 202.f));
-    initNumberDisplay(ally.damageNumber, NUMBER_DAMAGE, at(p, 0.f, 0.f));
-    initNumberDisplay(ally.lifeNumber, NUMBER_LIFE, at(p, 16.f + 96.f - 22.4f, 206.f));
-    initNumberDisplay(ally.maxLifeNumber, NUMBER_LIFE, at(p, 16.f + 96.f + 33.6f, 206.f));
-    initNumberDisplay(ally.separator, NUMBER_SEPARATOR, at(p, 16.f + 96.f - 5.f, 206.f));
-
-    ally.markerAnimation = createAnimation(3, 5, &kMarkerFrame, 1);
-    ally.markerCurrent = ally.markerAnimation;
+    initFighterGauges(f, {16.f, 206.f}, {198.f, 202.f});
 
     // Body: mirrored to face right, frames in rows idle / attack / death.
     const int w = look.w;
     const int h = look.h;
     const std::uint32_t idleFps = static_cast<std::uint32_t>(8 + look.idleFpsSign * slot);
-    setBodyAnimation(ally.body, ALLY_IDLE, look.idleFrames, idleFps, {0, 0, w, h}, 1);
-    setBodyAnimation(ally.body, ALLY_ATTACK, look.attackFrames, look.attackFps, {0, h, w, h}, 0);
-    setBodyAnimation(ally.body, ALLY_DEATH, look.deathFrames, look.deathFps, {0, 2 * h, w, h}, 0);
-    ally.body.sprite.setOrigin(static_cast<float>(w), 0.f);
-    ally.body.sprite.setScale(-kBodyScale, kBodyScale);
-    playBodyAnimation(ally.body, ALLY_IDLE);
-    ally.body.sprite.setPosition(at(p, look.body.x, look.body.y));
-    const sf::FloatRect b = ally.body.sprite.getGlobalBounds();
-    ally.arrowMarker.setPosition(at(p, b.width / 34.f - look.markerLeft, -b.height / 2.f + look.markerDrop));
-    ally.shadow.setScale(look.shadowScale, look.shadowScale);
-    ally.shadow.setPosition(at(p, look.shadow.x, look.shadow.y));
-    initImpacts(ally.hitEffect, at(p, 0.f, 0.f), IMPACT_HIT);
+    setBodyAnimation(f.body, ALLY_IDLE, look.idleFrames, idleFps, {0, 0, w, h}, 1);
+    setBodyAnimation(f.body, ALLY_ATTACK, look.attackFrames, look.attackFps, {0, h, w, h}, 0);
+    setBodyAnimation(f.body, ALLY_DEATH, look.deathFrames, look.deathFps, {0, 2 * h, w, h}, 0);
+    f.body.sprite.setOrigin(static_cast<float>(w), 0.f);
+    f.body.sprite.setScale(-kBodyScale, kBodyScale);
+    playBodyAnimation(f.body, ALLY_IDLE);
+    f.body.sprite.setPosition(at(p, look.body.x, look.body.y));
+    const sf::FloatRect b = f.body.sprite.getGlobalBounds();
+    f.arrowMarker.setPosition(at(p, b.width / 34.f - look.markerLeft, -b.height / 2.f + look.markerDrop));
+    f.shadow.setScale(look.shadowScale, look.shadowScale);
+    f.shadow.setPosition(at(p, look.shadow.x, look.shadow.y));
+    initImpacts(f.hitEffect, at(p, 0.f, 0.f), IMPACT_HIT);
     initImpacts(ally.attackBoostEffect, at(p, 0.f, 0.f), IMPACT_ATTACK_BOOST);
     initImpacts(ally.defenseBoostEffect, at(p, 0.f, 0.f), IMPACT_DEFENSE_BOOST);
-
-    initLifeBar(ally.lifeBar, static_cast<std::int32_t>(stats.maxLife), at(p, 16.f, 206.f));
-    ally.arrowMarker.setScale(kMarkerScale, kMarkerScale);
     list.count += 1;
 }
 
 void updateAllies(AllyList& list, float dt) {
+    const HeldCard held = heldCard(list);
     for (std::int32_t i = 0; i < list.count; ++i) {
         Ally& ally = allyAt(list, i);
-        updateFighterBody(ally.body, dt);
-        updateAnimation(&ally.markerCurrent, &ally.arrowMarker, dt);
-
-        if (!ally.targeted) ally.hovered = bodyContains(ally, list.mousePosition) ? 1 : 0;
+        Fighter& f = ally.fighter;
+        updateFighter(f, dt);
+        if (!ally.targeted) ally.hovered = fighterContains(f, list.mousePosition) ? 1 : 0;
         if (ally.selected) layoutHand(ally.hand, dt);
-        const std::int32_t picked = selectedCardSlot(ally.hand);
-        if (picked >= 0 && ally.hand.cards[static_cast<std::size_t>(picked)].kind >= kFirstSupportKind) {
-            // Only the ally the card would go to shows as targeted.
+        if (i == held.owner && held.kind >= kFirstSupportKind) {
+            // Only the ally the held support card would go to shows as targeted.
             const std::int32_t target = allyUnder(list, list.mousePosition, false);
             for (std::int32_t k = 0; k < list.count; ++k) allyAt(list, k).targeted = k == target ? 1 : 0;
         }
-
-        updateLifeBar(ally.lifeBar, ally.stats.life, dt);
-        setNumberValue(ally.actionPointCounter, ally.stats.actionPoints);
-        setNumberValue(ally.armorNumber, ally.armor);
-        setNumberValue(ally.damageNumber, std::abs(ally.lastDamage));
-        floatNumbers(ally.damageNumber, ally.hit, dt);
-        setNumberValue(ally.lifeNumber, ally.stats.life);
-        setNumberValue(ally.maxLifeNumber, static_cast<std::int32_t>(ally.stats.maxLife));
+        setNumberValue(ally.actionPointCounter, f.stats.actionPoints);
 
         tickBoost(ally.defenseFx, ally.defenseFxTimer, dt);
         tickBoost(ally.attackFx, ally.attackFxTimer, dt);
 
-        if (ally.stats.life < 1) {
-            ally.stats.life = 0;
-            startFighterDeath(ally.body, ALLY_DEATH);
+        if (f.stats.life < 1) {
+            f.stats.life = 0;
+            startFighterDeath(f.body, ALLY_DEATH);
         }
-        if (ally.armor < 1) ally.armor = 0;
+        if (f.armor < 1) f.armor = 0;
 
-        updateImpacts(ally.hitEffect, dt);
         updateImpacts(ally.attackBoostEffect, dt);
         updateImpacts(ally.defenseBoostEffect, dt);
 
-        if (bodyAnimationDone(ally.body, ALLY_ATTACK)) playBodyAnimation(ally.body, ALLY_IDLE);
+        if (bodyAnimationDone(f.body, ALLY_ATTACK)) playBodyAnimation(f.body, ALLY_IDLE);
     }
     refreshCardTexts(list);
 }
@@ -203,32 +161,28 @@ void updateAllies(AllyList& list, float dt) {
 void refreshCardTexts(AllyList& list) {
     for (std::int32_t i = 0; i < list.count; ++i) {
         Ally& ally = allyAt(list, i);
-        refreshHandTexts(ally.hand, ally.stats, ally.attackBoost, ally.defenseBoost);
+        refreshHandTexts(ally.hand, ally.fighter.stats, ally.attackBoost, ally.defenseBoost);
     }
 }
 
 void drawAllies(const AllyList& list, sf::RenderTarget& target) {
     for (std::int32_t i = 0; i < list.count; ++i) {
         const Ally& ally = list.allies[static_cast<std::size_t>(i)];
-        target.draw(ally.shadow);
-        target.draw(ally.body.sprite);
-        drawLifeBar(ally.lifeBar, target, ally.armor);
-        drawNumberDisplay(ally.lifeNumber, target);
-        drawNumberDisplay(ally.maxLifeNumber, target);
-        drawNumberDisplay(ally.separator, target);
-        if (ally.armor > 0) drawNumberDisplay(ally.armorNumber, target);
+        const Fighter& f = ally.fighter;
+        target.draw(f.shadow);
+        target.draw(f.body.sprite);
+        drawLifeBar(f.lifeBar, target, f.armor);
+        drawFighterLife(f, target);
+        drawFighterArmor(f, target);
         if (ally.selected) {
             drawNumberDisplay(ally.actionPointCounter, target);
             drawHand(ally.hand, target);
         }
-        if (ally.hit) {
-            drawNumberDisplay(ally.damageNumber, target);
-            drawImpacts(ally.hitEffect, target);
-        }
+        drawFighterHit(f, target);
         if (ally.attackFx) drawImpacts(ally.attackBoostEffect, target);
         if (ally.defenseFx) drawImpacts(ally.defenseBoostEffect, target);
-        if (ally.selected || ally.hovered) target.draw(ally.arrowMarker);
-        if (ally.targeted) target.draw(ally.arrowMarker);
+        if (ally.selected || ally.hovered) target.draw(f.arrowMarker);
+        if (ally.targeted) target.draw(f.arrowMarker);
     }
 }
 
@@ -239,8 +193,8 @@ void mouseMovedAllies(AllyList& list, const sf::Event::MouseMoveEvent& move) {
 
 void mousePressedAllies(AllyList& list) {
     for (std::int32_t a = 0; a < list.count; ++a) {
-        if (allyAt(list, a).stats.life == 0) continue;
         Ally& ally = allyAt(list, a);
+        if (ally.fighter.stats.life == 0) continue; // a fallen ally is past choosing
         if (ally.hovered && !ally.targeted) {
             for (std::int32_t k = 0; k < list.count; ++k) {
                 Ally& other = allyAt(list, k);
@@ -250,16 +204,13 @@ void mousePressedAllies(AllyList& list) {
             }
             ally.selected = 1;
         }
-        playCardOnAlly(list, a);
-        if (ally.stats.actionPoints != 0) selectCard(ally.hand);
+        if (ally.fighter.stats.actionPoints != 0) selectCard(ally.hand);
     }
 }
 
 void startAllyAttack(AllyList& list, std::int32_t slot) {
     if (slot < 0 || slot >= list.count) return;
-    Ally& ally = allyAt(list, slot);
-    if (ally.body.deathStarted) return; // the fallen do not get up to strike
-    playBodyAnimation(ally.body, ALLY_ATTACK);
+    swingFighter(allyAt(list, slot).fighter, ALLY_ATTACK);
 }
 
 void destroyAllies(AllyList& list) {
@@ -269,30 +220,34 @@ void destroyAllies(AllyList& list) {
 
 bool damageAlly(AllyList& list, std::int32_t slot, std::int32_t attack) {
     if (slot < 0 || slot >= kMaxFighters) return false;
-    Ally& target = allyAt(list, slot);
+    Fighter& target = allyAt(list, slot).fighter;
     const std::int32_t overflow = attack - target.armor;
     if (target.armor > 0 && target.stats.life > 0) target.armor -= attack;
     if (overflow > 0 && target.stats.life > 0) target.stats.life -= overflow;
     if (slot >= list.count || target.stats.life <= 0) return false;
-    tintFighterBody(target.body, kHitTint);
     target.lastDamage = overflow;
-    target.hit = 1;
+    markFighterHit(target);
     return true;
 }
 
 void clearAllyHits(AllyList& list) {
-    for (std::int32_t i = 0; i < list.count; ++i) {
-        Ally& ally = allyAt(list, i);
-        tintFighterBody(ally.body, sf::Color::White);
-        ally.hit = 0;
-    }
+    for (std::int32_t i = 0; i < list.count; ++i) clearFighterHit(allyAt(list, i).fighter);
 }
 
 std::int32_t allyUnder(const AllyList& list, sf::Vector2f point, bool livingOnly) {
     for (std::int32_t i = 0; i < list.count; ++i) {
-        const Ally& ally = list.allies[static_cast<std::size_t>(i)];
-        if (livingOnly && ally.stats.life <= 0) continue;
-        if (bodyContains(ally, point)) return i;
+        const Fighter& f = list.allies[static_cast<std::size_t>(i)].fighter;
+        if (livingOnly && !fighterStanding(f)) continue;
+        if (fighterContains(f, point)) return i;
     }
     return -1;
+}
+
+HeldCard heldCard(const AllyList& list) {
+    for (std::int32_t i = 0; i < list.count; ++i) {
+        const CardHand& hand = list.allies[static_cast<std::size_t>(i)].hand;
+        const std::int32_t slot = selectedCardSlot(hand);
+        if (slot >= 0) return {i, slot, hand.cards[static_cast<std::size_t>(slot)].kind};
+    }
+    return {};
 }

@@ -2,16 +2,13 @@
 // The player selects one at a time; its hand of cards and action points are shown.
 #pragma once
 
-#include "core/animation.hpp"
 #include "core/unit_stats.hpp"
 #include "fight/card_hand.hpp"
-#include "fight/fighter_body.hpp"
+#include "fight/fighter.hpp"
 #include "fight/impact_set.hpp"
-#include "fight/life_bar.hpp"
 #include "fight/number_display.hpp"
 
 #include <SFML/Graphics/RenderTarget.hpp>
-#include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Texture.hpp>
 #include <SFML/System/Vector2.hpp>
 #include <SFML/Window/Event.hpp>
@@ -26,40 +23,29 @@ constexpr std::int32_t kActionPointsPerTurn = 3;
 inline const sf::Vector2i kAllySlotPositions[kMaxFighters] = {{200, 700}, {500, 530}, {220, 400}};
 
 struct Ally {
-    FighterBody body; // sprite, animation slots, the working copy in use, one-shot death
-    sf::Sprite arrowMarker;
-    sf::Sprite shadow;
+    Fighter fighter;
     std::int32_t heroType = 0;
     CardHand hand;
-    LifeBar lifeBar;
     NumberDisplay actionPointCounter;
-    NumberDisplay armorNumber;
-    NumberDisplay damageNumber;
-    NumberDisplay lifeNumber;
-    NumberDisplay maxLifeNumber;
-    NumberDisplay separator;
-    UnitStats stats;
-    ImpactSet hitEffect;
     ImpactSet attackBoostEffect;
     ImpactSet defenseBoostEffect;
-    std::int32_t slot = 0;
-    std::int32_t lastDamage = 0;
-    std::int32_t armor = 0;
     std::int32_t defenseBoost = 0;
     std::int32_t attackBoost = 0;
-    sf::Vector2i position;
-    float tintTimer = 1.f;
     float attackFxTimer = 0.f;
     float defenseFxTimer = 0.f;
     std::int32_t hovered = 0;
-    std::int32_t hasStruck = 0;
-    std::int32_t hit = 0;
+    std::int32_t hasStruck = 0; // played a damage card: the enemies' red fades on its clock
     std::int32_t defenseFx = 0;
     std::int32_t attackFx = 0;
     std::int32_t selected = 0;
     std::int32_t targeted = 0;
-    Animation markerAnimation;
-    Animation markerCurrent;
+};
+
+// The card the player holds ready to play: the selected card of an ally's hand.
+struct HeldCard {
+    std::int32_t owner = -1; // the ally's slot, -1 when no card is held
+    std::int32_t slot = -1;  // its place in the hand
+    std::int32_t kind = -1;
 };
 
 struct AllyList {
@@ -76,6 +62,8 @@ void createAlly(AllyList& list, std::int32_t slot, UnitStats stats);
 void updateAllies(AllyList& list, float dt);
 void drawAllies(const AllyList& list, sf::RenderTarget& target);
 void mouseMovedAllies(AllyList& list, const sf::Event::MouseMoveEvent& move);
+// A press on an ally's body selects it (dropping any card held); a press on a card of a
+// hand selects that card, while its ally has action points left.
 void mousePressedAllies(AllyList& list);
 void startAllyAttack(AllyList& list, std::int32_t slot);
 // Empties the list and clears every slot: an unused slot holds life 0.
@@ -90,3 +78,5 @@ bool damageAlly(AllyList& list, std::int32_t slot, std::int32_t attack);
 void clearAllyHits(AllyList& list);
 // The first ally in slot order whose body lies under `point` (living ones only when asked), or -1.
 std::int32_t allyUnder(const AllyList& list, sf::Vector2f point, bool livingOnly);
+// The card held by the first ally in slot order that holds one.
+HeldCard heldCard(const AllyList& list);

@@ -1,5 +1,5 @@
-// Playing a selected card on its target: an enemy for the four damage kinds, an ally for
-// the six support kinds. A card played costs its owner one action point.
+// Playing the held card on its target: an enemy for the four damage kinds, an ally for the
+// six support kinds. A card played costs its owner one action point.
 #pragma once
 
 #include "fight/ally_list.hpp"
@@ -7,9 +7,13 @@
 
 #include <cstdint>
 
-// A press with a support card of the ally in slot `owner` selected plays it on the ally under
-// the stored mouse position (the first in slot order where bodies overlap), once.
-void playCardOnAlly(AllyList& allies, std::int32_t owner);
-// A press with a damage card selected plays it on the living enemy under the stored mouse
-// position; enemies brought below 1 life die.
-void playCardOnEnemy(AllyList& allies, FightEnemyList& enemies);
+// What lies under the press: an ally (living or fallen, the first in slot order where
+// bodies overlap) and a living enemy (the first in index order), each -1 when none.
+struct CardTarget {
+    std::int32_t ally = -1;
+    std::int32_t enemy = -1;
+};
+
+// Plays `held` on its side's target, once; a card whose side has no target stays held.
+// Enemies brought below 1 life die.
+void playCard(AllyList& allies, FightEnemyList& enemies, HeldCard held, CardTarget target);

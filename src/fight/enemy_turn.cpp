@@ -10,19 +10,20 @@ constexpr float kTintSeconds = 1.f;
 
 void carryOutIntent(AllyList& allies, FightEnemyList& enemies, std::int32_t index, std::int32_t engagedAllyCount) {
     FightEnemy& enemy = enemies.enemies[static_cast<std::size_t>(index)];
+    Fighter& f = enemy.fighter;
     // With no ally engaged there is nobody to draw as a target.
     const std::int32_t target = engagedAllyCount > 0 ? randomInt() % engagedAllyCount : -1;
     std::printf("Nombre allié : %d\n", static_cast<int>(engagedAllyCount));
-    if (enemy.armor < 1) enemy.armor = 0;
+    if (f.armor < 1) f.armor = 0;
     if (enemy.acted) return;
     if (enemy.intentAttack) {
         // An attack drawn against a fallen ally is lost, but the swing still plays.
-        if (damageAlly(allies, target, enemy.stats.attack)) enemy.acted = 1;
+        if (damageAlly(allies, target, f.stats.attack)) enemy.acted = 1;
         enemy.intentAttack = 0;
         startEnemyAttack(enemies, index);
     }
     if (enemy.intentShield) {
-        enemy.armor += enemy.stats.armorGift;
+        f.armor += f.stats.armorGift;
         enemy.acted = 1;
         enemy.intentShield = 0;
     }
@@ -40,10 +41,10 @@ void fadeEnemyTint(AllyList& allies, FightEnemyList& enemies, float dt) {
         // the last strike still fades.
         if (played == 0 && ally.hasStruck) played = 1;
         for (std::int32_t c = 0; c < played && ally.hasStruck; ++c) {
-            ally.tintTimer -= dt;
-            if (ally.tintTimer < 0.f) {
+            ally.fighter.tintTimer -= dt;
+            if (ally.fighter.tintTimer < 0.f) {
                 clearEnemyHits(enemies);
-                ally.tintTimer = kTintSeconds;
+                ally.fighter.tintTimer = kTintSeconds;
                 ally.hasStruck = 0;
             }
         }
@@ -58,7 +59,7 @@ void updateEnemyTurn(AllyList& allies, FightEnemyList& enemies, TurnButton& turn
     // during the allies' turn takes the one drawn.
     for (std::int32_t i = 0; i < enemies.count; ++i) {
         FightEnemy& enemy = enemies.enemies[static_cast<std::size_t>(i)];
-        if (enemy.stats.life <= 0) continue;
+        if (!fighterStanding(enemy.fighter)) continue;
         const int r = randomInt() % 2;
         if (turnButton.isAllyTurn && !enemy.intentAttack && !enemy.intentShield) {
             if (r == 0) enemy.intentAttack = 1;
@@ -69,19 +70,19 @@ void updateEnemyTurn(AllyList& allies, FightEnemyList& enemies, TurnButton& turn
     if (!turnButton.isAllyTurn) {
         turnButton.enemyTurnTimer -= dt;
         for (std::int32_t i = 0; i < enemies.count; ++i)
-            if (enemies.enemies[static_cast<std::size_t>(i)].stats.life > 0)
+            if (fighterStanding(enemies.enemies[static_cast<std::size_t>(i)].fighter))
                 carryOutIntent(allies, enemies, i, engagedAllyCount);
         turnButton.enemiesActed = 1;
         for (std::int32_t i = 0; i < enemies.count; ++i) {
             FightEnemy& enemy = enemies.enemies[static_cast<std::size_t>(i)];
-            if (enemy.stats.life <= 0) continue;
+            if (!fighterStanding(enemy.fighter)) continue;
             enemy.intentAttack = 0;
             enemy.intentShield = 0;
             enemy.acted = 1;
-            enemy.tintTimer -= dt;
-            if (enemy.tintTimer <= 0.f) {
+            enemy.fighter.tintTimer -= dt;
+            if (enemy.fighter.tintTimer <= 0.f) {
                 clearAllyHits(allies);
-                enemy.tintTimer = kTintSeconds;
+                enemy.fighter.tintTimer = kTintSeconds;
             }
         }
         if (turnButton.enemyTurnTimer <= 0.f) finishEnemyTurn(allies, enemies, turnButton, turnBanner);
@@ -94,7 +95,7 @@ void finishEnemyTurn(AllyList& allies, FightEnemyList& enemies, TurnButton& turn
     beginAlliesTurn(turnButton, turnBanner);
     for (FightEnemy& enemy : enemies.enemies) {
         enemy.acted = 0;
-        enemy.tintTimer = kTintSeconds;
+        enemy.fighter.tintTimer = kTintSeconds;
     }
     // Allies struck in this turn stop glowing red as the turn ends, however short it was.
     clearAllyHits(allies);

@@ -6,12 +6,9 @@
 #include "fight/visible_part.hpp"
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
 
-constexpr float kMarkerScale = 3.f;
-const sf::IntRect kMarkerFrame{0, 0, 15, 20};
 const sf::Vector2f kMarkerOrigin{0.f, 20.f};
 constexpr float kTankBarShift = 550.f; // the Tank's bar and numbers stand right of its huge body
 
@@ -71,40 +68,13 @@ FightEnemy& enemyAt(FightEnemyList& list, std::int32_t index) { return list.enem
 sf::Vector2f at(sf::Vector2i p, float dx, float dy) { return {static_cast<float>(p.x) + dx, static_cast<float>(p.y) + dy}; }
 
 void clearEnemySlot(FightEnemy& enemy) {
-    enemy.body = FighterBody{};
-    enemy.arrowMarker = sf::Sprite();
-    enemy.shadow = sf::Sprite();
+    clearFighter(enemy.fighter);
     enemy.attackIcon = sf::Sprite();
     enemy.shieldIcon = sf::Sprite();
-    enemy.lifeBar.count = 0;
-    for (NumberDisplay* n : {&enemy.damageNumber, &enemy.armorNumber, &enemy.lifeNumber, &enemy.maxLifeNumber,
-                             &enemy.separator})
-        n->count = 0;
-    enemy.hitEffect.count = 0;
-    enemy.stats = UnitStats{};
-    enemy.stats.life = 0; // an empty slot counts as fallen
-    enemy.stats.maxLife = 0.f;
-    enemy.armor = 0;
-    enemy.slot = 0;
-    enemy.position = {};
-    enemy.tintTimer = 1.f;
     enemy.acted = 0;
-    enemy.lastDamage = 0;
     enemy.intentAttack = 0;
     enemy.intentShield = 0;
-    enemy.hit = 0;
     enemy.enemyType = 0;
-    enemy.markerAnimation = Animation{};
-    enemy.markerCurrent = Animation{};
-}
-
-bool damageCardSelected(const AllyList& allies) {
-    for (std::int32_t i = 0; i < allies.count; ++i) {
-        const CardHand& hand = allies.allies[static_cast<std::size_t>(i)].hand;
-        const std::int32_t slot = selectedCardSlot(hand);
-        if (slot >= 0 && hand.cards[static_cast<std::size_t>(slot)].kind < kFirstSupportKind) return true;
-    }
-    return false;
 }
 
 } // namespace
@@ -150,125 +120,99 @@ void createFightEnemy(FightEnemyList& list, std::int32_t index, UnitStats stats,
     if (index != list.count || index >= kMaxFighters || slot < 0 || slot >= kMaxFighters) return;
     FightEnemy& enemy = enemyAt(list, index);
     clearEnemySlot(enemy);
+    Fighter& f = enemy.fighter;
     const std::int32_t type = stats.type >= 0 && stats.type < kEnemyTypeCount ? stats.type : ENEMY_LIGHT;
     const EnemyLook& look = lookOf(type);
     std::printf("%d\n", static_cast<int>(type));
 
-    initFighterBody(enemy.body, kFightEnemySheetPaths[static_cast<std::size_t>(type)],
-                    static_cast<unsigned>(look.idle.width));
+    initFighterBody(f.body, kFightEnemySheetPaths[static_cast<std::size_t>(type)], static_cast<unsigned>(look.idle.width));
     enemy.enemyType = type;
-    enemy.slot = slot;
-    enemy.position = slot == kBigEnemySlot && type == ENEMY_TANK   ? kTankPosition
-                     : slot == kBigEnemySlot && type == ENEMY_BOSS ? kBossPosition
-                                                                   : kEnemySlotPositions[slot];
-    enemy.tintTimer = 1.f;
-    enemy.stats = stats;
-    enemy.stats.type = type;
-    enemy.shadow = createSprite(*list.shadowTexture);
-    enemy.arrowMarker = createSprite(*list.markerTexture);
-    enemy.arrowMarker.setTextureRect(kMarkerFrame);
-    enemy.arrowMarker.setScale(kMarkerScale, kMarkerScale);
-    enemy.arrowMarker.setOrigin(kMarkerOrigin);
-    enemy.markerAnimation = createAnimation(3, 5, &kMarkerFrame, 1);
-    enemy.markerCurrent = enemy.markerAnimation;
+    f.slot = slot;
+    f.position = slot == kBigEnemySlot && type == ENEMY_TANK   ? kTankPosition
+                 : slot == kBigEnemySlot && type == ENEMY_BOSS ? kBossPosition
+                                                               : kEnemySlotPositions[slot];
+    f.stats = stats;
+    f.stats.type = type;
+    f.shadow = createSprite(*list.shadowTexture);
+    initFighterMarker(f, *list.markerTexture);
+    f.arrowMarker.setOrigin(kMarkerOrigin);
     enemy.attackIcon = createSprite(*list.attackIconTexture);
     enemy.shieldIcon = createSprite(*list.shieldIconTexture);
 
-    const sf::Vector2i p = enemy.position;
+    const sf::Vector2i p = f.position;
     const float barX = type == ENEMY_TANK ? kTankBarShift : 0.f;
-    initLifeBar(enemy.lifeBar, static_cast<std::int32_t>(stats.maxLife), at(p, barX, 10.f));
-    initNumberDisplay(enemy.damageNumber, NUMBER_DAMAGE, at(p, 0.f, 0.f));
-    initNumberDisplay(enemy.armorNumber, NUMBER_ARMOR, at(p, 205.f, 5.f));
-    initNumberDisplay(enemy.lifeNumber, NUMBER_LIFE, at(p, barX + 96.f - 22.4f, 10.f));
-    initNumberDisplay(enemy.maxLifeNumber, NUMBER_LIFE, at(p, barX + 96.f + 33.6f, 10.f));
-    initNumberDisplay(enemy.separator, NUMBER_SEPARATOR, at(p, barX + 96.f - 5.f, 10.f));
+    initFighterGauges(f, {barX, 10.f}, {205.f, 5.f});
 
-    const sf::Vector2u sheet = enemy.body.sheet.sheetSize; // measured before any scale or area
-    enemy.body.sprite.setScale(look.scale, look.scale);
-    enemy.body.sprite.setOrigin(0.f, static_cast<float>(look.idle.height));
-    enemy.body.sprite.setPosition(at(p, look.body.x, look.body.y));
-    enemy.arrowMarker.setPosition(at(p, look.widthShare * static_cast<float>(sheet.x) / 24.f + look.markerX,
-                                     look.heightShare * static_cast<float>(sheet.y) + look.markerY));
-    enemy.shadow.setOrigin(look.shadowOrigin);
-    showVisiblePart(enemy.shadow, kShadowPath);
-    enemy.shadow.setScale(look.shadowScale, look.shadowScale);
-    enemy.shadow.setPosition(at(p, look.shadow.x, look.shadow.y));
+    const sf::Vector2u sheet = f.body.sheet.sheetSize; // measured before any scale or area
+    f.body.sprite.setScale(look.scale, look.scale);
+    f.body.sprite.setOrigin(0.f, static_cast<float>(look.idle.height));
+    f.body.sprite.setPosition(at(p, look.body.x, look.body.y));
+    f.arrowMarker.setPosition(at(p, look.widthShare * static_cast<float>(sheet.x) / 24.f + look.markerX,
+                                 look.heightShare * static_cast<float>(sheet.y) + look.markerY));
+    f.shadow.setOrigin(look.shadowOrigin);
+    showVisiblePart(f.shadow, kShadowPath);
+    f.shadow.setScale(look.shadowScale, look.shadowScale);
+    f.shadow.setPosition(at(p, look.shadow.x, look.shadow.y));
     enemy.attackIcon.setPosition(at(p, look.attackIcon.x, look.attackIcon.y));
     enemy.shieldIcon.setPosition(at(p, look.shieldIcon.x, look.shieldIcon.y));
 
-    setBodyAnimation(enemy.body, ENEMY_IDLE, look.idleFrames, speedAt(look.idleSpeed, slot), look.idle, 1);
-    setBodyAnimation(enemy.body, ENEMY_ATTACK, look.attackFrames, speedAt(look.attackSpeed, slot), look.attack, 0);
-    setBodyAnimation(enemy.body, ENEMY_DEATH, look.deathFrames, speedAt(look.deathSpeed, slot), look.death, 0);
-    playBodyAnimation(enemy.body, ENEMY_IDLE);
-    initImpacts(enemy.hitEffect, at(p, 0.f, -static_cast<float>(look.idle.height)), IMPACT_HIT);
+    setBodyAnimation(f.body, ENEMY_IDLE, look.idleFrames, speedAt(look.idleSpeed, slot), look.idle, 1);
+    setBodyAnimation(f.body, ENEMY_ATTACK, look.attackFrames, speedAt(look.attackSpeed, slot), look.attack, 0);
+    setBodyAnimation(f.body, ENEMY_DEATH, look.deathFrames, speedAt(look.deathSpeed, slot), look.death, 0);
+    playBodyAnimation(f.body, ENEMY_IDLE);
+    initImpacts(f.hitEffect, at(p, 0.f, -static_cast<float>(look.idle.height)), IMPACT_HIT);
     list.count += 1;
 }
 
 void updateFightEnemies(FightEnemyList& list, float dt, const AllyList& allies, TurnButton& turnButton) {
     for (std::int32_t i = 0; i < list.count; ++i) {
-        FightEnemy& enemy = enemyAt(list, i);
-        if (bodyAnimationDone(enemy.body, ENEMY_ATTACK)) playBodyAnimation(enemy.body, ENEMY_IDLE);
-        updateFighterBody(enemy.body, dt);
-        updateAnimation(&enemy.markerCurrent, &enemy.arrowMarker, dt);
-        updateLifeBar(enemy.lifeBar, enemy.stats.life, dt);
-        setNumberValue(enemy.armorNumber, enemy.armor);
-        setNumberValue(enemy.damageNumber, std::abs(enemy.lastDamage));
-        floatNumbers(enemy.damageNumber, enemy.hit, dt);
-        setNumberValue(enemy.lifeNumber, enemy.stats.life);
-        setNumberValue(enemy.maxLifeNumber, static_cast<std::int32_t>(enemy.stats.maxLife));
-        updateImpacts(enemy.hitEffect, dt);
-        if (enemy.stats.life < 1) killFightEnemy(list, i);
+        Fighter& f = enemyAt(list, i).fighter;
+        if (bodyAnimationDone(f.body, ENEMY_ATTACK)) playBodyAnimation(f.body, ENEMY_IDLE);
+        updateFighter(f, dt);
+        if (f.stats.life < 1) killFightEnemy(list, i);
     }
     // All three slots of a side count, filled or not: an unused slot holds life 0.
     bool enemiesGone = true;
     bool alliesGone = true;
     for (std::size_t s = 0; s < kMaxFighters; ++s) {
-        if (list.enemies[s].stats.life > 0) enemiesGone = false;
-        if (allies.allies[s].stats.life > 0) alliesGone = false;
+        if (fighterStanding(list.enemies[s].fighter)) enemiesGone = false;
+        if (fighterStanding(allies.allies[s].fighter)) alliesGone = false;
     }
     if (enemiesGone || alliesGone) turnButton.fightOver = 1;
 }
 
 void drawFightEnemies(sf::RenderTarget& target, const FightEnemyList& list, const AllyList& allies) {
-    const bool aiming = damageCardSelected(allies);
+    const HeldCard held = heldCard(allies);
+    const bool aiming = held.owner >= 0 && held.kind < kFirstSupportKind;
     for (std::int32_t i = 0; i < list.count; ++i) {
         const FightEnemy& enemy = list.enemies[static_cast<std::size_t>(i)];
-        const bool standing = enemy.stats.life > 0;
-        target.draw(enemy.shadow);
-        if (standing) drawLifeBar(enemy.lifeBar, target, enemy.armor);
-        if (enemy.armor > 0) drawNumberDisplay(enemy.armorNumber, target);
-        if (aiming && standing && enemy.body.sprite.getGlobalBounds().contains(allies.mousePosition))
-            target.draw(enemy.arrowMarker);
-        if (enemy.hit) {
-            drawNumberDisplay(enemy.damageNumber, target);
-            drawImpacts(enemy.hitEffect, target);
-        }
+        const Fighter& f = enemy.fighter;
+        const bool standing = fighterStanding(f);
+        target.draw(f.shadow);
+        if (standing) drawLifeBar(f.lifeBar, target, f.armor);
+        drawFighterArmor(f, target);
+        if (aiming && standing && fighterContains(f, allies.mousePosition)) target.draw(f.arrowMarker);
+        drawFighterHit(f, target);
         if (enemy.intentAttack) target.draw(enemy.attackIcon);
         if (enemy.intentShield) target.draw(enemy.shieldIcon);
-        if (standing) {
-            drawNumberDisplay(enemy.lifeNumber, target);
-            drawNumberDisplay(enemy.maxLifeNumber, target);
-            drawNumberDisplay(enemy.separator, target);
-        }
-        target.draw(enemy.body.sprite);
+        drawFighterLife(f, target);
+        target.draw(f.body.sprite);
     }
 }
 
 void startEnemyAttack(FightEnemyList& list, std::int32_t index) {
     if (index < 0 || index >= list.count) return;
-    FightEnemy& enemy = enemyAt(list, index);
-    if (enemy.body.deathStarted) return;
-    playBodyAnimation(enemy.body, ENEMY_ATTACK);
+    swingFighter(enemyAt(list, index).fighter, ENEMY_ATTACK);
 }
 
 void killFightEnemy(FightEnemyList& list, std::int32_t index) {
     if (index < 0 || index >= kMaxFighters) return;
     FightEnemy& enemy = enemyAt(list, index);
-    if (enemy.stats.life >= 1) return;
+    if (enemy.fighter.stats.life >= 1) return;
     enemy.intentAttack = 0;
     enemy.intentShield = 0;
-    enemy.stats.life = 0;
-    if (index < list.count) startFighterDeath(enemy.body, ENEMY_DEATH);
+    enemy.fighter.stats.life = 0;
+    if (index < list.count) startFighterDeath(enemy.fighter.body, ENEMY_DEATH);
 }
 
 void destroyFightEnemies(FightEnemyList& list) {
@@ -277,9 +221,13 @@ void destroyFightEnemies(FightEnemyList& list) {
 }
 
 void clearEnemyHits(FightEnemyList& list) {
+    for (std::int32_t i = 0; i < list.count; ++i) clearFighterHit(enemyAt(list, i).fighter);
+}
+
+std::int32_t enemyUnder(const FightEnemyList& list, sf::Vector2f point) {
     for (std::int32_t i = 0; i < list.count; ++i) {
-        FightEnemy& enemy = enemyAt(list, i);
-        tintFighterBody(enemy.body, sf::Color::White);
-        enemy.hit = 0;
+        const Fighter& f = list.enemies[static_cast<std::size_t>(i)].fighter;
+        if (fighterStanding(f) && fighterContains(f, point)) return i;
     }
+    return -1;
 }

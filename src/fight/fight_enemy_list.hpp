@@ -3,12 +3,9 @@
 // Tank and the Boss always take the middle place.
 #pragma once
 
-#include "core/animation.hpp"
+#include "core/texture_pages.hpp"
 #include "core/unit_stats.hpp"
-#include "fight/fighter_body.hpp"
-#include "fight/impact_set.hpp"
-#include "fight/life_bar.hpp"
-#include "fight/number_display.hpp"
+#include "fight/fighter.hpp"
 #include "fight/turn_controls.hpp"
 
 #include <SFML/Graphics/RenderTarget.hpp>
@@ -30,31 +27,13 @@ inline const sf::Vector2i kTankPosition{600, 800};
 constexpr std::int32_t kBigEnemySlot = 1;
 
 struct FightEnemy {
-    FighterBody body; // sprite, animation slots, the working copy in use, one-shot death
-    sf::Sprite arrowMarker;
-    sf::Sprite shadow;
+    Fighter fighter;
     sf::Sprite attackIcon;
     sf::Sprite shieldIcon;
-    LifeBar lifeBar;
-    NumberDisplay damageNumber;
-    NumberDisplay armorNumber;
-    NumberDisplay lifeNumber;
-    NumberDisplay maxLifeNumber;
-    NumberDisplay separator;
-    ImpactSet hitEffect;
-    UnitStats stats;
-    std::int32_t armor = 0;
-    std::int32_t slot = 0;
-    sf::Vector2i position;
-    float tintTimer = 1.f;
     std::int32_t acted = 0;
-    std::int32_t lastDamage = 0;
     std::int32_t intentAttack = 0;
     std::int32_t intentShield = 0;
-    std::int32_t hit = 0;
     std::int32_t enemyType = 0;
-    Animation markerAnimation;
-    Animation markerCurrent;
 };
 
 struct FightEnemyList {
@@ -82,4 +61,6 @@ void killFightEnemy(FightEnemyList& list, std::int32_t index);
 void destroyFightEnemies(FightEnemyList& list);
 // Every enemy turns white again and its damage number and hit effect go.
 void clearEnemyHits(FightEnemyList& list);
+// The first living enemy in index order whose body lies under `point`, or -1.
+std::int32_t enemyUnder(const FightEnemyList& list, sf::Vector2f point);
 bool isBigEnemy(std::int32_t type);

@@ -55,7 +55,7 @@ void endAlliesTurn(FightScene& scene) {
     beginEnemiesTurn(scene.turnButton, scene.turnBanner);
     for (std::int32_t i = 0; i < scene.allies.count; ++i) {
         Ally& ally = scene.allies.allies[static_cast<std::size_t>(i)];
-        ally.stats.actionPoints = kActionPointsPerTurn;
+        ally.fighter.stats.actionPoints = kActionPointsPerTurn;
         ally.selected = 0;
         buildHand(ally.hand, ally.heroType);
     }
@@ -115,8 +115,21 @@ void drawFightScene(const FightScene* scene, sf::RenderTarget& target) {
 }
 
 void mousePressedFightScene(FightScene* scene) {
-    mousePressedAllies(scene->allies);
-    playCardOnEnemy(scene->allies, scene->enemies);
+    // The press lands where the last move left the mouse. A support card held goes to the
+    // ally there before the press chooses anything else; otherwise the press first chooses
+    // (an ally, which drops any card held, or a card of a hand) and a damage card then held
+    // goes to the enemy there.
+    AllyList& allies = scene->allies;
+    const sf::Vector2f at = allies.mousePosition;
+    HeldCard held = heldCard(allies);
+    const bool supportFirst = held.kind >= kFirstSupportKind;
+    if (!supportFirst) {
+        mousePressedAllies(allies);
+        held = heldCard(allies);
+    }
+    if (held.owner >= 0)
+        playCard(allies, scene->enemies, held, CardTarget{allyUnder(allies, at, false), enemyUnder(scene->enemies, at)});
+    if (supportFirst) mousePressedAllies(allies);
 
     TurnButton& button = scene->turnButton;
     if (button.hovered && button.isAllyTurn) {

@@ -3,6 +3,7 @@
 #include "core/asset_cache.hpp"
 #include "core/fonts.hpp"
 #include "core/resources.hpp"
+#include "core/visible_area.hpp"
 #include "world/world_game.hpp"
 
 #include <SFML/Graphics/Image.hpp>
@@ -114,23 +115,6 @@ void pickShownHero(TeamSelect* t) {
 }
 
 } // namespace
-
-sf::IntRect visiblePictureArea(const sf::Texture& texture) {
-    const sf::Image image = texture.copyToImage();
-    const sf::Vector2u size = image.getSize();
-    unsigned left = size.x, top = size.y, right = 0, bottom = 0;
-    for (unsigned y = 0; y < size.y; ++y)
-        for (unsigned x = 0; x < size.x; ++x)
-            if (image.getPixel(x, y).a != 0) {
-                left = std::min(left, x);
-                right = std::max(right, x + 1);
-                top = std::min(top, y);
-                bottom = std::max(bottom, y + 1);
-            }
-    if (right <= left || bottom <= top) return {};
-    return {static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
-            static_cast<int>(bottom - top)};
-}
 
 bool pictureIsOpaque(const sf::Texture& texture) {
     const sf::Image image = texture.copyToImage();

@@ -97,10 +97,6 @@ void mouseMovedTeamSelect(TeamSelect* teamSelect, sf::Event::MouseMoveEvent move
 void mousePressedTeamSelect(TeamSelect* teamSelect, float x, float y, SceneState* sceneState, WorldGame* world);
 void destroyTeamSelect(TeamSelect* teamSelect);
 
-// The smallest area of `texture` holding every pixel that is not fully transparent
-// (empty for an empty or wholly transparent picture). Reads the texture back: init only.
-sf::IntRect visiblePictureArea(const sf::Texture& texture);
-
 // True when every pixel of `texture` is fully opaque (false for an empty picture). Reads
 // the texture back: init only.
 bool pictureIsOpaque(const sf::Texture& texture);

@@ -141,7 +141,7 @@ void startFight(WorldGame* world, GridPos cell, sf::RenderWindow* window) {
 
 void applyEnemyFightResults(WorldGame* world) {
     for (std::int32_t k = 0; k < world->fightEnemyCount && k < kMaxFighters; ++k) {
-        const UnitStats& fighter = world->fight.enemies.enemies[static_cast<std::size_t>(k)].stats;
+        const UnitStats& fighter = world->fight.enemies.enemies[static_cast<std::size_t>(k)].fighter.stats;
         if (fighter.life > 0) {
             const std::int32_t index = findEnemyByFightIndex(world, fighter.unitIndex);
             if (index < 0) continue;
@@ -160,7 +160,7 @@ void applyEnemyFightResults(WorldGame* world) {
 
 void applyPlayerFightResults(WorldGame* world) {
     for (std::int32_t k = 0; k < world->fightPlayerCount && k < kMaxFighters; ++k) {
-        const UnitStats& fighter = world->fight.allies.allies[static_cast<std::size_t>(k)].stats;
+        const UnitStats& fighter = world->fight.allies.allies[static_cast<std::size_t>(k)].fighter.stats;
         if (fighter.life > 0) {
             const std::int32_t index = findPlayerByFightIndex(world, fighter.unitIndex);
             if (index < 0) continue;

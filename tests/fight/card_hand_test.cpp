@@ -120,10 +120,10 @@ TEST(CardHand, PressesSelectTheHoveredCardMoveTheSelectionAndTheOwnerClearsIt) {
     // support card, which the press plays on it instead.
     ASSERT_TRUE(dealToFront(*scene, 0, CARD_DAMAGE_ONE));
     clickCard(*scene, 0, 0);
-    clickAt(*scene, centreOf(ally(*scene, 0).body.sprite));
+    clickAt(*scene, centreOf(ally(*scene, 0).fighter.body.sprite));
     EXPECT_EQ(selectedCardSlot(hand), -1);
     EXPECT_EQ(ally(*scene, 0).selected, 1);
-    EXPECT_EQ(ally(*scene, 0).stats.actionPoints, 3);
+    EXPECT_EQ(ally(*scene, 0).fighter.stats.actionPoints, 3);
 }
 
 TEST(CardHand, TextsShowTheLiveValueFromTheFirstFrameAndFollowTheBoosts) {

@@ -14,7 +14,7 @@ namespace {
 
 int firstLivingEnemy(FightScene& scene) {
     for (int i = 0; i < scene.enemies.count; ++i)
-        if (enemy(scene, i).stats.life > 0) return i;
+        if (enemy(scene, i).fighter.stats.life > 0) return i;
     return -1;
 }
 
@@ -24,7 +24,7 @@ void playAlliesTurn(FightScene& scene) {
     for (int a = 0; a < scene.allies.count; ++a) {
         for (int card = 0; card < 3 && !scene.turnButton.fightOver; ++card) {
             Ally& mine = ally(scene, a);
-            if (mine.stats.life <= 0 || mine.stats.actionPoints == 0) break;
+            if (mine.fighter.stats.life <= 0 || mine.fighter.stats.actionPoints == 0) break;
             const int target = firstLivingEnemy(scene);
             if (target < 0) return;
             selectAlly(scene, a);
@@ -34,12 +34,12 @@ void playAlliesTurn(FightScene& scene) {
                     place = p;
                     break;
                 }
-            const std::int32_t points = mine.stats.actionPoints;
+            const std::int32_t points = mine.fighter.stats.actionPoints;
             clickCard(scene, a, place);
             ASSERT_EQ(selectedCardSlot(mine.hand), place);
             const bool damage = mine.hand.cards[static_cast<std::size_t>(place)].kind < kFirstSupportKind;
-            clickAt(scene, centreOf(damage ? enemy(scene, target).body.sprite : mine.body.sprite));
-            ASSERT_EQ(mine.stats.actionPoints, points - 1);
+            clickAt(scene, centreOf(damage ? enemy(scene, target).fighter.body.sprite : mine.fighter.body.sprite));
+            ASSERT_EQ(mine.fighter.stats.actionPoints, points - 1);
             stepQuietly(scene, 20);
         }
     }
@@ -83,12 +83,12 @@ TEST(FightPlay, TheAlliesWinAndHandBackTheirLifeByIndex) {
     const std::int32_t enemyIndexes[3] = {4, 9, 12};
     int standing = 0;
     for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(ally(*scene, i).stats.unitIndex, heroIndexes[i]);
-        EXPECT_LE(ally(*scene, i).stats.life, 100);
-        EXPECT_GE(ally(*scene, i).stats.life, 0);
-        if (ally(*scene, i).stats.life > 0) ++standing;
-        EXPECT_EQ(enemy(*scene, i).stats.unitIndex, enemyIndexes[i]);
-        EXPECT_EQ(enemy(*scene, i).stats.life, 0);
+        EXPECT_EQ(ally(*scene, i).fighter.stats.unitIndex, heroIndexes[i]);
+        EXPECT_LE(ally(*scene, i).fighter.stats.life, 100);
+        EXPECT_GE(ally(*scene, i).fighter.stats.life, 0);
+        if (ally(*scene, i).fighter.stats.life > 0) ++standing;
+        EXPECT_EQ(enemy(*scene, i).fighter.stats.unitIndex, enemyIndexes[i]);
+        EXPECT_EQ(enemy(*scene, i).fighter.stats.life, 0);
     }
     EXPECT_GT(standing, 0);
     destroyFightScene(scene.get());
@@ -107,15 +107,15 @@ TEST(FightPlay, TheAlliesLoseAndTheEnemiesHandBackWhatLifeTheyKept) {
     auto scene = openFight({hero(PLAYER_TUNGSTENE, 2), hero(PLAYER_SHIELD, 5)}, enemies);
     const int turns = playToTheEnd(*scene, 20);
     ASSERT_EQ(scene->turnButton.fightOver, 1) << "after " << turns << " turns";
-    EXPECT_EQ(ally(*scene, 0).stats.life, 0);
-    EXPECT_EQ(ally(*scene, 1).stats.life, 0);
-    EXPECT_EQ(ally(*scene, 0).stats.unitIndex, 2);
-    EXPECT_EQ(ally(*scene, 1).stats.unitIndex, 5);
+    EXPECT_EQ(ally(*scene, 0).fighter.stats.life, 0);
+    EXPECT_EQ(ally(*scene, 1).fighter.stats.life, 0);
+    EXPECT_EQ(ally(*scene, 0).fighter.stats.unitIndex, 2);
+    EXPECT_EQ(ally(*scene, 1).fighter.stats.unitIndex, 5);
     int lifeLeft = 0;
     for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(enemy(*scene, i).stats.unitIndex, 20 + i);
-        EXPECT_LT(enemy(*scene, i).stats.life, 400 + 1);
-        lifeLeft += enemy(*scene, i).stats.life;
+        EXPECT_EQ(enemy(*scene, i).fighter.stats.unitIndex, 20 + i);
+        EXPECT_LT(enemy(*scene, i).fighter.stats.life, 400 + 1);
+        lifeLeft += enemy(*scene, i).fighter.stats.life;
     }
     EXPECT_GT(lifeLeft, 0);
     EXPECT_LT(lifeLeft, 1200) << "the allies struck before they fell";
@@ -128,13 +128,13 @@ TEST(FightPlay, ScreenshotsOfTheBattle) {
     auto scene = openFight({hero(PLAYER_IRINA, 0), hero(PLAYER_REM, 1), hero(PLAYER_SHIELD, 2)},
                            {foe(ENEMY_LIGHT, 4), foe(ENEMY_HEAVY, 5), foe(ENEMY_SHIELD, 6)});
     stepQuietly(*scene, 150);
-    enemy(*scene, 2).armor = 10;
+    enemy(*scene, 2).fighter.armor = 10;
     ASSERT_TRUE(dealToFront(*scene, 0, CARD_PIERCE));
     playFrontCardOnEnemy(*scene, 0, 2);
     stepQuietly(*scene, 20);
     selectAlly(*scene, 0);
     clickCard(*scene, 0, 1);
-    moveMouse(*scene, centreOf(enemy(*scene, 1).body.sprite));
+    moveMouse(*scene, centreOf(enemy(*scene, 1).fighter.body.sprite));
     stepQuietly(*scene, 10);
     shoot(*scene, "fight_card_aimed");
     // The enemies' turn with a hit.
@@ -144,7 +144,7 @@ TEST(FightPlay, ScreenshotsOfTheBattle) {
     shoot(*scene, "fight_enemies_turn");
     // The deck overview, after a press on an ally chose its row.
     stepQuietly(*scene, 300);
-    clickAt(*scene, centreOf(ally(*scene, 1).body.sprite));
+    clickAt(*scene, centreOf(ally(*scene, 1).fighter.body.sprite));
     clickAt(*scene, centreOf(scene->deckPile.backSprite));
     stepQuietly(*scene, 5);
     shoot(*scene, "fight_deck_overview");

@@ -29,13 +29,13 @@ int framesUntilBannerRests(FightScene& scene) {
 
 int totalAllyLife(FightScene& scene) {
     int life = 0;
-    for (int i = 0; i < 3; ++i) life += ally(scene, i).stats.life;
+    for (int i = 0; i < 3; ++i) life += ally(scene, i).fighter.stats.life;
     return life;
 }
 
 int totalEnemyArmor(FightScene& scene) {
     int armor = 0;
-    for (int i = 0; i < 3; ++i) armor += enemy(scene, i).armor;
+    for (int i = 0; i < 3; ++i) armor += enemy(scene, i).fighter.armor;
     return armor;
 }
 
@@ -131,11 +131,11 @@ TEST(FightScene, AfterTheEndTurnPressEveryAllyHasThreeActionPointsAndAFreshHand)
     playFrontCardOnEnemy(*scene, 1, 1);
     selectAlly(*scene, 2);
     clickCard(*scene, 2, 1);
-    EXPECT_EQ(ally(*scene, 1).stats.actionPoints, 1);
+    EXPECT_EQ(ally(*scene, 1).fighter.stats.actionPoints, 1);
     clickAt(*scene, endTurnButton(*scene));
     for (int i = 0; i < 3; ++i) {
         const Ally& a = ally(*scene, i);
-        EXPECT_EQ(a.stats.actionPoints, 3);
+        EXPECT_EQ(a.fighter.stats.actionPoints, 3);
         EXPECT_EQ(a.selected, 0);
         EXPECT_EQ(a.hand.shownCount, 5);
         EXPECT_EQ(a.hand.count, 8);
@@ -146,7 +146,7 @@ TEST(FightScene, AfterTheEndTurnPressEveryAllyHasThreeActionPointsAndAFreshHand)
 
 TEST(FightScene, ADoubleClickOnEndTurnNeverSkipsTheEnemiesTurn) {
     auto scene = threeAgainstThree();
-    for (int i = 0; i < 3; ++i) enemy(*scene, i).stats.armorGift = 10;
+    for (int i = 0; i < 3; ++i) enemy(*scene, i).fighter.stats.armorGift = 10;
     stepQuietly(*scene, 1);
     const int life = totalAllyLife(*scene);
     // Two presses before the next frame.
@@ -167,8 +167,8 @@ TEST(FightScene, ADoubleClickOnEndTurnNeverSkipsTheEnemiesTurn) {
     // The skipped wait leaves no red ally behind, and the next enemies' turn is whole:
     // every enemy acts again in it.
     for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(ally(*scene, i).hit, 0);
-        EXPECT_EQ(ally(*scene, i).body.sprite.getColor(), sf::Color::White);
+        EXPECT_EQ(ally(*scene, i).fighter.hit, 0);
+        EXPECT_EQ(ally(*scene, i).fighter.body.sprite.getColor(), sf::Color::White);
     }
     stepQuietly(*scene, 1);
     for (int i = 0; i < 3; ++i) EXPECT_EQ(enemy(*scene, i).intentAttack + enemy(*scene, i).intentShield, 1);
@@ -193,9 +193,9 @@ TEST(FightScene, ThePileOpensTheDeckOverviewAndAnyOtherPressClosesIt) {
     EXPECT_EQ(scene->deckPile.deckViewOpen, 0);
     EXPECT_EQ(scene->deckPile.backSprite.getTextureRect(), sf::IntRect(0, 0, 128, 169));
     // A press on an ally chooses the row the overview shows (types 0 to 2 only).
-    clickAt(*scene, centreOf(ally(*scene, 1).body.sprite));
+    clickAt(*scene, centreOf(ally(*scene, 1).fighter.body.sprite));
     EXPECT_EQ(scene->deckPile.overviewSprite.getTextureRect(), sf::IntRect(0, 169, 1024, 169));
-    clickAt(*scene, centreOf(ally(*scene, 2).body.sprite));
+    clickAt(*scene, centreOf(ally(*scene, 2).fighter.body.sprite));
     EXPECT_EQ(scene->deckPile.overviewSprite.getTextureRect(), sf::IntRect(0, 169, 1024, 169));
 }
 
@@ -203,16 +203,16 @@ TEST(FightScene, OneAgainstOneEndsWhenThatEnemyFallsForTheUnusedSlotsHoldNoLife)
     auto scene = openFight({hero(PLAYER_IRINA, 3)}, {foe(ENEMY_HEAVY, 9)});
     stepQuietly(*scene, 1);
     EXPECT_EQ(scene->turnButton.fightOver, 0);
-    enemy(*scene, 0).stats.life = 20;
+    enemy(*scene, 0).fighter.stats.life = 20;
     ASSERT_TRUE(dealToFront(*scene, 0, CARD_PIERCE));
     playFrontCardOnEnemy(*scene, 0, 0);
     EXPECT_EQ(scene->turnButton.fightOver, 0);
     stepQuietly(*scene, 1);
     EXPECT_EQ(scene->turnButton.fightOver, 1);
-    EXPECT_EQ(ally(*scene, 0).stats.unitIndex, 3);
-    EXPECT_EQ(ally(*scene, 0).stats.life, 100);
-    EXPECT_EQ(enemy(*scene, 0).stats.unitIndex, 9);
-    EXPECT_EQ(enemy(*scene, 0).stats.life, 0);
+    EXPECT_EQ(ally(*scene, 0).fighter.stats.unitIndex, 3);
+    EXPECT_EQ(ally(*scene, 0).fighter.stats.life, 100);
+    EXPECT_EQ(enemy(*scene, 0).fighter.stats.unitIndex, 9);
+    EXPECT_EQ(enemy(*scene, 0).fighter.stats.life, 0);
 }
 
 TEST(FightScene, ANewFightWithFewerFightersStartsFromEmptyLists) {
@@ -222,8 +222,8 @@ TEST(FightScene, ANewFightWithFewerFightersStartsFromEmptyLists) {
     EXPECT_EQ(scene->allies.count, 0);
     EXPECT_EQ(scene->enemies.count, 0);
     for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(ally(*scene, i).stats.life, 0);
-        EXPECT_EQ(enemy(*scene, i).stats.life, 0);
+        EXPECT_EQ(ally(*scene, i).fighter.stats.life, 0);
+        EXPECT_EQ(enemy(*scene, i).fighter.stats.life, 0);
     }
     const UnitStats heroes[1] = {hero(PLAYER_SHIELD, 2)};
     const UnitStats enemies[1] = {foe(ENEMY_BOSS, 8)};
@@ -236,10 +236,10 @@ TEST(FightScene, ANewFightWithFewerFightersStartsFromEmptyLists) {
     EXPECT_EQ(ally(*scene, 0).heroType, PLAYER_SHIELD);
     EXPECT_EQ(enemy(*scene, 0).enemyType, ENEMY_BOSS);
     for (int i = 1; i < 3; ++i) {
-        EXPECT_EQ(ally(*scene, i).stats.life, 0);
-        EXPECT_EQ(enemy(*scene, i).stats.life, 0);
-        EXPECT_EQ(ally(*scene, i).body.sprite.getTexture(), nullptr);
-        EXPECT_EQ(enemy(*scene, i).body.sprite.getTexture(), nullptr);
+        EXPECT_EQ(ally(*scene, i).fighter.stats.life, 0);
+        EXPECT_EQ(enemy(*scene, i).fighter.stats.life, 0);
+        EXPECT_EQ(ally(*scene, i).fighter.body.sprite.getTexture(), nullptr);
+        EXPECT_EQ(enemy(*scene, i).fighter.body.sprite.getTexture(), nullptr);
     }
     EXPECT_EQ(scene->turnButton.isAllyTurn, 1);
     EXPECT_EQ(scene->turnButton.fightOver, 0);

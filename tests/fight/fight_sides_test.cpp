@@ -35,9 +35,9 @@ TEST(FightEnemies, BesideATankOrBossNoTwoEnemiesEverShareAPlace) {
             int bigInMiddle = 0;
             for (int i = 0; i < count; ++i) {
                 const FightEnemy& e = enemy(*scene, i);
-                places.insert({e.position.x, e.position.y});
-                slots.insert(e.slot);
-                if (isBigEnemy(e.enemyType) && e.slot == 1) ++bigInMiddle;
+                places.insert({e.fighter.position.x, e.fighter.position.y});
+                slots.insert(e.fighter.slot);
+                if (isBigEnemy(e.enemyType) && e.fighter.slot == 1) ++bigInMiddle;
             }
             EXPECT_EQ(static_cast<int>(places.size()), count) << "code " << code << " of " << count;
             EXPECT_EQ(static_cast<int>(slots.size()), count) << "code " << code << " of " << count;
@@ -52,20 +52,20 @@ TEST(FightEnemies, BesideATankOrBossNoTwoEnemiesEverShareAPlace) {
 
 TEST(FightEnemies, TheSettledOrdersKeepTheirPlaces) {
     auto llb = openFight({hero(PLAYER_IRINA, 0)}, {foe(ENEMY_LIGHT, 0), foe(ENEMY_LIGHT, 1), foe(ENEMY_BOSS, 2)});
-    EXPECT_EQ(enemy(*llb, 0).position, sf::Vector2i(1520, 900));
-    EXPECT_EQ(enemy(*llb, 1).position, sf::Vector2i(1520, 570));
-    EXPECT_EQ(enemy(*llb, 2).position, sf::Vector2i(1200, 700));
-    EXPECT_EQ(enemy(*llb, 2).body.sprite.getPosition(), sf::Vector2f(1100.f, 695.f));
+    EXPECT_EQ(enemy(*llb, 0).fighter.position, sf::Vector2i(1520, 900));
+    EXPECT_EQ(enemy(*llb, 1).fighter.position, sf::Vector2i(1520, 570));
+    EXPECT_EQ(enemy(*llb, 2).fighter.position, sf::Vector2i(1200, 700));
+    EXPECT_EQ(enemy(*llb, 2).fighter.body.sprite.getPosition(), sf::Vector2f(1100.f, 695.f));
     auto lbl = openFight({hero(PLAYER_IRINA, 0)}, {foe(ENEMY_LIGHT, 0), foe(ENEMY_TANK, 1), foe(ENEMY_LIGHT, 2)});
-    EXPECT_EQ(enemy(*lbl, 0).position, sf::Vector2i(1520, 900));
-    EXPECT_EQ(enemy(*lbl, 1).position, sf::Vector2i(600, 800));
-    EXPECT_EQ(enemy(*lbl, 2).position, sf::Vector2i(1520, 570));
+    EXPECT_EQ(enemy(*lbl, 0).fighter.position, sf::Vector2i(1520, 900));
+    EXPECT_EQ(enemy(*lbl, 1).fighter.position, sf::Vector2i(600, 800));
+    EXPECT_EQ(enemy(*lbl, 2).fighter.position, sf::Vector2i(1520, 570));
     // The Tank's bar and numbers stand right of its body.
-    EXPECT_EQ(enemy(*lbl, 1).lifeBar.entries[0].back.getPosition(), sf::Vector2f(1150.f, 810.f));
+    EXPECT_EQ(enemy(*lbl, 1).fighter.lifeBar.entries[0].back.getPosition(), sf::Vector2f(1150.f, 810.f));
     auto plain = openFight({hero(PLAYER_IRINA, 0)}, {foe(ENEMY_SHIELD, 0), foe(ENEMY_HEAVY, 1), foe(ENEMY_LIGHT, 2)});
-    EXPECT_EQ(enemy(*plain, 0).position, sf::Vector2i(1520, 900));
-    EXPECT_EQ(enemy(*plain, 1).position, sf::Vector2i(1200, 700));
-    EXPECT_EQ(enemy(*plain, 2).position, sf::Vector2i(1520, 570));
+    EXPECT_EQ(enemy(*plain, 0).fighter.position, sf::Vector2i(1520, 900));
+    EXPECT_EQ(enemy(*plain, 1).fighter.position, sf::Vector2i(1200, 700));
+    EXPECT_EQ(enemy(*plain, 2).fighter.position, sf::Vector2i(1520, 570));
 }
 
 TEST(FightEnemies, EachLivingEnemyAnnouncesOneIntentBothKindsOccur) {
@@ -74,7 +74,7 @@ TEST(FightEnemies, EachLivingEnemyAnnouncesOneIntentBothKindsOccur) {
     int shields = 0;
     for (int round = 0; round < 10; ++round) {
         auto scene = openFight({hero(PLAYER_IRINA, 0)}, {foe(ENEMY_LIGHT, 0), foe(ENEMY_HEAVY, 1), foe(ENEMY_SHIELD, 2)});
-        enemy(*scene, 1).stats.life = 0;
+        enemy(*scene, 1).fighter.stats.life = 0;
         stepQuietly(*scene, 3);
         for (int i = 0; i < 3; ++i) {
             const FightEnemy& e = enemy(*scene, i);
@@ -98,22 +98,41 @@ TEST(FightEnemies, AShieldRaisesArmorThatHoldsUntilTheNextEnemiesTurn) {
     enemy(*scene, 0).intentShield = 1;
     startEnemiesTurn(*scene);
     stepQuietly(*scene, 1);
-    EXPECT_EQ(enemy(*scene, 0).armor, 10);
-    EXPECT_EQ(ally(*scene, 0).stats.life, 100);
+    EXPECT_EQ(enemy(*scene, 0).fighter.armor, 10);
+    EXPECT_EQ(ally(*scene, 0).fighter.stats.life, 100);
     stepQuietly(*scene, 300);
     EXPECT_EQ(scene->turnButton.isAllyTurn, 1);
-    EXPECT_EQ(enemy(*scene, 0).armor, 10);
+    EXPECT_EQ(enemy(*scene, 0).fighter.armor, 10);
     // Driven below 0 by a card, the armor stays so until the enemies' turn clears it.
     ASSERT_TRUE(dealToFront(*scene, 0, CARD_ARMOR_BREAK));
     playFrontCardOnEnemy(*scene, 0, 0);
-    EXPECT_EQ(enemy(*scene, 0).armor, -20);
+    EXPECT_EQ(enemy(*scene, 0).fighter.armor, -20);
     stepQuietly(*scene, 30);
-    EXPECT_EQ(enemy(*scene, 0).armor, -20);
+    EXPECT_EQ(enemy(*scene, 0).fighter.armor, -20);
     enemy(*scene, 0).intentAttack = 0;
     enemy(*scene, 0).intentShield = 1;
     startEnemiesTurn(*scene);
     stepQuietly(*scene, 1);
-    EXPECT_EQ(enemy(*scene, 0).armor, 10);
+    EXPECT_EQ(enemy(*scene, 0).fighter.armor, 10);
+}
+
+TEST(FightEnemies, AShieldAddsToTheArmorAlreadyThere) {
+    auto scene = openFight({hero(PLAYER_IRINA, 0)}, {foe(ENEMY_SHIELD, 0)});
+    stepQuietly(*scene, 1);
+    enemy(*scene, 0).fighter.armor = 7;
+    enemy(*scene, 0).intentAttack = 0;
+    enemy(*scene, 0).intentShield = 1;
+    startEnemiesTurn(*scene);
+    stepQuietly(*scene, 1);
+    EXPECT_EQ(enemy(*scene, 0).fighter.armor, 17);
+    // A second shield in the next turn stacks on the first.
+    stepQuietly(*scene, 300);
+    ASSERT_EQ(scene->turnButton.isAllyTurn, 1);
+    enemy(*scene, 0).intentAttack = 0;
+    enemy(*scene, 0).intentShield = 1;
+    startEnemiesTurn(*scene);
+    stepQuietly(*scene, 1);
+    EXPECT_EQ(enemy(*scene, 0).fighter.armor, 27);
 }
 
 TEST(FightEnemies, AnAttackDrawnAgainstAFallenAllyIsLostButStillSwung) {
@@ -123,16 +142,16 @@ TEST(FightEnemies, AnAttackDrawnAgainstAFallenAllyIsLostButStillSwung) {
     for (int round = 0; round < 12; ++round) {
         auto scene = openFight({hero(PLAYER_IRINA, 0), hero(PLAYER_REM, 1), hero(PLAYER_LIGHT, 2)},
                                {foe(ENEMY_HEAVY, 0)});
-        ally(*scene, 1).stats.life = 0;
+        ally(*scene, 1).fighter.stats.life = 0;
         stepQuietly(*scene, 1);
         enemy(*scene, 0).intentAttack = 1;
         enemy(*scene, 0).intentShield = 0;
         startEnemiesTurn(*scene);
         stepQuietly(*scene, 1);
-        EXPECT_EQ(enemy(*scene, 0).body.animationState, ENEMY_ATTACK);
-        const int damage = 200 - ally(*scene, 0).stats.life - ally(*scene, 2).stats.life;
+        EXPECT_EQ(enemy(*scene, 0).fighter.body.animationState, ENEMY_ATTACK);
+        const int damage = 200 - ally(*scene, 0).fighter.stats.life - ally(*scene, 2).fighter.stats.life;
         EXPECT_TRUE(damage == 0 || damage == 20) << damage;
-        EXPECT_EQ(ally(*scene, 1).stats.life, 0);
+        EXPECT_EQ(ally(*scene, 1).fighter.stats.life, 0);
         if (damage == 0) ++lost;
         else ++landed;
     }
@@ -143,47 +162,47 @@ TEST(FightEnemies, AnAttackDrawnAgainstAFallenAllyIsLostButStillSwung) {
 TEST(FightEnemies, AnEnemyAttackGoesThroughTheAllysArmor) {
     auto scene = openFight({hero(PLAYER_IRINA, 0)}, {foe(ENEMY_LIGHT, 0)});
     // 10 armor against 20: the armor goes (to 0 in the next frame) and 10 life with it.
-    ally(*scene, 0).armor = 10;
+    ally(*scene, 0).fighter.armor = 10;
     stepQuietly(*scene, 1);
     enemy(*scene, 0).intentAttack = 1;
     enemy(*scene, 0).intentShield = 0;
     startEnemiesTurn(*scene);
     stepQuietly(*scene, 1);
-    EXPECT_EQ(ally(*scene, 0).stats.life, 90);
-    EXPECT_EQ(ally(*scene, 0).armor, -10);
-    EXPECT_EQ(ally(*scene, 0).hit, 1);
-    EXPECT_EQ(ally(*scene, 0).body.sprite.getColor(), sf::Color::Red);
+    EXPECT_EQ(ally(*scene, 0).fighter.stats.life, 90);
+    EXPECT_EQ(ally(*scene, 0).fighter.armor, -10);
+    EXPECT_EQ(ally(*scene, 0).fighter.hit, 1);
+    EXPECT_EQ(ally(*scene, 0).fighter.body.sprite.getColor(), sf::Color::Red);
     stepQuietly(*scene, 1);
-    EXPECT_EQ(ally(*scene, 0).armor, 0);
-    const NumberEntry& shown = ally(*scene, 0).damageNumber.entries[0];
+    EXPECT_EQ(ally(*scene, 0).fighter.armor, 0);
+    const NumberEntry& shown = ally(*scene, 0).fighter.damageNumber.entries[0];
     EXPECT_EQ(shown.units.getTextureRect().left / 56 + 10 * (shown.tens.getTextureRect().left / 56), 10);
     // The red and the number go after one second.
     stepQuietly(*scene, 61);
-    EXPECT_EQ(ally(*scene, 0).hit, 0);
-    EXPECT_EQ(ally(*scene, 0).body.sprite.getColor(), sf::Color::White);
+    EXPECT_EQ(ally(*scene, 0).fighter.hit, 0);
+    EXPECT_EQ(ally(*scene, 0).fighter.body.sprite.getColor(), sf::Color::White);
     stepQuietly(*scene, 300);
     // 30 armor against 20: 10 armor left, no life lost; the number shows 10 all the same.
-    ally(*scene, 0).armor = 30;
+    ally(*scene, 0).fighter.armor = 30;
     stepQuietly(*scene, 1);
     enemy(*scene, 0).intentAttack = 1;
     enemy(*scene, 0).intentShield = 0;
     startEnemiesTurn(*scene);
     stepQuietly(*scene, 2);
-    EXPECT_EQ(ally(*scene, 0).stats.life, 90);
-    EXPECT_EQ(ally(*scene, 0).armor, 10);
-    EXPECT_EQ(ally(*scene, 0).lastDamage, -10);
+    EXPECT_EQ(ally(*scene, 0).fighter.stats.life, 90);
+    EXPECT_EQ(ally(*scene, 0).fighter.armor, 10);
+    EXPECT_EQ(ally(*scene, 0).fighter.lastDamage, -10);
 }
 
 TEST(FightEnemies, TheRedOfAStruckEnemyFadesEvenWhenTheTurnEndsAtOnce) {
     auto scene = openFight({hero(PLAYER_IRINA, 0)}, {foe(ENEMY_LIGHT, 0), foe(ENEMY_HEAVY, 1)});
     ASSERT_TRUE(dealToFront(*scene, 0, CARD_DAMAGE_ONE));
     playFrontCardOnEnemy(*scene, 0, 1);
-    EXPECT_EQ(enemy(*scene, 1).hit, 1);
+    EXPECT_EQ(enemy(*scene, 1).fighter.hit, 1);
     // End the turn straight away: the played card leaves the hand with the new deal.
     startEnemiesTurn(*scene);
     stepQuietly(*scene, 65);
-    EXPECT_EQ(enemy(*scene, 1).hit, 0);
-    EXPECT_EQ(enemy(*scene, 1).body.sprite.getColor(), sf::Color::White);
+    EXPECT_EQ(enemy(*scene, 1).fighter.hit, 0);
+    EXPECT_EQ(enemy(*scene, 1).fighter.body.sprite.getColor(), sf::Color::White);
     EXPECT_EQ(ally(*scene, 0).hasStruck, 0);
 }
 
@@ -191,25 +210,25 @@ TEST(FightAllies, StandInTheirSlotsWithIdleSpeedsBySlot) {
     auto same = openFight({hero(PLAYER_LIGHT, 0), hero(PLAYER_LIGHT, 1), hero(PLAYER_LIGHT, 2)}, {foe(ENEMY_LIGHT, 0)});
     auto rem = openFight({hero(PLAYER_REM, 0), hero(PLAYER_REM, 1), hero(PLAYER_REM, 2)}, {foe(ENEMY_LIGHT, 0)});
     for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(ally(*same, i).body.animations[ALLY_IDLE].framesPerSecond, static_cast<unsigned>(8 + i));
-        EXPECT_EQ(ally(*rem, i).body.animations[ALLY_IDLE].framesPerSecond, static_cast<unsigned>(8 - i));
-        EXPECT_EQ(ally(*same, i).position, kAllySlotPositions[i]);
+        EXPECT_EQ(ally(*same, i).fighter.body.animations[ALLY_IDLE].framesPerSecond, static_cast<unsigned>(8 + i));
+        EXPECT_EQ(ally(*rem, i).fighter.body.animations[ALLY_IDLE].framesPerSecond, static_cast<unsigned>(8 - i));
+        EXPECT_EQ(ally(*same, i).fighter.position, kAllySlotPositions[i]);
         // Mirrored to face right: the body spans two frame widths right of its place.
-        const sf::FloatRect b = ally(*same, i).body.sprite.getGlobalBounds();
+        const sf::FloatRect b = ally(*same, i).fighter.body.sprite.getGlobalBounds();
         EXPECT_FLOAT_EQ(b.width, 162.f);
         EXPECT_FLOAT_EQ(b.left, static_cast<float>(kAllySlotPositions[i].x - 10));
     }
     // The idle loops; an attack plays once and returns to it.
     startAllyAttack(same->allies, 1);
     stepQuietly(*same, 30);
-    EXPECT_EQ(ally(*same, 1).body.animationState, ALLY_ATTACK);
+    EXPECT_EQ(ally(*same, 1).fighter.body.animationState, ALLY_ATTACK);
     stepQuietly(*same, 45); // 7 frames at 7 per second
-    EXPECT_EQ(ally(*same, 1).body.animationState, ALLY_IDLE);
-    EXPECT_EQ(ally(*same, 1).body.currentAnimation.loop, 1);
+    EXPECT_EQ(ally(*same, 1).fighter.body.animationState, ALLY_IDLE);
+    EXPECT_EQ(ally(*same, 1).fighter.body.currentAnimation.loop, 1);
     // A fallen ally plays its death once and keeps the last frame.
-    ally(*same, 2).stats.life = -5;
+    ally(*same, 2).fighter.stats.life = -5;
     stepQuietly(*same, 120);
-    EXPECT_EQ(ally(*same, 2).stats.life, 0);
-    EXPECT_EQ(ally(*same, 2).body.animationState, ALLY_DEATH);
-    EXPECT_EQ(ally(*same, 2).body.sprite.getTextureRect(), sf::IntRect(4 * 81, 2 * 96, 81, 96));
+    EXPECT_EQ(ally(*same, 2).fighter.stats.life, 0);
+    EXPECT_EQ(ally(*same, 2).fighter.body.animationState, ALLY_DEATH);
+    EXPECT_EQ(ally(*same, 2).fighter.body.sprite.getTextureRect(), sf::IntRect(4 * 81, 2 * 96, 81, 96));
 }

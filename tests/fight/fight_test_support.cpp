@@ -70,7 +70,7 @@ bool dealToFront(FightScene& scene, int slot, std::int32_t kind) {
 }
 
 void selectAlly(FightScene& scene, int slot) {
-    if (!ally(scene, slot).selected) clickAt(scene, centreOf(ally(scene, slot).body.sprite));
+    if (!ally(scene, slot).selected) clickAt(scene, centreOf(ally(scene, slot).fighter.body.sprite));
 }
 
 sf::Vector2f visiblePointOf(const CardHand& hand, int place) {
@@ -104,13 +104,13 @@ void clickCard(FightScene& scene, int slot, int place) {
 void playFrontCardOnEnemy(FightScene& scene, int allySlot, int enemySlot) {
     selectAlly(scene, allySlot);
     clickCard(scene, allySlot, 0);
-    clickAt(scene, centreOf(enemy(scene, enemySlot).body.sprite));
+    clickAt(scene, centreOf(enemy(scene, enemySlot).fighter.body.sprite));
 }
 
 void playFrontCardOnAlly(FightScene& scene, int allySlot, int targetSlot) {
     selectAlly(scene, allySlot);
     clickCard(scene, allySlot, 0);
-    clickAt(scene, centreOf(ally(scene, targetSlot).body.sprite));
+    clickAt(scene, centreOf(ally(scene, targetSlot).fighter.body.sprite));
 }
 
 std::string passEnemiesTurn(FightScene& scene) {

@@ -98,28 +98,28 @@ TEST(TexturePages, TheTankAppearsAndAnimatesOnACardOfFourThousandPixels) {
     auto scene = openFight({hero(PLAYER_IRINA, 0)}, {foe(ENEMY_LIGHT, 0), foe(ENEMY_TANK, 1)});
     FightEnemy& tank = enemy(*scene, 1);
     ASSERT_EQ(tank.enemyType, ENEMY_TANK);
-    ASSERT_GT(tank.body.sheet.count, 1);
-    EXPECT_EQ(tank.body.sheet.sheetSize, sf::Vector2u(10192u, 618u));
-    EXPECT_FLOAT_EQ(tank.body.sprite.getGlobalBounds().width, 910.f);
+    ASSERT_GT(tank.fighter.body.sheet.count, 1);
+    EXPECT_EQ(tank.fighter.body.sheet.sheetSize, sf::Vector2u(10192u, 618u));
+    EXPECT_FLOAT_EQ(tank.fighter.body.sprite.getGlobalBounds().width, 910.f);
     // Its 28-frame fall runs across every page, each frame whole and from the right page.
-    tank.stats.life = 0;
+    tank.fighter.stats.life = 0;
     std::set<const sf::Texture*> pagesShown;
     for (int frame = 0; frame < 4 * 60; ++frame) {
         stepQuietly(*scene, 1);
-        const sf::Texture* page = tank.body.sprite.getTexture();
+        const sf::Texture* page = tank.fighter.body.sprite.getTexture();
         ASSERT_NE(page, nullptr);
-        const sf::IntRect area = tank.body.sprite.getTextureRect();
+        const sf::IntRect area = tank.fighter.body.sprite.getTextureRect();
         EXPECT_LE(static_cast<unsigned>(area.left + area.width), page->getSize().x);
         pagesShown.insert(page);
     }
-    EXPECT_EQ(static_cast<int>(pagesShown.size()), tank.body.sheet.count);
-    EXPECT_EQ(tank.body.animationState, ENEMY_DEATH);
-    EXPECT_EQ(tank.body.currentAnimation.currentFrame, 27u);
+    EXPECT_EQ(static_cast<int>(pagesShown.size()), tank.fighter.body.sheet.count);
+    EXPECT_EQ(tank.fighter.body.animationState, ENEMY_DEATH);
+    EXPECT_EQ(tank.fighter.body.currentAnimation.currentFrame, 27u);
     // The last frame shows real pixels of the sheet's last column.
     sf::Image sheet;
     ASSERT_TRUE(sheet.loadFromFile(kFightEnemySheetPaths[ENEMY_TANK]));
-    const sf::Image page = tank.body.sprite.getTexture()->copyToImage();
-    const sf::IntRect area = tank.body.sprite.getTextureRect();
+    const sf::Image page = tank.fighter.body.sprite.getTexture()->copyToImage();
+    const sf::IntRect area = tank.fighter.body.sprite.getTextureRect();
     int same = 0;
     for (int y = 0; y < 206; y += 7)
         for (int x = 0; x < 364; x += 7)

@@ -234,24 +234,6 @@ TEST(TeamSelect, CheaperBackdropShowsTheSamePixelsAsBlendingBothWholePictures) {
     }
 }
 
-TEST(TeamSelect, VisibleAreaIsTheBoxOfEveryPixelNotFullyTransparent) {
-    testWindow();
-    sf::Image image;
-    image.create(9, 7, sf::Color(40, 50, 60, 0)); // colour but no coverage
-    sf::Texture texture;
-    ASSERT_TRUE(texture.loadFromImage(image));
-    EXPECT_EQ(visiblePictureArea(texture), sf::IntRect()) << "nothing to show";
-    image.setPixel(2, 1, sf::Color(0, 0, 0, 1)); // barely visible still counts
-    image.setPixel(6, 5, sf::Color::White);
-    ASSERT_TRUE(texture.loadFromImage(image));
-    EXPECT_EQ(visiblePictureArea(texture), sf::IntRect(2, 1, 5, 5));
-    image.setPixel(8, 6, sf::Color::Red); // the far corner
-    image.setPixel(0, 0, sf::Color::Red);
-    ASSERT_TRUE(texture.loadFromImage(image));
-    EXPECT_EQ(visiblePictureArea(texture), sf::IntRect(0, 0, 9, 7));
-    EXPECT_EQ(visiblePictureArea(sf::Texture()), sf::IntRect());
-}
-
 TEST(TeamSelect, OnlyPicturesWithoutAnyTransparentPixelCountAsOpaque) {
     testWindow();
     sf::Image image;

@@ -42,13 +42,13 @@ std::string checkFighters(const WorldGame* world) {
     if (fight.enemies.count != world->fightEnemyCount)
         return broken("fight shows %d enemies for %d handed over", fight.enemies.count, world->fightEnemyCount);
     for (int k = 0; k < fight.allies.count; ++k) {
-        const UnitStats& stats = fight.allies.allies[static_cast<std::size_t>(k)].stats;
+        const UnitStats& stats = fight.allies.allies[static_cast<std::size_t>(k)].fighter.stats;
         if (static_cast<float>(stats.life) > stats.maxLife) return broken("ally %d life %d above its maximum", k, stats.life);
         if (stats.unitIndex < 0 || static_cast<std::uint32_t>(stats.unitIndex) >= world->party.count)
             return broken("ally %d fights for hero %d of %d", k, stats.unitIndex, static_cast<int>(world->party.count));
     }
     for (int k = 0; k < fight.enemies.count; ++k) {
-        const UnitStats& stats = fight.enemies.enemies[static_cast<std::size_t>(k)].stats;
+        const UnitStats& stats = fight.enemies.enemies[static_cast<std::size_t>(k)].fighter.stats;
         if (static_cast<float>(stats.life) > stats.maxLife) return broken("fight enemy %d life %d above its maximum", k, stats.life);
         if (stats.unitIndex < 0 || static_cast<std::uint32_t>(stats.unitIndex) >= world->enemies.count)
             return broken("fight enemy %d stands for enemy %d of %d", k, stats.unitIndex,

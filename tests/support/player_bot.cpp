@@ -181,20 +181,20 @@ void actInFight(Bot& bot) {
             int target = -1;
             for (int k = 0; k < allies.count; ++k) {
                 const Ally& a = allies.allies[static_cast<std::size_t>(k)];
-                if (a.stats.life <= 0) continue;
-                if (target < 0 || a.stats.life < allies.allies[static_cast<std::size_t>(target)].stats.life) target = k;
+                if (a.fighter.stats.life <= 0) continue;
+                if (target < 0 || a.fighter.stats.life < allies.allies[static_cast<std::size_t>(target)].fighter.stats.life) target = k;
             }
-            if (target >= 0) clickSprite(bot, allies.allies[static_cast<std::size_t>(target)].body.sprite);
+            if (target >= 0) clickSprite(bot, allies.allies[static_cast<std::size_t>(target)].fighter.body.sprite);
         } else {
             // The weakest living enemy.
             const FightEnemyList& enemies = fight.enemies;
             int target = -1;
             for (int k = 0; k < enemies.count; ++k) {
                 const FightEnemy& e = enemies.enemies[static_cast<std::size_t>(k)];
-                if (e.stats.life <= 0) continue;
-                if (target < 0 || e.stats.life < enemies.enemies[static_cast<std::size_t>(target)].stats.life) target = k;
+                if (e.fighter.stats.life <= 0) continue;
+                if (target < 0 || e.fighter.stats.life < enemies.enemies[static_cast<std::size_t>(target)].fighter.stats.life) target = k;
             }
-            if (target >= 0) clickSprite(bot, enemies.enemies[static_cast<std::size_t>(target)].body.sprite);
+            if (target >= 0) clickSprite(bot, enemies.enemies[static_cast<std::size_t>(target)].fighter.body.sprite);
         }
         bot.wait = 2;
         return;
@@ -203,9 +203,9 @@ void actInFight(Bot& bot) {
     if (bot.fightActions < 40) {
         for (int k = 0; k < allies.count; ++k) {
             const Ally& ally = allies.allies[static_cast<std::size_t>(k)];
-            if (ally.stats.life <= 0 || ally.stats.actionPoints <= 0) continue;
+            if (ally.fighter.stats.life <= 0 || ally.fighter.stats.actionPoints <= 0) continue;
             if (bot.fightAlly != k || !ally.selected) {
-                clickSprite(bot, ally.body.sprite);
+                clickSprite(bot, ally.fighter.body.sprite);
                 bot.fightAlly = k;
                 bot.wait = 2;
                 return;

@@ -151,7 +151,7 @@ TEST(DialogBox, TheFirstFightOpensPagesThreeToSevenFiveClicksCloseItAndLaterFigh
     EXPECT_EQ(world->fight.turnButton.isAllyTurn, 0) << "with the box closed the click is the fight's";
 
     // The fight ends; the next one opens without the tutorial.
-    world->fight.enemies.enemies[0].stats.life = 0;
+    world->fight.enemies.enemies[0].fighter.stats.life = 0;
     world->fight.turnButton.fightOver = 1;
     updateWorldGame(kFrame, world.get(), &w.window);
     ASSERT_EQ(world->phase, WORLD_PHASE_MAP);

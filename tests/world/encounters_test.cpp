@@ -110,11 +110,11 @@ TEST(Encounters, ResultsComeBackByUnitIndexWhileRemovalsShiftTheLists) {
     ASSERT_EQ(world->fightPlayerCount, 2);
 
     // The battle's outcome: enemies 1 and 2 die, 3 survives with 7; Light survives with 55, Heavy dies.
-    world->fight.enemies.enemies[0].stats.life = 0;
-    world->fight.enemies.enemies[1].stats.life = -4;
-    world->fight.enemies.enemies[2].stats.life = 7;
-    world->fight.allies.allies[0].stats.life = 55;
-    world->fight.allies.allies[1].stats.life = 0;
+    world->fight.enemies.enemies[0].fighter.stats.life = 0;
+    world->fight.enemies.enemies[1].fighter.stats.life = -4;
+    world->fight.enemies.enemies[2].fighter.stats.life = 7;
+    world->fight.allies.allies[0].fighter.stats.life = 55;
+    world->fight.allies.allies[1].fighter.stats.life = 0;
     endFight(world.get(), &w.window);
 
     ASSERT_EQ(world->enemies.count, 2u);
@@ -146,8 +146,8 @@ TEST(Encounters, TheLeaderFallingInAFightLosesTheGame) {
     putEnemy(world.get(), ENEMY_BOSS, {6, 6});
     testing::internal::CaptureStdout();
     checkFightStart(world.get(), &w.window);
-    world->fight.allies.allies[0].stats.life = 0;
-    world->fight.enemies.enemies[0].stats.life = 12;
+    world->fight.allies.allies[0].fighter.stats.life = 0;
+    world->fight.enemies.enemies[0].fighter.stats.life = 12;
     endFight(world.get(), &w.window);
     const std::string out = testing::internal::GetCapturedStdout();
     EXPECT_EQ(world->party.leaderAlive, 0);
@@ -192,7 +192,7 @@ TEST(Encounters, AWalkerStoppingOnTheOtherSideOpensTheFightInItsArrivalFrameButC
     EXPECT_EQ(world->fightEnemyCount, 1);
 
     // An enemy stopping on a hero's cell opens one too, once the first fight is over.
-    world->fight.enemies.enemies[0].stats.life = 0;
+    world->fight.enemies.enemies[0].fighter.stats.life = 0;
     world->fight.turnButton.fightOver = 1;
     testing::internal::CaptureStdout();
     endFight(world.get(), &w.window);
