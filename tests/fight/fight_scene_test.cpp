@@ -247,13 +247,6 @@ TEST(FightScene, ANewFightWithFewerFightersStartsFromEmptyLists) {
     EXPECT_EQ(scene->turnButton.fightOver, 0);
 }
 
-TEST(FightScene, TheEnemiesTurnTraceIsWrittenInUtf8) {
-    auto scene = openFight({hero(PLAYER_IRINA, 0), hero(PLAYER_REM, 1)}, {foe(ENEMY_LIGHT, 4)});
-    clickAt(*scene, endTurnButton(*scene));
-    const std::string out = stepQuietly(*scene, 1);
-    EXPECT_EQ(out, "Nombre alli\xC3\xA9 : 2\n");
-}
-
 TEST(FightScene, NoFightWithoutAlliesAndNoEnemyTargetDrawnFromNone) {
     auto scene = openFight({}, {foe(ENEMY_LIGHT, 4), foe(ENEMY_TANK, 5)});
     EXPECT_EQ(scene->engagedAllyCount, 0);

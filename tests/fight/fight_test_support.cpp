@@ -42,10 +42,10 @@ void step(FightScene& scene, int frames, float dt) {
     for (int i = 0; i < frames; ++i) updateFightScene(&scene, dt);
 }
 
-std::string stepQuietly(FightScene& scene, int frames, float dt) {
+void stepQuietly(FightScene& scene, int frames, float dt) {
     testing::internal::CaptureStdout();
     step(scene, frames, dt);
-    return testing::internal::GetCapturedStdout();
+    testing::internal::GetCapturedStdout();
 }
 
 sf::Vector2f centreOf(const sf::Sprite& sprite) {
@@ -113,10 +113,10 @@ void playFrontCardOnAlly(FightScene& scene, int allySlot, int targetSlot) {
     clickAt(scene, centreOf(ally(scene, targetSlot).fighter.body.sprite));
 }
 
-std::string passEnemiesTurn(FightScene& scene) {
+void passEnemiesTurn(FightScene& scene) {
     clickAt(scene, endTurnButton(scene));
     moveMouse(scene, {960.f, 200.f});
-    return stepQuietly(scene, 301);
+    stepQuietly(scene, 301);
 }
 
 } // namespace fighttest

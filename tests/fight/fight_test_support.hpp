@@ -26,8 +26,8 @@ void moveMouse(FightScene& scene, sf::Vector2f point);
 // Move there, let a frame pass (hover follows the mouse in the update), press.
 void clickAt(FightScene& scene, sf::Vector2f point);
 void step(FightScene& scene, int frames, float dt = kFrame);
-// Steps with the console traces of the enemies' turn captured instead of printed.
-std::string stepQuietly(FightScene& scene, int frames, float dt = kFrame);
+// Steps with the console traces of the enemies' turn kept off the test output.
+void stepQuietly(FightScene& scene, int frames, float dt = kFrame);
 
 sf::Vector2f centreOf(const sf::Sprite& sprite);
 sf::Vector2f endTurnButton(const FightScene& scene);
@@ -47,7 +47,7 @@ void clickCard(FightScene& scene, int slot, int place);
 // Selects the ally, its card in place 0 and clicks on the enemy's body.
 void playFrontCardOnEnemy(FightScene& scene, int allySlot, int enemySlot);
 void playFrontCardOnAlly(FightScene& scene, int allySlot, int targetSlot);
-// Ends the allies' turn and lets the whole enemies' turn pass. Returns the traces printed.
-std::string passEnemiesTurn(FightScene& scene);
+// Ends the allies' turn and lets the whole enemies' turn pass.
+void passEnemiesTurn(FightScene& scene);
 
 } // namespace fighttest
