@@ -4,8 +4,8 @@
 // It is drawn in window coordinates (1920 x 1080).
 //
 // After `turnButton.fightOver` becomes 1 the caller reads, for each ally slot below the hero
-// count and each enemy slot below the enemy count, `stats.life` and `stats.unitIndex`; then
-// it calls destroyFightScene.
+// count and each enemy slot below the enemy count, `fighter.stats.life` and
+// `fighter.stats.unitIndex`; then it calls destroyFightScene.
 #pragma once
 
 #include "core/animation.hpp"

@@ -225,3 +225,35 @@ TEST(CardPlay, AFallenAllyCanNeitherBeSelectedNorPlay) {
     EXPECT_EQ(ally(*scene, 1).selected, 0);
     EXPECT_EQ(ally(*scene, 1).fighter.body.animationState, ALLY_DEATH);
 }
+
+TEST(CardPlay, ACardGoesOnlyToATargetOfItsOwnSide) {
+    auto scene = duel();
+    ASSERT_TRUE(dealToFront(*scene, 0, CARD_ARMOR_ONE));
+    selectAlly(*scene, 0);
+    clickCard(*scene, 0, 0);
+    const std::int32_t held = selectedCardSlot(ally(*scene, 0).hand);
+    ASSERT_GE(held, 0);
+    // A support card pressed on an enemy, or on nothing, stays in hand and costs nothing.
+    for (const sf::Vector2f at : {centreOf(enemy(*scene, 1).fighter.body.sprite), sf::Vector2f{960.f, 200.f}}) {
+        clickAt(*scene, at);
+        EXPECT_EQ(selectedCardSlot(ally(*scene, 0).hand), held);
+        EXPECT_EQ(ally(*scene, 0).fighter.stats.actionPoints, 3);
+        EXPECT_EQ(enemy(*scene, 1).fighter.armor, 0);
+    }
+    clickAt(*scene, centreOf(ally(*scene, 1).fighter.body.sprite));
+    EXPECT_EQ(ally(*scene, 1).fighter.armor, 10);
+    EXPECT_EQ(ally(*scene, 0).fighter.stats.actionPoints, 2);
+    // A damage card pressed on nothing stays in hand; on a fallen enemy it is not spent either.
+    ASSERT_TRUE(dealToFront(*scene, 0, CARD_PIERCE));
+    clickCard(*scene, 0, 0);
+    clickAt(*scene, {960.f, 200.f});
+    enemy(*scene, 2).fighter.stats.life = 0;
+    stepQuietly(*scene, 1);
+    clickAt(*scene, centreOf(enemy(*scene, 2).fighter.body.sprite));
+    EXPECT_GE(selectedCardSlot(ally(*scene, 0).hand), 0);
+    EXPECT_EQ(ally(*scene, 0).fighter.stats.actionPoints, 2);
+    EXPECT_EQ(ally(*scene, 1).fighter.stats.life, 100);
+    clickAt(*scene, centreOf(enemy(*scene, 1).fighter.body.sprite));
+    EXPECT_EQ(enemy(*scene, 1).fighter.stats.life, 80);
+    EXPECT_EQ(ally(*scene, 0).fighter.stats.actionPoints, 1);
+}
