@@ -3,13 +3,27 @@
 // onto the board (survivors keep their life, the dead leave the map, 40 gold per enemy).
 #pragma once
 
-#include "world/world_record.hpp"
+#include "core/unit_stats.hpp"
+#include "fight/fight_scene.hpp"
+#include "world/world_enemy.hpp"
 
 #include <SFML/Graphics/RenderWindow.hpp>
 
+#include <array>
 #include <cstdint>
 
+struct WorldGame;
+
 constexpr std::int32_t kGoldPerEnemy = 40;
+
+// The fighters handed to the current fight, in gathering order; each copy's `unitIndex`
+// names the map unit it stands for.
+struct Encounter {
+    std::int32_t playerCount = 0;
+    std::int32_t enemyCount = 0;
+    std::array<UnitStats, kMaxFighters> players{};
+    std::array<UnitStats, kMaxFighters> enemies{};
+};
 
 // The cells a unit at `position` covers: its left cell (truncated) and its right cell
 // (truncated after adding 0.99 cell); the same cell exactly when the unit stands on it.
@@ -24,8 +38,8 @@ void startFight(WorldGame* world, GridPos cell, sf::RenderWindow* window);
 // Up to three heroes (enemies): those standing on `cell` first, then those on the eight
 // cells around it, from the top-left clockwise. Each gathered unit's index in its list is
 // written into its own stats and into the copy handed to the fight.
-void collectFightPlayers(WorldGame* world, GridPos cell);
-void collectFightEnemies(WorldGame* world, GridPos cell);
+void collectFightPlayers(Encounter* encounter, Party* party, const TileMap* map, GridPos cell);
+void collectFightEnemies(Encounter* encounter, EnemyList* list, const TileMap* map, GridPos cell);
 // Writes the fight's outcome back, enemies first, matching units by `unitIndex`.
 void endFight(WorldGame* world, sf::RenderWindow* window);
 void applyEnemyFightResults(WorldGame* world);
