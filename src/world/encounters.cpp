@@ -2,7 +2,6 @@
 
 #include "world/board_moves.hpp"
 #include "world/dialog_box.hpp"
-#include "world/world_record.hpp"
 
 #include <cmath>
 #include <cstdio>

@@ -3,27 +3,13 @@
 // onto the board (survivors keep their life, the dead leave the map, 40 gold per enemy).
 #pragma once
 
-#include "core/unit_stats.hpp"
-#include "fight/fight_scene.hpp"
-#include "world/world_enemy.hpp"
+#include "world/world_record.hpp"
 
 #include <SFML/Graphics/RenderWindow.hpp>
 
-#include <array>
 #include <cstdint>
 
-struct WorldGame;
-
 constexpr std::int32_t kGoldPerEnemy = 40;
-
-// The fighters handed to the current fight, in gathering order; each copy's `unitIndex`
-// names the map unit it stands for.
-struct Encounter {
-    std::int32_t playerCount = 0;
-    std::int32_t enemyCount = 0;
-    std::array<UnitStats, kMaxFighters> players{};
-    std::array<UnitStats, kMaxFighters> enemies{};
-};
 
 // The cells a unit at `position` covers: its left cell (truncated) and its right cell
 // (truncated after adding 0.99 cell); the same cell exactly when the unit stands on it.

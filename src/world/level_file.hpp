@@ -2,7 +2,7 @@
 // (row 0 first, each row from column 0 to 29), separated by any whitespace.
 #pragma once
 
-#include "world/tile_map.hpp"
+#include "core/grid.hpp"
 
 #include <array>
 #include <cstdint>

@@ -1,5 +1,5 @@
 // The world-map record alone: everything the map scene holds, by value, each part in the
-// record of its own file (camp.hpp, crates.hpp, turn_banners.hpp, encounters.hpp, hud.hpp,
+// record of its own file (camp.hpp, crates.hpp, turn_banners.hpp, fight_handoff.hpp, hud.hpp,
 // dialog_box.hpp, party.hpp ...). The board's verbs live in world_game.hpp; the files whose
 // verbs need the whole board include this record.
 #pragma once
@@ -9,7 +9,7 @@
 #include "world/camp.hpp"
 #include "world/crates.hpp"
 #include "world/dialog_box.hpp"
-#include "world/encounters.hpp"
+#include "world/fight_handoff.hpp"
 #include "world/hud.hpp"
 #include "world/level_file.hpp"
 #include "world/party.hpp"

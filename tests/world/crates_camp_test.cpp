@@ -262,7 +262,9 @@ TEST(Crates, EveryCratePaysFiveToNineteenAndLowDrawsPayFive) {
     EXPECT_EQ(gains.begin()->first, kCrateGoldMin);
     EXPECT_EQ(gains.rbegin()->first, 19);
     for (const auto& [gain, times] : gains)
-        if (gain != kCrateGoldMin) EXPECT_GT(gains[kCrateGoldMin], times) << "gain " << gain;
+        if (gain != kCrateGoldMin) {
+            EXPECT_GT(gains[kCrateGoldMin], times) << "gain " << gain;
+        }
 }
 
 TEST(Crates, TwoCratesOnOneCellPayOnceAndACampWinsOverACrateOnItsCell) {
