@@ -1,9 +1,5 @@
 #include "world/world_game.hpp"
 
-#include "core/asset_cache.hpp"
-#include "core/fonts.hpp"
-#include "core/random.hpp"
-#include "core/resources.hpp"
 #include "core/vector_math.hpp"
 #include "world/board_moves.hpp"
 #include "world/camp.hpp"
@@ -12,8 +8,6 @@
 #include "world/encounters.hpp"
 #include "world/level_change.hpp"
 #include "world/placement.hpp"
-
-#include <cstdio>
 
 namespace {
 

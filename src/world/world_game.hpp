@@ -1,5 +1,5 @@
-// The world board: a new game, turns, placement of the units, clicks on the map, walking,
-// and the turn banners. The record itself is in world_record.hpp.
+// The world board: a new game, turns, clicks on the map, walking and what a hero finds at
+// the end of its move. The record itself is in world_record.hpp.
 #pragma once
 
 #include "world/world_record.hpp"
