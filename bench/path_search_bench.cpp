@@ -49,9 +49,8 @@ void runEnemySearch(benchmark::State& state, WorldGame* world, GridPos start, Gr
     for (auto _ : state) {
         findPath(world, start, goal, SIDE_ENEMY, 0);
         WorldEnemy& enemy = world->enemies.enemies[0];
-        benchmark::DoNotOptimize(enemy.pathLength);
-        if (enemy.pathLength > 0)
-            moveEnemyOnGrid(world, 0, enemy.path[static_cast<std::size_t>(enemy.pathLength - 1)], start);
+        benchmark::DoNotOptimize(enemy.walk.length);
+        if (enemy.walk.length > 0) moveEnemyOnGrid(world, 0, walkEnd(&enemy.walk), start);
     }
 }
 
@@ -111,12 +110,12 @@ void BM_PlanEnemyTurnThirteenEnemies(benchmark::State& state) {
     for (auto _ : state) {
         for (std::int32_t i = 0; i < 13; ++i) {
             planEnemyMove(world.get(), i);
-            cellsPlanned += world->enemies.enemies[static_cast<std::size_t>(i)].pathLength;
+            cellsPlanned += world->enemies.enemies[static_cast<std::size_t>(i)].walk.length;
         }
         for (std::int32_t i = 12; i >= 0; --i) {
             WorldEnemy& enemy = world->enemies.enemies[static_cast<std::size_t>(i)];
-            if (enemy.pathLength > 0)
-                moveEnemyOnGrid(world.get(), static_cast<std::int32_t>(i), enemy.path[static_cast<std::size_t>(enemy.pathLength - 1)], starts[i]);
+            if (enemy.walk.length > 0)
+                moveEnemyOnGrid(world.get(), static_cast<std::int32_t>(i), walkEnd(&enemy.walk), starts[i]);
             enemy.body.moving = 0; // nobody walked: every enemy stays on its start cell
         }
         resetEnemyTurn(&world->enemies);

@@ -39,7 +39,7 @@ void initGameInWindow(MainData* data) {
     // A start killed while it wrote leaves temporary files behind: clear them first.
     removeStaleTemporaryFiles(kLevelFolder);
     removeStaleTemporaryFiles(std::filesystem::path(kSettingsFilePath).parent_path().string());
-    generateLevels(); // fresh maps for levels 3 to 10 at every start
+    generateLevels(kLevelFolder, stdout); // fresh maps for levels 3 to 10 at every start
     initSceneState(&data->sceneState);
     initMainMenu(&data->mainMenu);
     initSettingsMenu(&data->settingsMenu);

@@ -88,7 +88,7 @@ void keyPressedGame(const sf::Event& event, MainData* data) {
             data->world.party.leaderAlive = 0; // the next update shows the defeat screen
             break;
         case sf::Keyboard::T:
-            setWorldPhase(&world.phase, WORLD_PHASE_MAP);
+            world.phase = WORLD_PHASE_MAP;
             break;
         case sf::Keyboard::Z:
             // The last hero dies; its cell is freed so nothing walks into a ghost.

@@ -1,4 +1,4 @@
-// Which scene the frame loop routes to, and which half of the world scene runs.
+// Which scene the frame loop routes to.
 #pragma once
 
 #include <cstdint>
@@ -20,14 +20,5 @@ enum : SceneState {
     SCENE_MENU_SETTINGS = 11,
 };
 
-using WorldPhase = std::int32_t;
-
-enum : WorldPhase {
-    WORLD_PHASE_MAP = 1,
-    WORLD_PHASE_FIGHT = 2,
-};
-
 inline void initSceneState(SceneState* state) { *state = SCENE_MAIN_MENU; }
 inline void setSceneState(SceneState* state, SceneState value) { *state = value; }
-inline void initWorldPhase(WorldPhase* phase) { *phase = WORLD_PHASE_MAP; }
-inline void setWorldPhase(WorldPhase* phase, WorldPhase value) { *phase = value; }

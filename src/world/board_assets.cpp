@@ -7,7 +7,7 @@
 #include "world/hud.hpp"
 #include "world/party.hpp"
 #include "world/world_enemy.hpp"
-#include "world/world_game.hpp"
+#include "world/turn_banners.hpp"
 
 #include <string>
 

@@ -52,46 +52,36 @@ void showRange(WorldGame* world, std::int32_t movePoints, GridPos start) {
     }
 }
 
-void storePlayerPath(WorldGame* world, std::int32_t index, GridPos start, const GridPath* found) {
-    if (index < 0 || static_cast<std::uint32_t>(index) >= world->party.count) return;
-    WorldPlayer& player = world->party.players[static_cast<std::size_t>(index)];
-    player.pathLength = 0;
-    // A player is only sent to a shown cell: anything else is refused, not half-walked.
-    if (!found->reachedGoal || found->length <= 0 || found->length > kMaxPathCells) return;
-    const std::int32_t n = found->length;
-    for (std::int32_t k = 0; k < n; ++k) player.path[static_cast<std::size_t>(k)] = found->cells[static_cast<std::size_t>(n - 1 - k)];
-    for (std::int32_t k = 0; k < n - 1; ++k)
-        player.pathDirs[static_cast<std::size_t>(k)] =
-            stepDirection(player.path[static_cast<std::size_t>(k + 1)], player.path[static_cast<std::size_t>(k)]);
-    player.pathDirs[static_cast<std::size_t>(n - 1)] = stepDirection(start, player.path[static_cast<std::size_t>(n - 1)]);
-    player.pathLength = n;
-    movePlayerOnGrid(world, index, start, player.path[0]);
-}
-
-void storeEnemyPath(WorldGame* world, std::int32_t index, GridPos start, const GridPath* found) {
-    if (index < 0 || static_cast<std::uint32_t>(index) >= world->enemies.count) return;
-    WorldEnemy& enemy = world->enemies.enemies[static_cast<std::size_t>(index)];
-    enemy.pathLength = 0;
-    enemy.pathStep = 0;
-    const std::int32_t n = std::min({found->length, enemy.maxMovePoints, static_cast<std::int32_t>(kMaxPathCells)});
-    if (n <= 0) return; // boxed in: nothing to walk, the claim stays
-    for (std::int32_t k = 0; k < n; ++k) {
-        const GridPos cell = found->cells[static_cast<std::size_t>(k)];
-        const GridPos from = k == 0 ? start : found->cells[static_cast<std::size_t>(k - 1)];
-        enemy.path[static_cast<std::size_t>(k)] = cell;
-        enemy.pathDirs[static_cast<std::size_t>(k)] = stepDirection(from, cell);
+void storePath(WorldGame* world, std::int32_t side, std::int32_t index, GridPos start, const GridPath* found) {
+    MapWalk* walk = nullptr;
+    std::int32_t longest = kMaxPathCells;
+    if (side == SIDE_PLAYER) {
+        if (index < 0 || static_cast<std::uint32_t>(index) >= world->party.count) return;
+        walk = &world->party.players[static_cast<std::size_t>(index)].walk;
+        clearWalk(walk);
+        // A hero is only sent to a shown cell: anything else is refused, not half-walked.
+        if (!found->reachedGoal || found->length > kMaxPathCells) return;
+    } else {
+        if (index < 0 || static_cast<std::uint32_t>(index) >= world->enemies.count) return;
+        const WorldEnemy& enemy = world->enemies.enemies[static_cast<std::size_t>(index)];
+        walk = &world->enemies.enemies[static_cast<std::size_t>(index)].walk;
+        clearWalk(walk);
+        // An enemy walks as far as its move points take it toward the goal.
+        longest = std::min(enemy.maxMovePoints, static_cast<std::int32_t>(kMaxPathCells));
     }
-    enemy.pathLength = n;
-    moveEnemyOnGrid(world, index, start, enemy.path[static_cast<std::size_t>(n - 1)]);
+    const std::int32_t n = std::min(found->length, longest);
+    if (n <= 0) return; // nowhere to go: the claim stays
+    setWalk(walk, start, found->cells.data(), n);
+    if (side == SIDE_PLAYER)
+        movePlayerOnGrid(world, index, start, walkEnd(walk));
+    else
+        moveEnemyOnGrid(world, index, start, walkEnd(walk));
 }
 
 void findPath(WorldGame* world, GridPos start, GridPos goal, std::int32_t side, std::int32_t unitIndex) {
     GridPath found;
     searchPath(&world->tileMap, start, goal, side, &found);
-    if (side == SIDE_PLAYER)
-        storePlayerPath(world, unitIndex, start, &found);
-    else
-        storeEnemyPath(world, unitIndex, start, &found);
+    storePath(world, side, unitIndex, start, &found);
 }
 
 GridPos findClosestPlayer(const WorldGame* world, GridPos cell) {

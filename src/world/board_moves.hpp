@@ -13,8 +13,10 @@ void showRange(WorldGame* world, std::int32_t movePoints, GridPos start);
 // Plans the walk of unit `unitIndex` of `side` from `start` toward `goal`, stores it in
 // the unit and moves the unit's claim to the path's end.
 void findPath(WorldGame* world, GridPos start, GridPos goal, std::int32_t side, std::int32_t unitIndex);
-void storePlayerPath(WorldGame* world, std::int32_t index, GridPos start, const GridPath* found);
-void storeEnemyPath(WorldGame* world, std::int32_t index, GridPos start, const GridPath* found);
+// Stores the first cells of `found` as the walk of unit `index` of `side` and moves its
+// claim to the walk's end. A hero takes the whole path or nothing (it is only sent to a
+// cell it reaches); an enemy walks as far as its move points allow.
+void storePath(WorldGame* world, std::int32_t side, std::int32_t index, GridPos start, const GridPath* found);
 // Cell of the party player nearest to `cell` (ties to the lower party index).
 GridPos findClosestPlayer(const WorldGame* world, GridPos cell);
 

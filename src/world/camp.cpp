@@ -10,15 +10,13 @@
 
 namespace {
 
-WorldPlayer* campHero(WorldGame* world) {
-    const std::int32_t index = world->campPlayer;
-    if (index < 0 || index >= kMaxPlayers || static_cast<std::uint32_t>(index) >= world->party.count) return nullptr;
-    return &world->party.players[static_cast<std::size_t>(index)];
+bool inParty(const Party* party, std::int32_t index) {
+    return index >= 0 && index < kMaxPlayers && static_cast<std::uint32_t>(index) < party->count;
 }
 
-void showLife(WorldGame* world, const UnitStats& stats) {
+void showLife(CampScreen* camp, const UnitStats& stats) {
     const sf::IntRect bar{0, 0, campLifeBarWidth(stats.life, stats.maxLife), kCampLifeBarHeight};
-    setSpriteRect(&world->campLifeBar, &bar);
+    setSpriteRect(&camp->lifeBar, &bar);
 }
 
 } // namespace
@@ -29,106 +27,100 @@ int campLifeBarWidth(std::int32_t life, float maxLife) {
     return width > kCampLifeBarWidth ? kCampLifeBarWidth : width;
 }
 
-void initCamp(WorldGame* world) {
-    world->campOpen = 0;
-    world->campPlayer = -1;
-    world->campBackgroundTexture = &createTexture(kCampBackgroundPath);
-    world->healButtonTexture = &createTexture(kHealButtonPath);
-    world->campCrossTexture = &createTexture(kCampCrossPath);
-    world->campLifeBarTexture = &createTexture(kCampLifeBarPath);
-    world->healEffectTexture = &createTexture(kHealEffectPath);
+void initCamp(CampScreen* camp) {
+    camp->open = 0;
+    camp->player = -1;
+    camp->backgroundTexture = &createTexture(kCampBackgroundPath);
+    camp->healButtonTexture = &createTexture(kHealButtonPath);
+    camp->crossTexture = &createTexture(kCampCrossPath);
+    camp->lifeBarTexture = &createTexture(kCampLifeBarPath);
+    camp->healEffectTexture = &createTexture(kHealEffectPath);
 
-    world->campBackground = createSprite(*world->campBackgroundTexture);
-    const sf::FloatRect bounds = world->campBackground.getLocalBounds();
-    world->campBackground.setOrigin(bounds.width / 2.f, bounds.height / 2.f);
-    world->healButton = createSprite(*world->healButtonTexture);
-    world->campCross = createSprite(*world->campCrossTexture);
-    world->campLifeBar = createSprite(*world->campLifeBarTexture);
-    world->healEffect = createSprite(*world->healEffectTexture);
-    world->healAnimation = createAnimation(kHealEffectFrames, kHealEffectRate, &kHealEffectFirstFrame, 0);
+    camp->background = createSprite(*camp->backgroundTexture);
+    const sf::FloatRect bounds = camp->background.getLocalBounds();
+    camp->background.setOrigin(bounds.width / 2.f, bounds.height / 2.f);
+    camp->healButton = createSprite(*camp->healButtonTexture);
+    camp->cross = createSprite(*camp->crossTexture);
+    camp->lifeBar = createSprite(*camp->lifeBarTexture);
+    camp->healEffect = createSprite(*camp->healEffectTexture);
+    camp->healAnimation = createAnimation(kHealEffectFrames, kHealEffectRate, &kHealEffectFirstFrame, 0);
 
-    if (!world->font) world->font = &cachedFont(kPixelFontPath);
-    world->healCostText = sf::Text();
-    world->healCostText.setFont(*world->font);
-    world->healCostText.setCharacterSize(kHealCostTextSize);
-    world->healCostText.setFillColor(sf::Color::White);
+    camp->healCostText = sf::Text();
+    camp->healCostText.setFont(cachedFont(kPixelFontPath));
+    camp->healCostText.setCharacterSize(kHealCostTextSize);
+    camp->healCostText.setFillColor(sf::Color::White);
     char cost[8];
     std::snprintf(cost, sizeof cost, "%d", kHealCost);
-    world->healCostText.setString(cost);
-    world->healCostText.setPosition(0.f, 0.f);
-    world->campPortrait = sf::Sprite();
+    camp->healCostText.setString(cost);
+    camp->healCostText.setPosition(0.f, 0.f);
+    camp->portrait = sf::Sprite();
 
     // Played to its end, so that nothing shows before the first heal: the strip lasts one
     // second and ends one frame later.
-    updateAnimation(&world->healAnimation, &world->healEffect,
+    updateAnimation(&camp->healAnimation, &camp->healEffect,
                     static_cast<float>(kHealEffectFrames + 1) / static_cast<float>(kHealEffectRate));
 }
 
-void placeCampScreen(WorldGame* world) {
-    const sf::Vector2f o = world->camera.topLeft;
-    world->campBackground.setPosition(o + kCampBackgroundOffset);
-    world->campLifeBar.setPosition(o + kCampLifeBarOffset);
-    world->healButton.setPosition(o + kHealButtonOffset);
-    world->campCross.setPosition(o + kCampCrossOffset);
-    world->healEffect.setPosition(o + kHealEffectOffset);
-    world->healCostText.setPosition(o + kHealCostOffset);
-    world->campPortrait.setPosition(o + kCampPortraitOffset);
+void placeCampScreen(CampScreen* camp, sf::Vector2f topLeft) {
+    camp->background.setPosition(topLeft + kCampBackgroundOffset);
+    camp->lifeBar.setPosition(topLeft + kCampLifeBarOffset);
+    camp->healButton.setPosition(topLeft + kHealButtonOffset);
+    camp->cross.setPosition(topLeft + kCampCrossOffset);
+    camp->healEffect.setPosition(topLeft + kHealEffectOffset);
+    camp->healCostText.setPosition(topLeft + kHealCostOffset);
+    camp->portrait.setPosition(topLeft + kCampPortraitOffset);
 }
 
-void toggleCampScreen(WorldGame* world, std::int32_t index) {
-    if (world->campOpen) {
-        world->campOpen = 0;
-        if (index >= 0 && index < kMaxPlayers && static_cast<std::uint32_t>(index) < world->party.count)
-            world->party.players[static_cast<std::size_t>(index)].interactPending = 0;
+void toggleCampScreen(CampScreen* camp, Party* party, std::int32_t index, sf::Vector2f topLeft) {
+    if (camp->open) {
+        camp->open = 0;
+        if (inParty(party, index)) party->players[static_cast<std::size_t>(index)].interactPending = 0;
         return;
     }
-    if (index < 0 || index >= kMaxPlayers || static_cast<std::uint32_t>(index) >= world->party.count) return;
-    world->campOpen = 1;
-    world->campPlayer = index;
-    const WorldPlayer& player = world->party.players[static_cast<std::size_t>(index)];
-    showLife(world, player.stats);
+    if (!inParty(party, index)) return;
+    camp->open = 1;
+    camp->player = index;
+    const WorldPlayer& player = party->players[static_cast<std::size_t>(index)];
+    showLife(camp, player.stats);
     // The portrait: the hero's first idle frame, at twice its size.
-    world->campPortrait = sf::Sprite();
+    camp->portrait = sf::Sprite();
     if (player.type >= 0 && player.type < kPlayerTypeCount) {
-        const sf::Texture* sheet = world->party.types[static_cast<std::size_t>(player.type)];
-        if (sheet) setSpriteTexture(&world->campPortrait, *sheet, false);
+        const sf::Texture* sheet = party->types[static_cast<std::size_t>(player.type)];
+        if (sheet) setSpriteTexture(&camp->portrait, *sheet, false);
     }
     const sf::IntRect idle{0, 0, kMapUnitFrameSize, kMapUnitFrameSize};
-    setSpriteRect(&world->campPortrait, &idle);
-    world->campPortrait.setScale(kMapUnitScale, kMapUnitScale);
-    placeCampScreen(world);
+    setSpriteRect(&camp->portrait, &idle);
+    camp->portrait.setScale(kMapUnitScale, kMapUnitScale);
+    placeCampScreen(camp, topLeft);
 }
 
-void clickCampScreen(WorldGame* world, sf::Event::MouseButtonEvent press) {
+void clickCampScreen(CampScreen* camp, Party* party, std::int32_t* gold, sf::Event::MouseButtonEvent press) {
     const sf::Vector2f point{static_cast<float>(press.x), static_cast<float>(press.y)};
-    const sf::FloatRect acceptHitbox = world->healButton.getGlobalBounds();
+    const sf::FloatRect acceptHitbox = camp->healButton.getGlobalBounds();
     if (pointInRect(point, &acceptHitbox)) {
-        WorldPlayer* hero = campHero(world);
-        if (!hero || world->gold < kHealCost) return;
-        UnitStats& stats = hero->stats;
+        if (!inParty(party, camp->player) || *gold < kHealCost) return;
+        UnitStats& stats = party->players[static_cast<std::size_t>(camp->player)].stats;
         // Nothing to heal, nothing spent.
         if (!(static_cast<float>(stats.life) < stats.maxLife)) return;
         stats.life = static_cast<float>(stats.life + kHealAmount) > stats.maxLife ? static_cast<std::int32_t>(stats.maxLife)
                                                                                    : stats.life + kHealAmount;
-        resetAnimation(&world->healAnimation);
-        world->gold -= kHealCost;
-        showLife(world, stats);
+        resetAnimation(&camp->healAnimation);
+        *gold -= kHealCost;
+        showLife(camp, stats);
         return;
     }
-    const sf::FloatRect refuseHitbox = world->campCross.getGlobalBounds();
-    if (pointInRect(point, &refuseHitbox)) toggleCampScreen(world, world->campPlayer);
+    const sf::FloatRect refuseHitbox = camp->cross.getGlobalBounds();
+    if (pointInRect(point, &refuseHitbox)) toggleCampScreen(camp, party, camp->player, {});
 }
 
-void updateCampScreen(WorldGame* world, float dt) {
-    updateAnimation(&world->healAnimation, &world->healEffect, dt);
-}
+void updateCampScreen(CampScreen* camp, float dt) { updateAnimation(&camp->healAnimation, &camp->healEffect, dt); }
 
-void drawCampScreen(const WorldGame* world, sf::RenderTarget& target) {
-    target.draw(world->campBackground);
-    target.draw(world->campLifeBar);
-    target.draw(world->healButton);
-    target.draw(world->campCross);
-    target.draw(world->healCostText);
-    target.draw(world->campPortrait);
-    if (!isAnimationFinished(&world->healAnimation)) target.draw(world->healEffect);
+void drawCampScreen(const CampScreen* camp, sf::RenderTarget& target) {
+    target.draw(camp->background);
+    target.draw(camp->lifeBar);
+    target.draw(camp->healButton);
+    target.draw(camp->cross);
+    target.draw(camp->healCostText);
+    target.draw(camp->portrait);
+    if (!isAnimationFinished(&camp->healAnimation)) target.draw(camp->healEffect);
 }

@@ -3,9 +3,13 @@
 // closes the screen. While it is open the board stands still.
 #pragma once
 
-#include "world/world_record.hpp"
+#include "core/animation.hpp"
+#include "world/party.hpp"
 
 #include <SFML/Graphics/RenderTarget.hpp>
+#include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Graphics/Text.hpp>
+#include <SFML/Graphics/Texture.hpp>
 #include <SFML/Window/Event.hpp>
 
 #include <cstdint>
@@ -34,18 +38,38 @@ inline const sf::Vector2f kHealEffectOffset{830.f, 498.f};
 inline const sf::Vector2f kHealCostOffset{1188.f, 526.f};
 inline const sf::Vector2f kCampPortraitOffset{670.f, 480.f};
 
+struct CampScreen {
+    std::int32_t open = 0;
+    std::int32_t player = -1; // party index of the hero being healed
+    const sf::Texture* backgroundTexture = nullptr;
+    const sf::Texture* healButtonTexture = nullptr;
+    const sf::Texture* crossTexture = nullptr;
+    const sf::Texture* lifeBarTexture = nullptr;
+    const sf::Texture* healEffectTexture = nullptr;
+    sf::Sprite background;
+    sf::Sprite healButton;
+    sf::Sprite cross;
+    sf::Sprite lifeBar;
+    sf::Sprite healEffect;
+    Animation healAnimation;
+    sf::Text healCostText;
+    sf::Sprite portrait;
+};
+
 // Builds the camp screen, closed; the heal effect is played to its end so that it does not
 // show before the first heal.
-void initCamp(WorldGame* world);
-// Closes the screen when open; otherwise opens it for hero `index` at the camera's top-left.
-void toggleCampScreen(WorldGame* world, std::int32_t index);
-// Puts every element of the screen at the camera's top-left, so that it shows at the same
-// place in the window whatever the view did.
-void placeCampScreen(WorldGame* world);
-// A left click in world pixels while the screen is open: the heal button, then the cross.
-void clickCampScreen(WorldGame* world, sf::Event::MouseButtonEvent press);
+void initCamp(CampScreen* camp);
+// Closes the screen when open (hero `index` drops its errand); otherwise opens it for hero
+// `index` of the party at `topLeft`, the camera's top-left corner.
+void toggleCampScreen(CampScreen* camp, Party* party, std::int32_t index, sf::Vector2f topLeft);
+// Puts every element of the screen at `topLeft`, so that it shows at the same place in the
+// window whatever the view did.
+void placeCampScreen(CampScreen* camp, sf::Vector2f topLeft);
+// A left click in world pixels while the screen is open: the heal button (paid from
+// *gold), then the cross.
+void clickCampScreen(CampScreen* camp, Party* party, std::int32_t* gold, sf::Event::MouseButtonEvent press);
 // One frame of the open screen: the heal effect plays.
-void updateCampScreen(WorldGame* world, float dt);
-void drawCampScreen(const WorldGame* world, sf::RenderTarget& target);
+void updateCampScreen(CampScreen* camp, float dt);
+void drawCampScreen(const CampScreen* camp, sf::RenderTarget& target);
 // Width of the life bar for `life` of `maxLife`: 256 pixels at full life.
 int campLifeBarWidth(std::int32_t life, float maxLife);

@@ -3,7 +3,7 @@
 // last page the box closes.
 #pragma once
 
-#include "core/scene_state.hpp"
+#include "world/world_phase.hpp"
 
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/RenderTarget.hpp>

@@ -21,13 +21,13 @@ template <class UnitAt, class Take>
 void gatherAround(GridPos cell, std::int32_t unitCount, UnitAt unitAt, Take take, std::int32_t* gathered,
                   bool (*cellHolds)(const Tile&), const TileMap& map) {
     *gathered = 0;
+    // The one place the side's limit is kept: a unit is taken only while a seat is free.
     auto gatherOn = [&](GridPos where) {
-        for (std::int32_t i = 0; i < unitCount && *gathered < kMaxFighters; ++i)
-            if (standingOn(unitAt(i), where)) take(i);
+        for (std::int32_t i = 0; i < unitCount; ++i)
+            if (*gathered < kMaxFighters && standingOn(unitAt(i), where)) take(i);
     };
     gatherOn(cell);
     for (const GridPos step : kRing) {
-        if (*gathered >= kMaxFighters) return;
         const GridPos where{cell.x + step.x, cell.y + step.y};
         if (!cellOnBoard(where) || !cellHolds(map.tiles[static_cast<std::size_t>(cellIndex(where))])) continue;
         gatherOn(where);
@@ -85,32 +85,30 @@ void checkFightStart(WorldGame* world, sf::RenderWindow* window) {
     }
 }
 
-void collectFightPlayers(WorldGame* world, GridPos cell) {
-    Party& party = world->party;
+void collectFightPlayers(Encounter* encounter, Party* party, const TileMap* map, GridPos cell) {
     gatherAround(
-        cell, static_cast<std::int32_t>(party.count),
-        [&](std::int32_t i) -> const MapUnitBody& { return party.players[static_cast<std::size_t>(i)].body; },
+        cell, static_cast<std::int32_t>(party->count),
+        [&](std::int32_t i) -> const MapUnitBody& { return party->players[static_cast<std::size_t>(i)].body; },
         [&](std::int32_t i) {
-            WorldPlayer& player = party.players[static_cast<std::size_t>(i)];
+            WorldPlayer& player = party->players[static_cast<std::size_t>(i)];
             player.stats.unitIndex = i;
-            world->fightPlayers[static_cast<std::size_t>(world->fightPlayerCount)] = player.stats;
-            world->fightPlayerCount += 1;
+            encounter->players[static_cast<std::size_t>(encounter->playerCount)] = player.stats;
+            encounter->playerCount += 1;
         },
-        &world->fightPlayerCount, holdsHero, world->tileMap);
+        &encounter->playerCount, holdsHero, *map);
 }
 
-void collectFightEnemies(WorldGame* world, GridPos cell) {
-    EnemyList& list = world->enemies;
+void collectFightEnemies(Encounter* encounter, EnemyList* list, const TileMap* map, GridPos cell) {
     gatherAround(
-        cell, static_cast<std::int32_t>(list.count),
-        [&](std::int32_t i) -> const MapUnitBody& { return list.enemies[static_cast<std::size_t>(i)].body; },
+        cell, static_cast<std::int32_t>(list->count),
+        [&](std::int32_t i) -> const MapUnitBody& { return list->enemies[static_cast<std::size_t>(i)].body; },
         [&](std::int32_t i) {
-            WorldEnemy& enemy = list.enemies[static_cast<std::size_t>(i)];
+            WorldEnemy& enemy = list->enemies[static_cast<std::size_t>(i)];
             enemy.stats.unitIndex = i;
-            world->fightEnemies[static_cast<std::size_t>(world->fightEnemyCount)] = enemy.stats;
-            world->fightEnemyCount += 1;
+            encounter->enemies[static_cast<std::size_t>(encounter->enemyCount)] = enemy.stats;
+            encounter->enemyCount += 1;
         },
-        &world->fightEnemyCount, holdsEnemy, world->tileMap);
+        &encounter->enemyCount, holdsEnemy, *map);
 }
 
 void startFight(WorldGame* world, GridPos cell, sf::RenderWindow* window) {
@@ -119,10 +117,11 @@ void startFight(WorldGame* world, GridPos cell, sf::RenderWindow* window) {
         toggleCameraMode(&camera, window);
         toggleHud(&world->hud);
     }
-    collectFightPlayers(world, cell);
-    collectFightEnemies(world, cell);
-    for (std::int32_t k = 0; k < world->fightPlayerCount; ++k) {
-        const UnitStats& stats = world->fightPlayers[static_cast<std::size_t>(k)];
+    Encounter& encounter = world->encounter;
+    collectFightPlayers(&encounter, &world->party, &world->tileMap, cell);
+    collectFightEnemies(&encounter, &world->enemies, &world->tileMap, cell);
+    for (std::int32_t k = 0; k < encounter.playerCount; ++k) {
+        const UnitStats& stats = encounter.players[static_cast<std::size_t>(k)];
         std::printf("Index : %d\nType : %d\n", stats.unitIndex, stats.type);
     }
     std::printf("\n");
@@ -135,12 +134,12 @@ void startFight(WorldGame* world, GridPos cell, sf::RenderWindow* window) {
         world->fightTutorialShown = 1;
         openDialog(&world->dialog, kTutorialSection, kFightTutorialFirstPage, kFightTutorialLastPage, WORLD_PHASE_FIGHT);
     }
-    initFightScene(&world->fight, world->fightPlayers.data(), world->fightPlayerCount, world->fightEnemies.data(),
-                   world->fightEnemyCount);
+    initFightScene(&world->fight, encounter.players.data(), encounter.playerCount, encounter.enemies.data(),
+                   encounter.enemyCount);
 }
 
 void applyEnemyFightResults(WorldGame* world) {
-    for (std::int32_t k = 0; k < world->fightEnemyCount && k < kMaxFighters; ++k) {
+    for (std::int32_t k = 0; k < world->encounter.enemyCount && k < kMaxFighters; ++k) {
         const UnitStats& fighter = world->fight.enemies.enemies[static_cast<std::size_t>(k)].fighter.stats;
         if (fighter.life > 0) {
             const std::int32_t index = findEnemyByFightIndex(world, fighter.unitIndex);
@@ -150,7 +149,7 @@ void applyEnemyFightResults(WorldGame* world) {
             enemy.stats.unitIndex = -1;
             continue;
         }
-        const std::int32_t index = findEnemyByFightIndex(world, world->fightEnemies[static_cast<std::size_t>(k)].unitIndex);
+        const std::int32_t index = findEnemyByFightIndex(world, world->encounter.enemies[static_cast<std::size_t>(k)].unitIndex);
         if (index < 0) continue;
         releaseEnemyCell(world, index);
         removeEnemy(&world->enemies, index);
@@ -159,7 +158,7 @@ void applyEnemyFightResults(WorldGame* world) {
 }
 
 void applyPlayerFightResults(WorldGame* world) {
-    for (std::int32_t k = 0; k < world->fightPlayerCount && k < kMaxFighters; ++k) {
+    for (std::int32_t k = 0; k < world->encounter.playerCount && k < kMaxFighters; ++k) {
         const UnitStats& fighter = world->fight.allies.allies[static_cast<std::size_t>(k)].fighter.stats;
         if (fighter.life > 0) {
             const std::int32_t index = findPlayerByFightIndex(world, fighter.unitIndex);
@@ -170,7 +169,7 @@ void applyPlayerFightResults(WorldGame* world) {
             continue;
         }
         const std::int32_t index =
-            findPlayerByFightIndex(world, world->fightPlayers[static_cast<std::size_t>(k)].unitIndex);
+            findPlayerByFightIndex(world, world->encounter.players[static_cast<std::size_t>(k)].unitIndex);
         if (index < 0) continue;
         releasePlayerCell(world, index);
         killHero(&world->party, index);
@@ -194,8 +193,8 @@ void updateFightPhase(WorldGame* world, sf::RenderWindow* window, float dt) {
     endFight(world, window);
     destroyFightScene(&world->fight);
     world->fight.turnButton.fightOver = 0;
-    world->fightPlayerCount = 0;
-    world->fightEnemyCount = 0;
+    world->encounter.playerCount = 0;
+    world->encounter.enemyCount = 0;
     applyCamera(&world->camera, window, 0);
     Camera& camera = world->camera;
     if (world->playerTurn && camera.mode == CAMERA_OVERVIEW) {

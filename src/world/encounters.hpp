@@ -24,8 +24,8 @@ void startFight(WorldGame* world, GridPos cell, sf::RenderWindow* window);
 // Up to three heroes (enemies): those standing on `cell` first, then those on the eight
 // cells around it, from the top-left clockwise. Each gathered unit's index in its list is
 // written into its own stats and into the copy handed to the fight.
-void collectFightPlayers(WorldGame* world, GridPos cell);
-void collectFightEnemies(WorldGame* world, GridPos cell);
+void collectFightPlayers(Encounter* encounter, Party* party, const TileMap* map, GridPos cell);
+void collectFightEnemies(Encounter* encounter, EnemyList* list, const TileMap* map, GridPos cell);
 // Writes the fight's outcome back, enemies first, matching units by `unitIndex`.
 void endFight(WorldGame* world, sf::RenderWindow* window);
 void applyEnemyFightResults(WorldGame* world);

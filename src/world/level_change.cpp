@@ -22,9 +22,11 @@ void startNextLevel(WorldGame* world, sf::RenderWindow* window) {
         tile.camp = 0;
         tile.crateHere = 0;
     }
-    if (!loadLevelFile(&world->tileMap, levelFilePath(kLevelFolder, world->level)))
+    if (!loadLevel(&world->tileMap, world->level, world->generatedLevelFolder))
         std::fprintf(stderr, "Level %d: its file could not be read, the previous ground is used again\n", world->level);
     buildTileMap(&world->tileMap, kMapColumns, kMapRows);
+    // The enemies left on the old level (a debug skip) leave with it.
+    while (world->enemies.count > 0) removeEnemy(&world->enemies, static_cast<std::int32_t>(world->enemies.count - 1));
     spawnEnemies(world, world->level + 3);
     scatterParty(world);
     resetPartyTurn(&world->party);
@@ -34,7 +36,7 @@ void startNextLevel(WorldGame* world, sf::RenderWindow* window) {
         world->party.players[i].interactPending = 0;
     }
     // After the units: the new crates avoid the cells they hold.
-    placeCrates(world);
+    placeCrates(&world->crates, &world->tileMap, world->level);
 }
 
 std::int32_t applyShopPurchases(WorldGame* world, const ShopPurchases* purchases) {

@@ -8,7 +8,7 @@
 #include <SFML/Graphics/RenderWindow.hpp>
 
 // Moves the board to level + 1: the player's turn, new ground from the level file (the
-// previous ground stays when the file cannot be read), level + 3 enemies, the party
+// previous ground stays when the file cannot be read), the old enemies gone and level + 3 new ones, the party
 // scattered, move points restored, `partyChanged` set for the purchases. The shell then
 // opens the shop.
 void startNextLevel(WorldGame* world, sf::RenderWindow* window);

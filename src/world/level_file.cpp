@@ -42,6 +42,10 @@ std::string levelFilePath(const std::string& folder, int level) {
     return path;
 }
 
+std::string levelFileFor(const std::string& generatedFolder, int level) {
+    return levelFilePath(level >= kFirstGeneratedLevel ? generatedFolder : kLevelFolder, level);
+}
+
 bool parseLevelText(const std::string& text, LevelCodes* codes, std::string* error) {
     std::size_t pos = 0;
     std::string word;

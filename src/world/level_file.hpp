@@ -2,7 +2,7 @@
 // (row 0 first, each row from column 0 to 29), separated by any whitespace.
 #pragma once
 
-#include "world/tile_map.hpp"
+#include "core/grid.hpp"
 
 #include <array>
 #include <cstdint>
@@ -13,8 +13,15 @@ using LevelCodes = std::array<std::int32_t, kCellCount>;
 inline constexpr const char* kLevelFolder = "Assets/Level";
 inline constexpr const char* kOpenFileError = "Open file error !!!";
 
+// Levels 1 and 2 are authored and lie in kLevelFolder; the later ones are generated at
+// every start into a folder the shell chooses.
+constexpr int kFirstGeneratedLevel = 3;
+
 // "<folder>/LevelNN.txt" with the level number printed as "%02d".
 std::string levelFilePath(const std::string& folder, int level);
+// The file of `level`: an authored level's in kLevelFolder, a generated one's in
+// `generatedFolder`.
+std::string levelFileFor(const std::string& generatedFolder, int level);
 
 // Parses the text of a level file. On success fills *codes and returns true; otherwise
 // leaves *codes untouched and describes the first problem in *error.

@@ -44,33 +44,22 @@ int rowOf(int index) { return index / kMapColumns; }
 // ---------------------------------------------------------------------------------------
 // Files
 
-void generateLevels() { generateLevels(kLevelFolder, stdout); }
-
 int generateLevels(const std::string& folder, std::FILE* trace) {
     int written = 0;
     for (int level = kFirstGeneratedLevel; level <= kLastGeneratedLevel; ++level) {
-        const std::string path = levelFilePath(folder, level);
-        LevelCodes ground{};
-        randomGround(&ground);
-        // A file that cannot be created stops the generation: the later levels keep
-        // their previous files.
-        if (!writeLevelText(path, formatLevelText(ground, false))) break;
-        refineLevel(path, trace);
+        LevelCodes codes{};
+        randomGround(&codes);
+        std::string traceText;
+        refineCodes(&codes, trace ? &traceText : nullptr);
+        // Written once, whole: a start killed at any moment leaves each level either as it
+        // was or refined. A file that cannot be created stops the generation: the later
+        // levels keep their previous files.
+        if (!writeLevelText(levelFilePath(folder, level), formatLevelText(codes, true))) break;
+        if (trace) std::fputs(traceText.c_str(), trace);
         ++written;
     }
     if (trace) std::fflush(trace);
     return written;
-}
-
-void refineLevel(const std::string& path) { refineLevel(path, stdout); }
-
-bool refineLevel(const std::string& path, std::FILE* trace) {
-    LevelCodes codes{};
-    if (readLevelFile(path, &codes) != LEVEL_READ_OK) return false;
-    std::string traceText;
-    refineCodes(&codes, trace ? &traceText : nullptr);
-    if (trace) std::fputs(traceText.c_str(), trace);
-    return writeLevelText(path, formatLevelText(codes, true));
 }
 
 void randomGround(LevelCodes* codes) {

@@ -1,6 +1,6 @@
-// Levels 3 to 10 are generated at every start: a random sand ground is written to the
-// level file, read back, refined by the passes below (water, forests, camps, roads and
-// hills) and written again. Each pass works on the 510 codes of one map, index =
+// Levels 3 to 10 are generated at every start: a random sand ground is refined by the
+// passes below (water, forests, camps, roads and hills) and the map written to its level
+// file. Each pass works on the 510 codes of one map, index =
 // row * 30 + column; a neighbour outside the grid is never read or written.
 #pragma once
 
@@ -13,7 +13,6 @@
 
 using RoadMask = std::array<std::int32_t, kCellCount>;
 
-constexpr int kFirstGeneratedLevel = 3;
 constexpr int kLastGeneratedLevel = 10;
 // A refined map is kept only when playable; after this many failed tries a plain map
 // (sand, tents and roads, nothing that blocks) is used instead.
@@ -28,15 +27,10 @@ constexpr int kMinReachableEnemyCells = 20;
 // many cut-off cells and the map is redrawn.
 constexpr int kMaxSealedCells = 6;
 
-// Writes Assets/Level/Level03.txt to Level10.txt, printing the road traces to standard output.
-void generateLevels();
-// Writes <folder>/Level03.txt to Level10.txt. The road traces go to `trace` (nullptr: none).
-// Stops with "Open file error !!!" at the first file that cannot be created. Returns the
-// number of levels written.
+// Writes <folder>/Level03.txt to Level10.txt, each refined in memory and written once. The
+// road traces go to `trace` (nullptr: none). Stops with "Open file error !!!" at the first
+// file that cannot be created. Returns the number of levels written.
 int generateLevels(const std::string& folder, std::FILE* trace);
-// Reads a level file, runs the passes and writes it again (road traces to standard output).
-void refineLevel(const std::string& path);
-bool refineLevel(const std::string& path, std::FILE* trace);
 
 // The random ground: 97 in 100 sand, the rest barrels, crates and bones.
 void randomGround(LevelCodes* codes);

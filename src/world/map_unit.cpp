@@ -46,6 +46,46 @@ bool walkBodyToward(MapUnitBody* body, GridPos cell, std::int32_t direction, boo
     return false;
 }
 
+void setWalk(MapWalk* walk, GridPos start, const GridPos* cells, std::int32_t count) {
+    clearWalk(walk);
+    if (count <= 0 || count > kMaxPathCells) return;
+    for (std::int32_t k = 0; k < count; ++k) {
+        const GridPos from = k == 0 ? start : cells[k - 1];
+        walk->cells[static_cast<std::size_t>(k)] = cells[k];
+        walk->dirs[static_cast<std::size_t>(k)] = stepDirection(from, cells[k]);
+    }
+    walk->length = count;
+}
+
+void clearWalk(MapWalk* walk) {
+    walk->length = 0;
+    walk->step = 0;
+}
+
+GridPos walkEnd(const MapWalk* walk) {
+    if (walk->length <= 0 || walk->length > kMaxPathCells) return {};
+    return walk->cells[static_cast<std::size_t>(walk->length - 1)];
+}
+
+std::int32_t walkCellsLeft(const MapWalk* walk) { return walk->length - walk->step; }
+
+bool stepWalk(MapUnitBody* body, MapWalk* walk, float dt) {
+    if (walk->step < 0 || walk->step >= walk->length || walk->length > kMaxPathCells) {
+        clearWalk(walk);
+        stopBody(body);
+        return false;
+    }
+    const std::size_t k = static_cast<std::size_t>(walk->step);
+    const bool destinationLeft = walkEnd(walk).x < bodyCell(body).x;
+    const bool arrived = walkBodyToward(body, walk->cells[k], walk->dirs[k], destinationLeft, dt);
+    if (arrived) walk->step += 1;
+    if (walk->step == walk->length) {
+        clearWalk(walk);
+        stopBody(body);
+    }
+    return arrived;
+}
+
 void stopBody(MapUnitBody* body) {
     body->moving = 0;
     setBodyAnimation(body, ANIM_IDLE);

@@ -16,6 +16,7 @@ constexpr int kAnimationSlots = 5; // 0 idle, 2 walking right, 4 walking left
 constexpr float kMapUnitScale = 2.f;
 constexpr int kMapUnitFrameSize = 64;
 constexpr std::int32_t kMapUnitSpeed = 200; // pixels per second
+constexpr int kMaxPathCells = 5;                // the longest walk of one turn
 
 // Animation slots; they equal the horizontal direction codes.
 enum : std::int32_t { ANIM_IDLE = 0, ANIM_WALK_RIGHT = 2, ANIM_WALK_LEFT = 4 };
@@ -46,6 +47,28 @@ void setBodyAnimation(MapUnitBody* body, std::int32_t slot);
 Animation* bodyAnimation(MapUnitBody* body);
 void updateBodyAnimation(MapUnitBody* body, float dt);
 GridPos bodyCell(const MapUnitBody* body);
+
+// A planned walk, heroes' and enemies' alike: the cells in walking order (cells[0] is the
+// first step), the direction of the move into each, and the cell being walked to.
+struct MapWalk {
+    std::array<GridPos, kMaxPathCells> cells{};
+    std::array<std::int32_t, kMaxPathCells> dirs{}; // dirs[k]: direction of the move into cells[k]
+    std::int32_t length = 0;
+    std::int32_t step = 0; // index of the cell being walked to
+};
+
+// Stores the first `count` of `cells` (walking order, from the successor of `start`); a
+// count outside 1 to kMaxPathCells stores an empty walk.
+void setWalk(MapWalk* walk, GridPos start, const GridPos* cells, std::int32_t count);
+void clearWalk(MapWalk* walk);
+// The last cell of the walk (meaningful only when length > 0).
+GridPos walkEnd(const MapWalk* walk);
+// Cells not reached yet.
+std::int32_t walkCellsLeft(const MapWalk* walk);
+// One frame of `body` walking `walk`: returns true when a cell was reached this frame.
+// Once the last cell is reached (or for a walk with nothing left) the walk is cleared and
+// the body stops.
+bool stepWalk(MapUnitBody* body, MapWalk* walk, float dt);
 
 // One frame of walking toward the corner of `cell`, entered in `direction`; the walking
 // animation faces the step (a vertical first step faces `destinationLeft`'s side). Returns

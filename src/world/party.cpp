@@ -37,7 +37,7 @@ std::int32_t wayPiece(std::int32_t leaving, std::int32_t entering) {
 GridPos playerCell(const WorldPlayer* player) { return bodyCell(&player->body); }
 
 GridPos playerClaimedCell(const WorldPlayer* player) {
-    if (player->body.moving && player->pathLength > 0) return player->path[0];
+    if (player->body.moving && player->walk.length > 0) return walkEnd(&player->walk);
     return playerCell(player);
 }
 
@@ -129,20 +129,24 @@ void hidePath(WorldPlayer* player) {
 
 void showPath(Party* party, WorldPlayer* player) {
     hidePath(player);
-    const std::int32_t n = player->pathLength;
-    if (n <= 0 || n > kMaxPathCells) return;
+    const MapWalk& walk = player->walk;
+    const std::int32_t left = walkCellsLeft(&walk);
+    if (walk.length > kMaxPathCells || left <= 0 || left > kMaxPathCells) return;
+    // Arrow piece 0 lies on the end cell and piece `left` on the hero's own cell; piece k
+    // between them on the k-th cell counted back from the end.
+    auto cellBack = [&](std::int32_t k) { return walk.cells[static_cast<std::size_t>(walk.length - 1 - k)]; };
+    auto dirBack = [&](std::int32_t k) { return walk.dirs[static_cast<std::size_t>(walk.length - 1 - k)]; };
     static constexpr std::int32_t startPiece[5] = {-1, ARROW_START_TOP, ARROW_START_RIGHT, ARROW_START_DOWN,
                                                    ARROW_START_LEFT};
     static constexpr std::int32_t endPiece[5] = {-1, ARROW_END_DOWN, ARROW_END_LEFT, ARROW_END_TOP, ARROW_END_RIGHT};
-    const std::int32_t firstDir = player->pathDirs[static_cast<std::size_t>(n - 1)];
-    const std::int32_t lastDir = player->pathDirs[0];
+    const std::int32_t firstDir = dirBack(left - 1);
+    const std::int32_t lastDir = dirBack(0);
     if (firstDir >= DIR_UP && firstDir <= DIR_LEFT)
-        placeArrowPiece(party, player, n, startPiece[firstDir], playerCell(player));
-    if (lastDir >= DIR_UP && lastDir <= DIR_LEFT) placeArrowPiece(party, player, 0, endPiece[lastDir], player->path[0]);
-    for (std::int32_t k = 1; k < n; ++k) {
-        const std::int32_t piece = wayPiece(player->pathDirs[static_cast<std::size_t>(k - 1)],
-                                            player->pathDirs[static_cast<std::size_t>(k)]);
-        if (piece >= 0) placeArrowPiece(party, player, k, piece, player->path[static_cast<std::size_t>(k)]);
+        placeArrowPiece(party, player, left, startPiece[firstDir], playerCell(player));
+    if (lastDir >= DIR_UP && lastDir <= DIR_LEFT) placeArrowPiece(party, player, 0, endPiece[lastDir], cellBack(0));
+    for (std::int32_t k = 1; k < left; ++k) {
+        const std::int32_t piece = wayPiece(dirBack(k - 1), dirBack(k));
+        if (piece >= 0) placeArrowPiece(party, player, k, piece, cellBack(k));
     }
 }
 
@@ -160,7 +164,7 @@ void resetPartyTurn(Party* party) {
         WorldPlayer& player = party->players[i];
         player.body.moving = 0;
         player.movePoints = player.maxMovePoints;
-        player.pathLength = 0;
+        clearWalk(&player.walk);
         hidePath(&player);
         updateMpSprite(party, static_cast<std::int32_t>(i));
     }
@@ -168,25 +172,12 @@ void resetPartyTurn(Party* party) {
 }
 
 void stepPlayer(Party* party, WorldPlayer* player, float dt) {
-    if (player->pathLength <= 0 || player->pathLength > kMaxPathCells) {
-        player->pathLength = 0;
-        hidePath(player);
-        stopBody(&player->body);
-        return;
-    }
-    const std::size_t k = static_cast<std::size_t>(player->pathLength - 1);
-    const sf::Vector2f before = player->body.sprite.getPosition();
-    const bool destinationLeft = player->path[0].x < cellOfPosition(before).x;
-    const bool arrived = walkBodyToward(&player->body, player->path[k], player->pathDirs[k], destinationLeft, dt);
+    const bool reached = stepWalk(&player->body, &player->walk, dt);
     player->mpSprite.setPosition(player->body.sprite.getPosition());
-    if (arrived) {
-        player->pathLength -= 1;
-        if (player->pathLength > 0) showPath(party, player);
-    }
-    if (player->pathLength == 0) {
+    if (player->walk.length == 0)
         hidePath(player);
-        stopBody(&player->body);
-    }
+    else if (reached)
+        showPath(party, player);
 }
 
 void killHero(Party* party, std::int32_t index) {

@@ -17,7 +17,6 @@
 
 
 constexpr int kMaxPlayers = 4;
-constexpr int kMaxPathCells = 5;                    // the longest walk of one turn
 constexpr int kArrowPieceCount = kMaxPathCells + 1; // one piece per path cell plus the start
 constexpr int kArrowTextureCount = 14;
 constexpr int kDigitCount = 10;
@@ -68,9 +67,7 @@ struct WorldPlayer {
     sf::Sprite mpSprite; // move-points digit, drawn under the body
     std::array<PathArrowPiece, kArrowPieceCount> arrow;
     std::int32_t type = -1;
-    std::array<GridPos, kMaxPathCells> path{};         // destination first
-    std::array<std::int32_t, kMaxPathCells> pathDirs{}; // pathDirs[k]: direction of the move into path[k]
-    std::int32_t pathLength = 0;                         // cells still to walk
+    MapWalk walk;
     std::int32_t interactPending = 0;
     UnitStats stats;
     std::int32_t maxMovePoints = kMaxPathCells;
@@ -106,9 +103,11 @@ void drawParty(Party* party, sf::RenderTarget& target);
 void drawPartyArrows(Party* party, sf::RenderTarget& target);
 void hideRange(Party* party);
 void hidePath(WorldPlayer* player);
+// The arrow from the hero's cell along the part of its walk still ahead.
 void showPath(Party* party, WorldPlayer* player);
 void updateMpSprite(Party* party, std::int32_t index);
 void resetPartyTurn(Party* party);
+// One frame of the hero's walk; the digit follows the body and the arrow shortens.
 void stepPlayer(Party* party, WorldPlayer* player, float dt);
 void killHero(Party* party, std::int32_t index);
 void destroyParty(Party* party);

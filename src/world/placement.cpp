@@ -1,6 +1,7 @@
 #include "world/placement.hpp"
 
 #include "core/random.hpp"
+#include "world/tile_catalogue.hpp"
 
 #include <cstdio>
 
@@ -25,7 +26,7 @@ GridFill cellsJoinedToBand(const WorldGame* world, int firstColumn) {
 
 enum class SpawnSide { Hero, Enemy };
 
-bool isLeaderExcludedCode(std::int32_t code) { return code == 30 || code == 82 || code == 83; }
+bool isLeaderExcludedCode(std::int32_t code) { return code == TILE_HOUSE || code == TILE_HOUSE2 || code == TILE_FIELD; }
 
 // Draws cells of the side's band until one qualifies; after kSpawnDraws misses takes the
 // first qualifying cell of the band in reading order. False when no cell qualifies.

@@ -51,7 +51,7 @@ void initTileMap(TileMap* map) {
     map->tiles = {};
     map->tileCodes.fill(0);
     for (sf::RectangleShape& overlay : map->tileOverlays) overlay = sf::RectangleShape();
-    loadLevel(map, 1);
+    loadLevel(map, 1, kLevelFolder);
     printLevel(map);
     buildTileMap(map, kMapColumns, kMapRows);
 }
@@ -68,7 +68,9 @@ void loadTileTextures(TileMap* map) {
     map->tileAtlas = cachedTileAtlas(map->tileTextures, layout);
 }
 
-void loadLevel(TileMap* map, int level) { loadLevelFile(map, levelFilePath(kLevelFolder, level)); }
+bool loadLevel(TileMap* map, int level, const std::string& generatedFolder) {
+    return loadLevelFile(map, levelFileFor(generatedFolder, level));
+}
 
 bool loadLevelFile(TileMap* map, const std::string& path) {
     LevelCodes codes{};
@@ -158,7 +160,3 @@ void printLevel(const TileMap* map) {
         std::printf("\n");
     }
 }
-
-// Every texture belongs to the shared cache and every sprite and shape is held by value,
-// so there is nothing to release here.
-void destroyTileMap(TileMap* map) { (void)map; }

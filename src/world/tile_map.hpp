@@ -51,10 +51,12 @@ void initTileMap(TileMap* map);
 // Points tileTextures at the 144 catalogue pictures (null where an entry has no picture
 // or its file cannot be read), and tileAtlas at the atlas of them (built once).
 void loadTileTextures(TileMap* map);
-// Reads "Assets/Level/LevelNN.txt" into tileCodes. A file that cannot be opened prints
-// "Open file error !!!"; one that is not a valid level is reported on standard error.
-// Either way tileCodes keeps its previous content.
-void loadLevel(TileMap* map, int level);
+// Reads the file of `level` into tileCodes: "LevelNN.txt" of the authored levels' folder
+// for levels 1 and 2, of `generatedFolder` for the later ones. A file that cannot be
+// opened prints "Open file error !!!"; one that is not a valid level is reported on
+// standard error. Either way tileCodes keeps its previous content; returns true when it
+// was replaced.
+bool loadLevel(TileMap* map, int level, const std::string& generatedFolder);
 // loadLevel for any level file path; returns true when tileCodes was replaced.
 bool loadLevelFile(TileMap* map, const std::string& path);
 // Rebuilds every cell's sprite, overlay and flags from tileCodes (always 30 x 17).
@@ -71,4 +73,3 @@ void drawTileMap(sf::RenderTarget& target, const TileMap* map, int showOverlays)
 void drawTileMapSprites(sf::RenderTarget& target, const TileMap* map, int showOverlays);
 // Debug dump of the codes to standard output.
 void printLevel(const TileMap* map);
-void destroyTileMap(TileMap* map);

@@ -11,8 +11,7 @@ UnitSheetLayout enemySheetLayout(std::int32_t type) {
 GridPos enemyCell(const WorldEnemy* enemy) { return bodyCell(&enemy->body); }
 
 GridPos enemyClaimedCell(const WorldEnemy* enemy) {
-    if (enemy->body.moving && enemy->pathLength > 0)
-        return enemy->path[static_cast<std::size_t>(enemy->pathLength - 1)];
+    if (enemy->body.moving && enemy->walk.length > 0) return walkEnd(&enemy->walk);
     return enemyCell(enemy);
 }
 
@@ -44,38 +43,20 @@ void drawEnemies(EnemyList* list, sf::RenderTarget& target) {
     for (std::uint32_t i = 0; i < list->count && i < kMaxEnemies; ++i) target.draw(list->enemies[i].body.sprite);
 }
 
-void stepEnemy(EnemyList* list, WorldEnemy* enemy, float dt) {
-    (void)list;
-    if (enemy->pathStep < 0 || enemy->pathStep >= enemy->pathLength || enemy->pathLength > kMaxPathCells) {
-        enemy->pathStep = 0;
-        enemy->pathLength = 0;
-        stopBody(&enemy->body);
-        return;
-    }
-    const std::size_t k = static_cast<std::size_t>(enemy->pathStep);
-    const GridPos last = enemy->path[static_cast<std::size_t>(enemy->pathLength - 1)];
-    const bool destinationLeft = last.x < enemyCell(enemy).x;
-    if (walkBodyToward(&enemy->body, enemy->path[k], enemy->pathDirs[k], destinationLeft, dt)) enemy->pathStep += 1;
-    if (enemy->pathStep == enemy->pathLength) {
-        enemy->pathStep = 0;
-        enemy->pathLength = 0;
-        stopBody(&enemy->body);
-    }
-}
+void stepEnemy(WorldEnemy* enemy, float dt) { stepWalk(&enemy->body, &enemy->walk, dt); }
 
 void resetEnemyTurn(EnemyList* list) {
     for (std::uint32_t i = 0; i < list->count && i < kMaxEnemies; ++i) {
         WorldEnemy& enemy = list->enemies[i];
         // A walk cut short (the turn forced over) ends on the cell it has claimed, so the
         // body and the board never disagree.
-        if (enemy.body.moving && enemy.pathLength > 0 && enemy.pathLength <= kMaxPathCells) {
-            enemy.body.sprite.setPosition(cellCorner(enemy.path[static_cast<std::size_t>(enemy.pathLength - 1)]));
+        if (enemy.body.moving && enemy.walk.length > 0 && enemy.walk.length <= kMaxPathCells) {
+            enemy.body.sprite.setPosition(cellCorner(walkEnd(&enemy.walk)));
             setBodyAnimation(&enemy.body, ANIM_IDLE);
         }
         enemy.body.moving = 0;
         enemy.acted = 0;
-        enemy.pathLength = 0;
-        enemy.pathStep = 0;
+        clearWalk(&enemy.walk);
     }
 }
 

@@ -29,10 +29,7 @@ inline constexpr std::array<UnitSheetLayout, kEnemyTypeCount> kEnemySheetLayouts
 struct WorldEnemy {
     MapUnitBody body;
     std::int32_t type = -1;
-    std::array<GridPos, kMaxPathCells> path{};          // walking order: path[0] is the first step
-    std::array<std::int32_t, kMaxPathCells> pathDirs{}; // pathDirs[k]: direction of the move into path[k]
-    std::int32_t pathLength = 0;
-    std::int32_t pathStep = 0; // index of the path cell being walked to
+    MapWalk walk;
     std::int32_t acted = 0;
     UnitStats stats;
     std::int32_t maxMovePoints = kMaxPathCells;
@@ -51,7 +48,7 @@ void addWorldEnemy(EnemyList* list, std::int32_t index, sf::Vector2f position);
 UnitSheetLayout enemySheetLayout(std::int32_t type);
 void updateEnemyAnimations(EnemyList* list, float dt);
 void drawEnemies(EnemyList* list, sf::RenderTarget& target);
-void stepEnemy(EnemyList* list, WorldEnemy* enemy, float dt);
+void stepEnemy(WorldEnemy* enemy, float dt);
 void resetEnemyTurn(EnemyList* list);
 void removeEnemy(EnemyList* list, std::int32_t index);
 void destroyEnemies(EnemyList* list);

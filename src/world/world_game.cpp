@@ -1,9 +1,5 @@
 #include "world/world_game.hpp"
 
-#include "core/asset_cache.hpp"
-#include "core/fonts.hpp"
-#include "core/random.hpp"
-#include "core/resources.hpp"
 #include "core/vector_math.hpp"
 #include "world/board_moves.hpp"
 #include "world/camp.hpp"
@@ -13,34 +9,7 @@
 #include "world/level_change.hpp"
 #include "world/placement.hpp"
 
-#include <cstdio>
-
 namespace {
-
-void buildBanner(const sf::Texture* texture, sf::Sprite* banner) {
-    *banner = createSprite(*texture);
-    const sf::FloatRect bounds = banner->getLocalBounds();
-    banner->setOrigin(bounds.width / 2.f, bounds.height / 2.f);
-    banner->setScale(0.f, 0.f);
-}
-
-// Grows a banner toward `fullScale` at `position`, holds it there for a second, then hides it.
-void growBanner(WorldGame* world, sf::Sprite* banner, std::int32_t* hidden, float growth, float fullScale,
-                sf::Vector2f position, float dt) {
-    const sf::Vector2f grown = banner->getScale() + sf::Vector2f(dt * growth, dt * growth);
-    banner->setPosition(position);
-    if (grown.x < fullScale && grown.y < fullScale) {
-        banner->setScale(grown);
-        return;
-    }
-    banner->setScale(fullScale, fullScale);
-    world->bannerTimer += dt;
-    if (world->bannerTimer >= kBannerHoldSeconds) {
-        *hidden = 1;
-        banner->setScale(0.f, 0.f);
-        world->bannerTimer = 0.f;
-    }
-}
 
 // A frame with the camp screen open: only the heal effect and the HUD move. The screen
 // belongs to the close view: a switch to the overview (M) is undone at once, and the
@@ -52,8 +21,8 @@ void updateOpenCamp(WorldGame* world, sf::RenderWindow* window, float dt) {
         world->hud.visible = 1;
     }
     camera.scrollStep = {0, 0}; // the view does not scroll while the screen is open
-    placeCampScreen(world);
-    updateCampScreen(world, dt);
+    placeCampScreen(&world->camp, camera.topLeft);
+    updateCampScreen(&world->camp, dt);
     updateHud(&world->hud, world->gold, dt, &camera.scrollStep, camera.topLeft);
 }
 
@@ -64,7 +33,6 @@ bool insideBoard(std::int32_t x, std::int32_t y) {
 } // namespace
 
 void initWorldGame(WorldGame* world, const std::int32_t chosenTeam[4]) {
-    world->font = &cachedFont(kPixelFontPath);
     initTileMap(&world->tileMap);
     world->level = 1;
 
@@ -72,15 +40,9 @@ void initWorldGame(WorldGame* world, const std::int32_t chosenTeam[4]) {
     for (WorldEnemy& enemy : world->enemies.enemies) enemy = WorldEnemy{};
     world->enemies.count = 0;
     initParty(&world->party);
-    initCamp(world);
-    initCrates(world); // on the first level the crates lie before the units
-    world->allyBannerTexture = &createTexture(kAllyBannerPath);
-    world->enemyBannerTexture = &createTexture(kEnemyBannerPath);
-    buildBanner(world->allyBannerTexture, &world->allyBanner);
-    buildBanner(world->enemyBannerTexture, &world->enemyBanner);
-    world->allyBannerHidden = 1;
-    world->enemyBannerHidden = 1;
-    world->bannerTimer = 0.f;
+    initCamp(&world->camp);
+    initCrates(&world->crates, &world->tileMap); // on the first level the crates lie before the units
+    initTurnBanners(&world->banners);
 
     spawnParty(world, chosenTeam);
     spawnEnemies(world, world->level + 3); // level L has L + 3 enemies
@@ -93,8 +55,7 @@ void initWorldGame(WorldGame* world, const std::int32_t chosenTeam[4]) {
     world->phase = WORLD_PHASE_MAP;
     // Nothing of a fight of an earlier game survives into this one.
     destroyFightScene(&world->fight);
-    world->fightPlayerCount = 0;
-    world->fightEnemyCount = 0;
+    world->encounter = Encounter{};
 
     initHud(&world->hud, &world->party, world->camera.topLeft);
     setGoldText(&world->hud, world->gold, world->camera.topLeft); // right from the first frame drawn
@@ -108,12 +69,10 @@ void initWorldGame(WorldGame* world, const std::int32_t chosenTeam[4]) {
 }
 
 void destroyWorldGame(WorldGame* world) {
-    destroyTileMap(&world->tileMap);
     destroyEnemies(&world->enemies);
     destroyParty(&world->party);
     destroyFightScene(&world->fight);
-    world->fightPlayerCount = 0;
-    world->fightEnemyCount = 0;
+    world->encounter = Encounter{};
     world->phase = WORLD_PHASE_MAP;
     world->cursorHidden = 0;
 }
@@ -127,7 +86,7 @@ std::int32_t anyPlayerMoving(const WorldGame* world) {
 void toggleTurn(WorldGame* world, sf::RenderWindow* window) {
     if (world->playerTurn == 0) {
         world->playerTurn = 1;
-        world->allyBannerHidden = 0;
+        world->banners.allyHidden = 0;
         if (world->camera.mode == CAMERA_OVERVIEW) {
             toggleCameraMode(&world->camera, window);
             world->hud.visible = 1;
@@ -137,7 +96,7 @@ void toggleTurn(WorldGame* world, sf::RenderWindow* window) {
     }
     if (anyPlayerMoving(world)) return; // a hero still walks: the turn cannot end yet
     world->playerTurn = 0;
-    world->enemyBannerHidden = 0;
+    world->banners.enemyHidden = 0;
     if (world->camera.mode == CAMERA_CLOSE) {
         toggleCameraMode(&world->camera, window);
         world->hud.visible = 0;
@@ -145,17 +104,28 @@ void toggleTurn(WorldGame* world, sf::RenderWindow* window) {
     resetPartyTurn(&world->party);
 }
 
-void updateTurnBanners(WorldGame* world, float dt) {
-    if (!world->allyBannerHidden) {
-        const sf::Vector2f centre = world->camera.topLeft + sf::Vector2f(960.f, 540.f);
-        growBanner(world, &world->allyBanner, &world->allyBannerHidden, kAllyBannerGrowth, kAllyBannerScale, centre,
-                   dt);
+void checkArrival(WorldGame* world, std::int32_t index) {
+    if (index < 0 || static_cast<std::uint32_t>(index) >= world->party.count || index >= kMaxPlayers) return;
+    WorldPlayer& player = world->party.players[static_cast<std::size_t>(index)];
+    if (player.body.moving || !player.interactPending) return;
+    const GridPos cell = playerCell(&player);
+    if (!cellOnBoard(cell)) {
+        player.interactPending = 0;
+        return;
     }
-    if (!world->enemyBannerHidden) {
-        // The middle of the map, which is the middle of the screen in the overview.
-        growBanner(world, &world->enemyBanner, &world->enemyBannerHidden, kEnemyBannerGrowth, kEnemyBannerScale,
-                   {1920.f, 1080.f}, dt);
+    const Tile& tile = world->tileMap.tiles[static_cast<std::size_t>(cellIndex(cell))];
+    if (tile.enemyHere) {
+        // An enemy holds the cell: the meeting opens a fight instead.
+        player.interactPending = 0;
+        return;
     }
+    if (tile.camp) {
+        // One camp screen at a time: a second hero arriving keeps its errand for later.
+        if (!world->camp.open) toggleCampScreen(&world->camp, &world->party, index, world->camera.topLeft);
+        return;
+    }
+    if (tile.crateHere) openCrate(&world->crates, &world->tileMap, &world->gold, cell.x, cell.y);
+    player.interactPending = 0;
 }
 
 void updatePlayerMoves(WorldGame* world, float dt) {
@@ -164,7 +134,7 @@ void updatePlayerMoves(WorldGame* world, float dt) {
         if (!player.body.moving) continue;
         stepPlayer(&world->party, &player, dt);
         checkArrival(world, static_cast<std::int32_t>(i));
-        if (world->campOpen) return; // the camp screen stops every walk until it closes
+        if (world->camp.open) return; // the camp screen stops every walk until it closes
     }
 }
 
@@ -177,7 +147,7 @@ void planEnemyMove(WorldGame* world, std::int32_t index) {
     const GridPos enemyCellPos = enemyCell(&enemy);
     const GridPos closestPlayer = findClosestPlayer(world, enemyCellPos);
     findPath(world, enemyCellPos, closestPlayer, SIDE_ENEMY, index);
-    enemy.body.moving = enemy.pathLength > 0 ? 1 : 0;
+    enemy.body.moving = enemy.walk.length > 0 ? 1 : 0;
 }
 
 void updateEnemyMoves(WorldGame* world, sf::RenderWindow* window, float dt) {
@@ -185,7 +155,7 @@ void updateEnemyMoves(WorldGame* world, sf::RenderWindow* window, float dt) {
     // One enemy at a time: the walker finishes before the next one plans.
     for (std::uint32_t i = 0; i < list.count && i < kMaxEnemies; ++i)
         if (list.enemies[i].body.moving) {
-            stepEnemy(&list, &list.enemies[i], dt);
+            stepEnemy(&list.enemies[i], dt);
             return;
         }
     for (std::uint32_t i = 0; i < list.count && i < kMaxEnemies; ++i)
@@ -203,21 +173,21 @@ void updateWorldGame(float dt, WorldGame* world, sf::RenderWindow* window, const
     }
     if (world->phase != WORLD_PHASE_MAP) return;
     if (applyShopPurchases(world, purchases)) return;
-    updateGoldTextTimer(world, dt);
-    if (world->campOpen) {
+    updateGoldTextTimer(&world->crates, dt);
+    if (world->camp.open) {
         updateOpenCamp(world, window, dt);
         return;
     }
     if (world->playerTurn) {
-        if (world->allyBannerHidden)
+        if (world->banners.allyHidden)
             updatePlayerMoves(world, dt);
         else
-            updateTurnBanners(world, dt);
+            updateTurnBanners(&world->banners, world->camera.topLeft, dt);
     } else {
-        if (world->enemyBannerHidden)
+        if (world->banners.enemyHidden)
             updateEnemyMoves(world, window, dt);
         else
-            updateTurnBanners(world, dt);
+            updateTurnBanners(&world->banners, world->camera.topLeft, dt);
     }
     updatePartyAnimations(&world->party, dt);
     updateEnemyAnimations(&world->enemies, dt);
@@ -239,13 +209,12 @@ void drawWorldGame(WorldGame* world, sf::RenderTarget& target, std::int32_t debu
     if (world->phase != WORLD_PHASE_MAP) return;
     drawTileMap(target, &world->tileMap, debugMode);
     drawPartyArrows(&world->party, target);
-    drawCrates(world, target);
+    drawCrates(&world->crates, target);
     drawEnemies(&world->enemies, target);
     drawParty(&world->party, target);
-    if (world->campOpen) drawCampScreen(world, target);
-    if (world->goldTextTimer < kGoldTextSeconds) target.draw(world->goldText);
-    if (!world->allyBannerHidden) target.draw(world->allyBanner);
-    if (!world->enemyBannerHidden) target.draw(world->enemyBanner);
+    if (world->camp.open) drawCampScreen(&world->camp, target);
+    drawCrateGold(&world->crates, target);
+    drawTurnBanners(&world->banners, target);
     drawDialogBox(&world->dialog, target);
     drawHud(&world->hud, target, world->playerTurn, world->party.count);
 }
@@ -286,9 +255,9 @@ void clickBoard(WorldGame* world, std::int32_t x, std::int32_t y) {
     WorldPlayer& player = party.players[static_cast<std::size_t>(selected)];
     findPath(world, party.selectedCell, mouseCellPos, SIDE_PLAYER, selected);
     hideRange(&party);
-    if (player.pathLength <= 0) return; // nowhere to go: never a zero-length walk
+    if (player.walk.length <= 0) return; // nowhere to go: never a zero-length walk
     player.body.moving = 1;
-    player.movePoints -= player.pathLength;
+    player.movePoints -= player.walk.length;
     updateMpSprite(&party, selected);
     showPath(&party, &player);
     // A move that ends on a camp or a crate has an errand there, done on arrival.
@@ -315,8 +284,8 @@ void mousePressedWorldGame(WorldGame* world, sf::Event::MouseButtonEvent press, 
     sf::Event::MouseButtonEvent worldPress = press;
     worldPress.x = static_cast<int>(static_cast<float>(press.x) + world->camera.topLeft.x);
     worldPress.y = static_cast<int>(static_cast<float>(press.y) + world->camera.topLeft.y);
-    if (world->campOpen) {
-        clickCampScreen(world, worldPress);
+    if (world->camp.open) {
+        clickCampScreen(&world->camp, &world->party, &world->gold, worldPress);
         return;
     }
     if (!world->playerTurn) return;

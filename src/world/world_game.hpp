@@ -1,5 +1,5 @@
-// The world board: a new game, turns, placement of the units, clicks on the map, walking,
-// and the turn banners. The record itself is in world_record.hpp.
+// The world board: a new game, turns, clicks on the map, walking and what a hero finds at
+// the end of its move. The record itself is in world_record.hpp.
 #pragma once
 
 #include "world/world_record.hpp"
@@ -25,7 +25,10 @@ void mouseMovedWorldGame(WorldGame* world, sf::Event::MouseMoveEvent move);
 // A left click at world pixel (x, y): selects a hero, orders a move or dismisses the range.
 void clickBoard(WorldGame* world, std::int32_t x, std::int32_t y);
 void toggleTurn(WorldGame* world, sf::RenderWindow* window);
-void updateTurnBanners(WorldGame* world, float dt);
+// After a step of hero `index`: when it has stopped at the end of a move planned onto a
+// camp or a crate, opens the camp screen (a camp wins over a crate on the same cell) or
+// the crate. Cells crossed on the way do not count.
+void checkArrival(WorldGame* world, std::int32_t index);
 void updatePlayerMoves(WorldGame* world, float dt);
 void updateEnemyMoves(WorldGame* world, sf::RenderWindow* window, float dt);
 // Plans the walk of enemy `index` toward the nearest hero, claims its end cell and sets

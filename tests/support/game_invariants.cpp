@@ -32,15 +32,15 @@ bool validScene(SceneState scene) {
 
 std::string checkFighters(const WorldGame* world) {
     const FightScene& fight = world->fight;
-    if (world->fightPlayerCount < 0 || world->fightPlayerCount > kMaxFighters)
-        return broken("fight players %d out of 0..3", world->fightPlayerCount);
-    if (world->fightEnemyCount < 0 || world->fightEnemyCount > kMaxFighters)
-        return broken("fight enemies %d out of 0..3", world->fightEnemyCount);
+    if (world->encounter.playerCount < 0 || world->encounter.playerCount > kMaxFighters)
+        return broken("fight players %d out of 0..3", world->encounter.playerCount);
+    if (world->encounter.enemyCount < 0 || world->encounter.enemyCount > kMaxFighters)
+        return broken("fight enemies %d out of 0..3", world->encounter.enemyCount);
     if (world->phase != WORLD_PHASE_FIGHT) return {};
-    if (fight.allies.count != world->fightPlayerCount)
-        return broken("fight shows %d allies for %d heroes handed over", fight.allies.count, world->fightPlayerCount);
-    if (fight.enemies.count != world->fightEnemyCount)
-        return broken("fight shows %d enemies for %d handed over", fight.enemies.count, world->fightEnemyCount);
+    if (fight.allies.count != world->encounter.playerCount)
+        return broken("fight shows %d allies for %d heroes handed over", fight.allies.count, world->encounter.playerCount);
+    if (fight.enemies.count != world->encounter.enemyCount)
+        return broken("fight shows %d enemies for %d handed over", fight.enemies.count, world->encounter.enemyCount);
     for (int k = 0; k < fight.allies.count; ++k) {
         const UnitStats& stats = fight.allies.allies[static_cast<std::size_t>(k)].fighter.stats;
         if (static_cast<float>(stats.life) > stats.maxLife) return broken("ally %d life %d above its maximum", k, stats.life);

@@ -249,19 +249,19 @@ bool dialogOpen(const WorldGame& world) { return world.dialog.visible != 0; }
 // A reader turns the page by clicking on the box.
 void clickDialog(Bot& bot) { clickSprite(bot, bot.game->world.dialog.midSprite); }
 
-bool campScreenOpen(const WorldGame& world) { return world.campOpen != 0; }
+bool campScreenOpen(const WorldGame& world) { return world.camp.open != 0; }
 
 // Heals while hurt and rich enough, then closes the screen. Its sprites lie in world pixels.
 void actOnCamp(Bot& bot) {
     WorldGame& world = bot.game->world;
-    const std::int32_t index = world.campPlayer;
+    const std::int32_t index = world.camp.player;
     bool heal = false;
     if (index >= 0 && static_cast<std::uint32_t>(index) < world.party.count) {
         const UnitStats& stats = world.party.players[static_cast<std::size_t>(index)].stats;
         heal = static_cast<float>(stats.life) < stats.maxLife && world.gold >= 20;
     }
     if (heal) ++bot.report->heals;
-    const sf::Sprite& button = heal ? world.healButton : world.campCross;
+    const sf::Sprite& button = heal ? world.camp.healButton : world.camp.cross;
     clickScreen(bot, toScreen(bot, centreOf(button.getGlobalBounds())));
     bot.wait = 2;
 }
@@ -344,7 +344,7 @@ void actOnMap(Bot& bot) {
         bot.selected = -1;
         bot.turnFrames = 0;
     }
-    if (!world.allyBannerHidden || world.camera.mode != CAMERA_CLOSE) return;
+    if (!world.banners.allyHidden || world.camera.mode != CAMERA_CLOSE) return;
     if (anyPlayerMoving(&world)) return;
     if (++bot.turnFrames > 4000) { // a hero that can never be reached on screen: end the turn
         bot.tried.fill(1);

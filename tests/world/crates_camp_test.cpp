@@ -10,11 +10,15 @@
 #include "world/crates.hpp"
 #include "world/level_change.hpp"
 #include "world/level_file.hpp"
+#include "world/level_generator.hpp"
+#include "world/tile_catalogue.hpp"
+#include "temp_level_folder.hpp"
 
 #include <SFML/Window/Mouse.hpp>
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 #include <string>
 
@@ -39,10 +43,10 @@ std::unique_ptr<WorldGame> campBoard(BoardWindow& w) {
     resetCamera(&world->camera, &w.window);
     initHud(&world->hud, &world->party, world->camera.topLeft);
     toggleHud(&world->hud);
-    initCamp(world.get());
-    initCrates(world.get());
+    initCamp(&world->camp);
+    initCrates(&world->crates, &world->tileMap);
     for (Tile& tile : world->tileMap.tiles) tile.crateHere = 0;
-    world->crateCount = 0;
+    world->crates.count = 0;
     world->party.leaderAlive = 1;
     world->gold = 100;
     return world;
@@ -50,8 +54,8 @@ std::unique_ptr<WorldGame> campBoard(BoardWindow& w) {
 
 void putCrate(WorldGame* world, GridPos cell) {
     tileAt(world, cell).crateHere = 1;
-    sf::Sprite& crate = world->crates[static_cast<std::size_t>(world->crateCount++)];
-    crate = createSprite(*world->crateClosedTexture);
+    sf::Sprite& crate = world->crates.sprites[static_cast<std::size_t>(world->crates.count++)];
+    crate = createSprite(*world->crates.closedTexture);
     crate.setPosition(corner(cell));
 }
 
@@ -83,14 +87,14 @@ void runFrames(WorldGame* world, BoardWindow& w, int frames) {
 
 // Frames until no hero walks (or the camp screen stops them).
 void walkUntilStill(WorldGame* world, BoardWindow& w) {
-    for (int frame = 0; frame < 600 && anyPlayerMoving(world) && !world->campOpen; ++frame)
+    for (int frame = 0; frame < 600 && anyPlayerMoving(world) && !world->camp.open; ++frame)
         updateWorldGame(kFrame, world, &w.window);
 }
 
 int crateSpritesOpened(const WorldGame* world) {
     int opened = 0;
-    for (std::int32_t k = 0; k < world->crateCount; ++k)
-        opened += world->crates[static_cast<std::size_t>(k)].getTexture() == world->crateOpenedTexture ? 1 : 0;
+    for (std::int32_t k = 0; k < world->crates.count; ++k)
+        opened += world->crates.sprites[static_cast<std::size_t>(k)].getTexture() == world->crates.openedTexture ? 1 : 0;
     return opened;
 }
 
@@ -111,11 +115,11 @@ TEST(Camp, AHeroStoppingOnACampHealsTenForTwentyGoldUpToItsMaximumWhileTheBoardW
     EXPECT_EQ(world->party.players[0].interactPending, 1);
     EXPECT_EQ(world->party.players[1].interactPending, 0);
     walkUntilStill(world.get(), w);
-    ASSERT_EQ(world->campOpen, 1);
-    EXPECT_EQ(world->campPlayer, 0);
-    EXPECT_EQ(world->campPortrait.getTexture(), world->party.types[PLAYER_REM]);
-    EXPECT_EQ(world->campLifeBar.getTextureRect().width, 243) << "95 of 100 life";
-    EXPECT_EQ(world->campBackground.getPosition(), world->camera.topLeft + sf::Vector2f(960.f, 540.f));
+    ASSERT_EQ(world->camp.open, 1);
+    EXPECT_EQ(world->camp.player, 0);
+    EXPECT_EQ(world->camp.portrait.getTexture(), world->party.types[PLAYER_REM]);
+    EXPECT_EQ(world->camp.lifeBar.getTextureRect().width, 243) << "95 of 100 life";
+    EXPECT_EQ(world->camp.background.getPosition(), world->camera.topLeft + sf::Vector2f(960.f, 540.f));
 
     // The board waits: the Light stops mid-walk, no turn passes.
     const WorldPlayer& light = world->party.players[1];
@@ -128,28 +132,28 @@ TEST(Camp, AHeroStoppingOnACampHealsTenForTwentyGoldUpToItsMaximumWhileTheBoardW
     press(world.get(), w, screenOfCell(world.get(), {3, 9}));
     EXPECT_EQ(visibleSquareCount(world.get()), 0);
 
-    const sf::Vector2i heal = screenOfBounds(world.get(), world->healButton.getGlobalBounds());
+    const sf::Vector2i heal = screenOfBounds(world.get(), world->camp.healButton.getGlobalBounds());
     press(world.get(), w, heal);
     EXPECT_EQ(world->party.players[0].stats.life, 100) << "never above the maximum";
     EXPECT_EQ(world->gold, 80);
-    EXPECT_EQ(world->campLifeBar.getTextureRect().width, 256);
-    EXPECT_EQ(isAnimationFinished(&world->healAnimation), 0) << "the heal effect plays";
+    EXPECT_EQ(world->camp.lifeBar.getTextureRect().width, 256);
+    EXPECT_EQ(isAnimationFinished(&world->camp.healAnimation), 0) << "the heal effect plays";
     runFrames(world.get(), w, 90);
-    EXPECT_EQ(isAnimationFinished(&world->healAnimation), 1);
+    EXPECT_EQ(isAnimationFinished(&world->camp.healAnimation), 1);
 
     // At full life the button does nothing and costs nothing.
     press(world.get(), w, heal);
     EXPECT_EQ(world->party.players[0].stats.life, 100);
     EXPECT_EQ(world->gold, 80);
-    EXPECT_EQ(isAnimationFinished(&world->healAnimation), 1);
+    EXPECT_EQ(isAnimationFinished(&world->camp.healAnimation), 1);
 
     // The cross closes the screen; the Light walks on to its cell.
-    press(world.get(), w, screenOfBounds(world.get(), world->campCross.getGlobalBounds()));
-    EXPECT_EQ(world->campOpen, 0);
+    press(world.get(), w, screenOfBounds(world.get(), world->camp.cross.getGlobalBounds()));
+    EXPECT_EQ(world->camp.open, 0);
     EXPECT_EQ(world->party.players[0].interactPending, 0);
     walkUntilStill(world.get(), w);
     EXPECT_EQ(playerCell(&light), (GridPos{8, 9}));
-    EXPECT_EQ(world->campOpen, 0);
+    EXPECT_EQ(world->camp.open, 0);
 }
 
 TEST(Camp, NineteenGoldHealsNothing) {
@@ -161,12 +165,31 @@ TEST(Camp, NineteenGoldHealsNothing) {
     world->gold = 19;
     orderMove(world.get(), w, {2, 2}, {2, 4});
     walkUntilStill(world.get(), w);
-    ASSERT_EQ(world->campOpen, 1);
-    press(world.get(), w, screenOfBounds(world.get(), world->healButton.getGlobalBounds()));
+    ASSERT_EQ(world->camp.open, 1);
+    press(world.get(), w, screenOfBounds(world.get(), world->camp.healButton.getGlobalBounds()));
     EXPECT_EQ(world->party.players[0].stats.life, 40);
     EXPECT_EQ(world->gold, 19);
-    EXPECT_EQ(world->campLifeBar.getTextureRect().width, campLifeBarWidth(40, 100.f));
-    EXPECT_EQ(isAnimationFinished(&world->healAnimation), 1);
+    EXPECT_EQ(world->camp.lifeBar.getTextureRect().width, campLifeBarWidth(40, 100.f));
+    EXPECT_EQ(isAnimationFinished(&world->camp.healAnimation), 1);
+}
+
+TEST(Camp, TwentyGoldBuysExactlyOneHeal) {
+    BoardWindow w;
+    auto world = campBoard(w);
+    putPlayer(world.get(), PLAYER_IRINA, {2, 2});
+    tileAt(world.get(), {2, 4}).camp = 1;
+    world->party.players[0].stats.life = 40;
+    world->gold = kHealCost;
+    orderMove(world.get(), w, {2, 2}, {2, 4});
+    walkUntilStill(world.get(), w);
+    ASSERT_EQ(world->camp.open, 1);
+    const sf::Vector2i heal = screenOfBounds(world.get(), world->camp.healButton.getGlobalBounds());
+    press(world.get(), w, heal);
+    EXPECT_EQ(world->party.players[0].stats.life, 40 + kHealAmount);
+    EXPECT_EQ(world->gold, 0);
+    press(world.get(), w, heal); // nothing left to pay with
+    EXPECT_EQ(world->party.players[0].stats.life, 40 + kHealAmount);
+    EXPECT_EQ(world->gold, 0);
 }
 
 TEST(Arrival, OnlyAMovesEndCountsAndACrateShowsItsGoldAtItsCellForTwoSeconds) {
@@ -179,38 +202,38 @@ TEST(Arrival, OnlyAMovesEndCountsAndACrateShowsItsGoldAtItsCellForTwoSeconds) {
 
     // Across the crate and the camp to the cell beyond: nothing opens.
     orderMove(world.get(), w, {2, 5}, {6, 5});
-    ASSERT_EQ(world->party.players[0].pathLength, 4);
+    ASSERT_EQ(world->party.players[0].walk.length, 4);
     EXPECT_EQ(world->party.players[0].interactPending, 0);
     walkUntilStill(world.get(), w);
     EXPECT_EQ(playerCell(&world->party.players[0]), (GridPos{6, 5}));
-    EXPECT_EQ(world->campOpen, 0);
+    EXPECT_EQ(world->camp.open, 0);
     EXPECT_EQ(world->gold, 100);
     EXPECT_EQ(tileAt(world.get(), {3, 5}).crateHere, 1);
     EXPECT_EQ(crateSpritesOpened(world.get()), 0);
-    EXPECT_GE(world->goldTextTimer, kGoldTextSeconds);
+    EXPECT_GE(world->crates.goldTextTimer, kGoldTextSeconds);
 
     // Back onto the crate, across the camp: the crate opens, the camp does not.
     resetPartyTurn(&world->party);
     orderMove(world.get(), w, {6, 5}, {3, 5});
     walkUntilStill(world.get(), w);
-    EXPECT_EQ(world->campOpen, 0);
+    EXPECT_EQ(world->camp.open, 0);
     const std::int32_t gain = world->gold - 100;
     EXPECT_GE(gain, 5);
     EXPECT_LE(gain, 19);
     EXPECT_EQ(tileAt(world.get(), {3, 5}).crateHere, 0);
     EXPECT_EQ(crateSpritesOpened(world.get()), 1);
     EXPECT_EQ(world->party.players[0].interactPending, 0);
-    EXPECT_EQ(world->goldText.getString().toAnsiString(), "+" + std::to_string(gain));
-    EXPECT_EQ(world->goldText.getPosition(), corner({3, 5})) << "at the crate's cell, in world pixels";
+    EXPECT_EQ(world->crates.goldText.getString().toAnsiString(), "+" + std::to_string(gain));
+    EXPECT_EQ(world->crates.goldText.getPosition(), corner({3, 5})) << "at the crate's cell, in world pixels";
     w.window.clear();
     drawWorldGame(world.get(), w.window, 0);
     saveScreenshot(w.window, "screenshots/crate_gold_text.png");
 
     // Shown for two seconds of frames, then hidden.
     runFrames(world.get(), w, 110);
-    EXPECT_LT(world->goldTextTimer, kGoldTextSeconds);
+    EXPECT_LT(world->crates.goldTextTimer, kGoldTextSeconds);
     runFrames(world.get(), w, 15);
-    EXPECT_GE(world->goldTextTimer, kGoldTextSeconds);
+    EXPECT_GE(world->crates.goldTextTimer, kGoldTextSeconds);
 
     // An opened crate gives nothing more.
     resetPartyTurn(&world->party);
@@ -221,6 +244,27 @@ TEST(Arrival, OnlyAMovesEndCountsAndACrateShowsItsGoldAtItsCellForTwoSeconds) {
     EXPECT_EQ(world->party.players[0].interactPending, 0);
     walkUntilStill(world.get(), w);
     EXPECT_EQ(world->gold, 100 + gain);
+}
+
+// A crate pays 5 to 19: draws of 0 to 5 all pay the least, so 5 is the commonest gain.
+TEST(Crates, EveryCratePaysFiveToNineteenAndLowDrawsPayFive) {
+    BoardWindow w;
+    auto world = campBoard(w);
+    std::map<std::int32_t, int> gains;
+    for (std::uint32_t seed = 1; seed <= 400; ++seed) {
+        seedRandom(seed);
+        putCrate(world.get(), {3, 5});
+        const std::int32_t before = world->gold;
+        openCrate(&world->crates, &world->tileMap, &world->gold, 3, 5);
+        ++gains[world->gold - before];
+        world->crates.count = 0;
+    }
+    EXPECT_EQ(gains.begin()->first, kCrateGoldMin);
+    EXPECT_EQ(gains.rbegin()->first, 19);
+    for (const auto& [gain, times] : gains)
+        if (gain != kCrateGoldMin) {
+            EXPECT_GT(gains[kCrateGoldMin], times) << "gain " << gain;
+        }
 }
 
 TEST(Crates, TwoCratesOnOneCellPayOnceAndACampWinsOverACrateOnItsCell) {
@@ -243,34 +287,37 @@ TEST(Crates, TwoCratesOnOneCellPayOnceAndACampWinsOverACrateOnItsCell) {
 
     orderMove(world.get(), w, {2, 8}, {4, 8});
     walkUntilStill(world.get(), w);
-    EXPECT_EQ(world->campOpen, 1);
-    EXPECT_EQ(world->campPlayer, 1);
+    EXPECT_EQ(world->camp.open, 1);
+    EXPECT_EQ(world->camp.player, 1);
     EXPECT_EQ(world->gold, 100 + gain);
     EXPECT_EQ(tileAt(world.get(), {4, 8}).crateHere, 1);
     EXPECT_EQ(crateSpritesOpened(world.get()), 2);
 }
 
-TEST(Crates, PlacementKeepsToWalkableCellsOffCodes30_82And83OnEveryLevelOverManySeeds) {
+TEST(Crates, PlacementKeepsToWalkableCellsOffHousesAndFieldsOnEveryLevelOverManySeeds) {
     BoardWindow w;
     auto world = campBoard(w);
-    const std::set<std::int32_t> excluded = {30, 82, 83};
-    for (int level = 1; level <= 10; ++level) {
-        ASSERT_TRUE(loadLevelFile(&world->tileMap, levelFilePath(kLevelFolder, level))) << "level " << level;
+    const std::set<std::int32_t> excluded = {TILE_HOUSE, TILE_HOUSE2, TILE_FIELD};
+    TempLevelFolder generated;
+    seedRandom(77);
+    ASSERT_EQ(generateLevels(generated.folder(), nullptr), kLastGeneratedLevel - kFirstGeneratedLevel + 1);
+    for (int level = 1; level <= kLastGeneratedLevel; ++level) {
+        ASSERT_TRUE(loadLevel(&world->tileMap, level, generated.folder())) << "level " << level;
         buildTileMap(&world->tileMap, kMapColumns, kMapRows);
         for (std::uint32_t seed = 1; seed <= 60; ++seed) {
             seedRandom(seed);
             for (Tile& tile : world->tileMap.tiles) tile.crateHere = 0;
-            placeCrates(world.get());
-            ASSERT_EQ(world->crateCount, kCrateCount);
+            placeCrates(&world->crates, &world->tileMap, level);
+            ASSERT_EQ(world->crates.count, kCrateCount);
             std::set<std::int32_t> crateCells;
-            for (std::int32_t k = 0; k < world->crateCount; ++k) {
-                const sf::Sprite& crate = world->crates[static_cast<std::size_t>(k)];
+            for (std::int32_t k = 0; k < world->crates.count; ++k) {
+                const sf::Sprite& crate = world->crates.sprites[static_cast<std::size_t>(k)];
                 const GridPos cell = cellOfPosition(crate.getPosition());
                 ASSERT_EQ(crate.getPosition(), corner(cell));
                 const std::size_t index = static_cast<std::size_t>(cellIndex(cell));
                 EXPECT_EQ(world->tileMap.tiles[index].walkable, 1) << "level " << level << " seed " << seed;
                 EXPECT_EQ(excluded.count(world->tileMap.tileCodes[index]), 0u) << "level " << level << " seed " << seed;
-                EXPECT_EQ(crate.getTexture(), world->crateClosedTexture);
+                EXPECT_EQ(crate.getTexture(), world->crates.closedTexture);
                 crateCells.insert(cellIndex(cell));
             }
             int flagged = 0;
@@ -285,6 +332,10 @@ TEST(Crates, ANewLevelsCratesAvoidTheUnitsAndACrowdedBoardNeverHangs) {
     auto world = campBoard(w);
     putPlayer(world.get(), PLAYER_IRINA, {1, 1});
     putPlayer(world.get(), PLAYER_SHIELD, {1, 2});
+    TempLevelFolder generated;
+    seedRandom(78);
+    generateLevels(generated.folder(), nullptr);
+    world->generatedLevelFolder = generated.folder();
     for (std::uint32_t seed = 1; seed <= 20; ++seed) {
         seedRandom(seed);
         world->level = 1 + static_cast<std::int32_t>(seed % 9);
@@ -292,9 +343,9 @@ TEST(Crates, ANewLevelsCratesAvoidTheUnitsAndACrowdedBoardNeverHangs) {
         testing::internal::CaptureStdout();
         startNextLevel(world.get(), &w.window);
         testing::internal::GetCapturedStdout();
-        ASSERT_EQ(world->crateCount, kCrateCount);
-        for (std::int32_t k = 0; k < world->crateCount; ++k) {
-            const GridPos cell = cellOfPosition(world->crates[static_cast<std::size_t>(k)].getPosition());
+        ASSERT_EQ(world->crates.count, kCrateCount);
+        for (std::int32_t k = 0; k < world->crates.count; ++k) {
+            const GridPos cell = cellOfPosition(world->crates.sprites[static_cast<std::size_t>(k)].getPosition());
             EXPECT_EQ(tileAt(world.get(), cell).heroHere, 0) << "seed " << seed;
             EXPECT_EQ(tileAt(world.get(), cell).enemyHere, 0) << "seed " << seed;
             EXPECT_EQ(tileAt(world.get(), cell).crateHere, 1);
@@ -305,18 +356,18 @@ TEST(Crates, ANewLevelsCratesAvoidTheUnitsAndACrowdedBoardNeverHangs) {
     openGround(world.get());
     world->tileMap.tileCodes.fill(30);
     world->tileMap.tileCodes[static_cast<std::size_t>(cellIndex({17, 11}))] = 1;
-    placeCrates(world.get());
-    ASSERT_EQ(world->crateCount, kCrateCount);
+    placeCrates(&world->crates, &world->tileMap, world->level);
+    ASSERT_EQ(world->crates.count, kCrateCount);
     for (std::int32_t k = 0; k < kCrateCount; ++k)
-        EXPECT_EQ(world->crates[static_cast<std::size_t>(k)].getPosition(), corner({17, 11}));
+        EXPECT_EQ(world->crates.sprites[static_cast<std::size_t>(k)].getPosition(), corner({17, 11}));
 
     // No cell for a crate at all: none is placed, and nothing waits for one.
     tileAt(world.get(), {17, 11}).walkable = 0;
     for (Tile& tile : world->tileMap.tiles) tile.crateHere = 0;
     testing::internal::CaptureStderr();
-    placeCrates(world.get());
+    placeCrates(&world->crates, &world->tileMap, world->level);
     EXPECT_NE(testing::internal::GetCapturedStderr().find("crate"), std::string::npos);
-    EXPECT_EQ(world->crateCount, 0);
+    EXPECT_EQ(world->crates.count, 0);
 }
 
 // The camp screen through the shell: M (the overview) and Escape then Resume while it is
@@ -362,14 +413,14 @@ TEST(CampShell, TheCampScreenStaysCentredThroughTheOverviewAndThePause) {
     };
     clickAt(game.get(), screenOf(from).x, screenOf(from).y);
     clickAt(game.get(), screenOf(camp).x, screenOf(camp).y);
-    for (int frame = 0; frame < 300 && !world.campOpen; ++frame) stepFrames(game.get(), 1, 0.05f);
-    ASSERT_EQ(world.campOpen, 1);
+    for (int frame = 0; frame < 300 && !world.camp.open; ++frame) stepFrames(game.get(), 1, 0.05f);
+    ASSERT_EQ(world.camp.open, 1);
     const sf::Vector2f centre = world.camera.topLeft + sf::Vector2f(960.f, 540.f);
-    EXPECT_EQ(world.campBackground.getPosition(), centre);
+    EXPECT_EQ(world.camp.background.getPosition(), centre);
     saveGameScreenshot(game.get(), "camp_heal_screen");
 
     auto healOnScreen = [&] {
-        const sf::FloatRect b = world.healButton.getGlobalBounds();
+        const sf::FloatRect b = world.camp.healButton.getGlobalBounds();
         const sf::Vector2f tl = world.camera.topLeft;
         return sf::Vector2i{static_cast<int>(b.left + b.width / 2.f - tl.x), static_cast<int>(b.top + b.height / 2.f - tl.y)};
     };
@@ -380,7 +431,7 @@ TEST(CampShell, TheCampScreenStaysCentredThroughTheOverviewAndThePause) {
     EXPECT_EQ(world.camera.mode, CAMERA_CLOSE);
     EXPECT_EQ(world.hud.visible, 1);
     EXPECT_EQ(world.camera.view.getCenter(), centre);
-    EXPECT_EQ(world.campBackground.getPosition(), centre);
+    EXPECT_EQ(world.camp.background.getPosition(), centre);
     dispatchEvent(game.get(), keyReleaseEvent(sf::Keyboard::M));
     stepFrames(game.get(), 1, 0.05f);
     EXPECT_EQ(world.camera.mode, CAMERA_CLOSE);
@@ -400,12 +451,12 @@ TEST(CampShell, TheCampScreenStaysCentredThroughTheOverviewAndThePause) {
     ASSERT_EQ(game->sceneState, SCENE_WORLD);
     stepFrames(game.get(), 2, 0.05f);
     EXPECT_EQ(world.camera.view.getCenter(), centre);
-    EXPECT_EQ(world.campBackground.getPosition(), centre);
+    EXPECT_EQ(world.camp.background.getPosition(), centre);
     clickAt(game.get(), healOnScreen().x, healOnScreen().y);
     EXPECT_EQ(leader.stats.life, 80);
     EXPECT_EQ(world.gold, 60);
-    const sf::FloatRect cross = world.campCross.getGlobalBounds();
+    const sf::FloatRect cross = world.camp.cross.getGlobalBounds();
     clickAt(game.get(), static_cast<int>(cross.left + cross.width / 2.f - world.camera.topLeft.x),
             static_cast<int>(cross.top + cross.height / 2.f - world.camera.topLeft.y));
-    EXPECT_EQ(world.campOpen, 0);
+    EXPECT_EQ(world.camp.open, 0);
 }

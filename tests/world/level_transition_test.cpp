@@ -56,20 +56,6 @@ bool sameImage(const sf::Image& a, const sf::Image& b) {
 
 } // namespace
 
-TEST(LevelTransition, TableFillsTheScreenAndFrameAndMapShareTheScreenCentre) {
-    auto t = readyTransition();
-    EXPECT_EQ(t->tableSprite.getPosition(), sf::Vector2f(0.f, 0.f));
-    EXPECT_EQ(t->tableSprite.getScale(), sf::Vector2f(4.f, 4.f));
-    EXPECT_EQ(t->frameTexture, &createTexture("Assets/Sprites/ChangeMapTile/mapChangeLevel.png"));
-    EXPECT_EQ(t->tableTexture, &createTexture("Assets/Sprites/ChangeMapTile/table.png"));
-    startLevelTransition(t.get(), 3);
-    for (const sf::Sprite* sprite : {&t->frameSprite, &t->sheetSprite}) {
-        EXPECT_EQ(sprite->getOrigin(), sf::Vector2f(180.f, 101.f));
-        EXPECT_EQ(sprite->getPosition(), sf::Vector2f(960.f, 540.f));
-        EXPECT_EQ(sprite->getScale(), sf::Vector2f(5.f, 5.f));
-    }
-}
-
 TEST(LevelTransition, SheetNumberPicksTheFileWithoutPadding) {
     auto t = readyTransition();
     startLevelTransition(t.get(), 1);

@@ -4,18 +4,10 @@
 
 namespace {
 
-// Gives a player a path in walking order (the record keeps it destination first).
+// Sets a hero walking `walk` from `start`.
 void givePath(WorldPlayer* player, GridPos start, std::initializer_list<GridPos> walk) {
     const std::vector<GridPos> cells(walk);
-    const int n = static_cast<int>(cells.size());
-    GridPos from = start;
-    for (int i = 0; i < n; ++i) {
-        const std::size_t k = static_cast<std::size_t>(n - 1 - i);
-        player->path[k] = cells[static_cast<std::size_t>(i)];
-        player->pathDirs[k] = stepDirection(from, cells[static_cast<std::size_t>(i)]);
-        from = cells[static_cast<std::size_t>(i)];
-    }
-    player->pathLength = n;
+    setWalk(&player->walk, start, cells.data(), static_cast<std::int32_t>(cells.size()));
     player->body.moving = 1;
 }
 
@@ -55,9 +47,9 @@ TEST(Party, EndsEveryCellExactlyOnItsCornerWhateverTheFrameTime) {
         const GridPos walk[4] = {{6, 5}, {6, 6}, {5, 6}, {5, 5}};
         int arrived = 0;
         for (int frame = 0; frame < 1000 && player.body.moving; ++frame) {
-            const std::int32_t before = player.pathLength;
+            const std::int32_t before = player.walk.step;
             stepPlayer(&world->party, &player, dt);
-            if (player.pathLength < before) {
+            if (player.walk.step != before || !player.body.moving) {
                 EXPECT_EQ(player.body.sprite.getPosition(), corner(walk[arrived])) << "dt " << dt << " cell " << arrived;
                 EXPECT_EQ(player.mpSprite.getPosition(), player.body.sprite.getPosition());
                 ++arrived;
@@ -102,7 +94,7 @@ TEST(Party, ArrowJoinsTurnsAndShrinksAsTheHeroWalks) {
     EXPECT_EQ(pieceTexture(player, 0), t[ARROW_END_RIGHT]);      // (3,4): entered through its right side
     EXPECT_EQ(player.arrow[3].sprite.getPosition(), corner({4, 2}));
 
-    while (player.pathLength == 5) stepPlayer(&world->party, &player, 0.05f);
+    while (player.walk.step == 0) stepPlayer(&world->party, &player, 0.05f);
     EXPECT_EQ(player.arrow[5].visible, 0);
     EXPECT_EQ(pieceTexture(player, 4), t[ARROW_START_RIGHT]);
     EXPECT_EQ(player.arrow[4].sprite.getPosition(), corner({3, 2}));
@@ -161,8 +153,8 @@ TEST(Party, RemovingUnitZeroOfThreeKeepsTheOthersIntactAndAnimated) {
     EXPECT_EQ(light.type, PLAYER_LIGHT);
     EXPECT_EQ(light.stats.life, 42);
     EXPECT_EQ(light.movePoints, 3);
-    EXPECT_EQ(light.pathLength, 2);
-    EXPECT_EQ(light.path[0], (GridPos{3, 3}));
+    EXPECT_EQ(light.walk.length, 2);
+    EXPECT_EQ(walkEnd(&light.walk), (GridPos{3, 3}));
     EXPECT_EQ(shield.type, PLAYER_SHIELD);
     EXPECT_EQ(shield.stats.life, 77);
     EXPECT_EQ(shield.movePoints, 1);

@@ -1,6 +1,6 @@
-#include "core/path_list.hpp"
 #include "core/random.hpp"
 #include "world/board_test_support.hpp"
+#include "world/path_oracle.hpp"
 
 #include <gtest/gtest.h>
 
@@ -8,59 +8,6 @@
 #include <vector>
 
 namespace {
-
-// The search written the plain way, on the game's node lists: the open list scanned for
-// the first lowest cost, the closed list appended to. The fast search must take exactly
-// the same path on any board.
-std::vector<GridPos> referencePath(const WorldGame* world, GridPos start, GridPos goal, std::int32_t side) {
-    auto open = createPathList();
-    auto closed = createPathList();
-    PathNodeData startData{start, 0, cellDistance(start, goal), 0.0};
-    insertPathNode(open.get(), createPathNode(&startData, nullptr), 0);
-    const GridPos steps[4] = {{0, -1}, {1, 0}, {0, 1}, {-1, 0}};
-    while (open->count > 0) {
-        const int best = findLowestCostIndex(open.get());
-        PathNode* chosen = getPathNode(open.get(), best);
-        insertPathNode(closed.get(), createPathNode(&chosen->data, chosen->parent),
-                       static_cast<std::uint32_t>(closed->count));
-        removePathNode(open.get(), best);
-        PathNode* current = getPathNode(closed.get(), closed->count - 1);
-        if (current->data.position == goal) break;
-        for (GridPos step : steps) {
-            const GridPos next{current->data.position.x + step.x, current->data.position.y + step.y};
-            if (!cellOnBoard(next)) continue;
-            const Tile& tile = tileAt(world, next);
-            const bool passable = tile.walkable || (side == SIDE_PLAYER ? tile.enemyHere : tile.heroHere);
-            if (!passable || pathListContains(closed.get(), next) == 1) continue;
-            const int openIndex = findPathNodeIndex(open.get(), next);
-            if (openIndex >= 0) {
-                PathNode* node = getPathNode(open.get(), openIndex);
-                if (node->data.g > current->data.g + 1) {
-                    node->data.g = current->data.g + 1;
-                    node->data.h = cellDistance(next, goal);
-                    node->data.f = node->data.g + node->data.h;
-                    setPathNodeParent(node, current);
-                }
-            } else {
-                PathNodeData data{next, current->data.g + 1, cellDistance(next, goal), 0.0};
-                data.f = data.g + data.h;
-                insertPathNode(open.get(), createPathNode(&data, current), static_cast<std::uint32_t>(open->count));
-            }
-        }
-    }
-    // Goal not reached: the closed cell nearest to it, the first closed among equals.
-    PathNode* end = getPathNode(closed.get(), closed->count - 1);
-    if (!(end->data.position == goal)) {
-        end = closed->first.get();
-        for (PathNode* node = closed->first.get(); node; node = node->next.get())
-            if (cellDistance(node->data.position, goal) < cellDistance(end->data.position, goal)) end = node;
-    }
-    std::vector<GridPos> reversed;
-    for (PathNode* node = end; node && !(node->data.position == start);
-         node = node->parent)
-        reversed.push_back(node->data.position);
-    return {reversed.rbegin(), reversed.rend()};
-}
 
 std::vector<GridPos> searched(const WorldGame* world, GridPos start, GridPos goal, std::int32_t side) {
     GridPath found;
@@ -127,10 +74,10 @@ TEST(PathSearch, EqualCostTiesGiveStraightPathsWithDirections) {
     const std::int32_t hero = putPlayer(world.get(), PLAYER_REM, {2, 5});
     findPath(world.get(), {2, 5}, {6, 5}, SIDE_PLAYER, hero);
     const WorldPlayer& player = world->party.players[static_cast<std::size_t>(hero)];
-    ASSERT_EQ(player.pathLength, 4);
+    ASSERT_EQ(player.walk.length, 4);
     for (int k = 0; k < 4; ++k) {
-        EXPECT_EQ(player.path[static_cast<std::size_t>(k)], (GridPos{6 - k, 5})); // destination first
-        EXPECT_EQ(player.pathDirs[static_cast<std::size_t>(k)], DIR_RIGHT);
+        EXPECT_EQ(player.walk.cells[static_cast<std::size_t>(k)], (GridPos{3 + k, 5})); // walking order
+        EXPECT_EQ(player.walk.dirs[static_cast<std::size_t>(k)], DIR_RIGHT);
     }
     // The claim moved from the start to the destination.
     EXPECT_EQ(tileAt(world.get(), {2, 5}).walkable, 1);
@@ -145,7 +92,7 @@ TEST(PathSearch, EqualCostTiesGiveStraightPathsWithDirections) {
 TEST(PathSearch, DiagonalGoalTakesTheSameShortestPathAsTheListSearch) {
     auto world = makeOpenBoard();
     const std::vector<GridPos> path = searched(world.get(), {3, 3}, {6, 6}, SIDE_PLAYER);
-    EXPECT_EQ(path, referencePath(world.get(), {3, 3}, {6, 6}, SIDE_PLAYER));
+    EXPECT_EQ(path, referencePath(&world->tileMap, {3, 3}, {6, 6}, SIDE_PLAYER));
     EXPECT_EQ(path.size(), 6u);
 }
 
@@ -159,7 +106,7 @@ TEST(PathSearch, MatchesTheListSearchOnRandomBoards) {
         const GridPos start{randomInt() % kMapColumns, randomInt() % kMapRows};
         const GridPos goal{randomInt() % kMapColumns, randomInt() % kMapRows};
         for (std::int32_t side : {SIDE_PLAYER, SIDE_ENEMY})
-            EXPECT_EQ(searched(world.get(), start, goal, side), referencePath(world.get(), start, goal, side))
+            EXPECT_EQ(searched(world.get(), start, goal, side), referencePath(&world->tileMap, start, goal, side))
                 << "board " << board << " side " << side;
     }
 }
@@ -170,10 +117,10 @@ TEST(PathSearch, EnemyKeepsFiveCellsOfALongPathAndClaimsTheFifth) {
     const std::int32_t far = putEnemy(world.get(), ENEMY_LIGHT, {20, 5});
     findPath(world.get(), {20, 5}, findClosestPlayer(world.get(), {20, 5}), SIDE_ENEMY, far);
     const WorldEnemy& enemy = world->enemies.enemies[static_cast<std::size_t>(far)];
-    ASSERT_EQ(enemy.pathLength, 5);
-    EXPECT_EQ(enemy.path[0], (GridPos{19, 5})); // walking order
-    EXPECT_EQ(enemy.path[4], (GridPos{15, 5}));
-    EXPECT_EQ(enemy.pathDirs[0], DIR_LEFT);
+    ASSERT_EQ(enemy.walk.length, 5);
+    EXPECT_EQ(enemy.walk.cells[0], (GridPos{19, 5})); // walking order
+    EXPECT_EQ(enemy.walk.cells[4], (GridPos{15, 5}));
+    EXPECT_EQ(enemy.walk.dirs[0], DIR_LEFT);
     EXPECT_EQ(tileAt(world.get(), {15, 5}).enemyHere, 1);
     EXPECT_EQ(tileAt(world.get(), {15, 5}).walkable, 0);
     EXPECT_EQ(tileAt(world.get(), {20, 5}).enemyHere, 0);
@@ -183,8 +130,8 @@ TEST(PathSearch, EnemyKeepsFiveCellsOfALongPathAndClaimsTheFifth) {
     const std::int32_t near = putEnemy(world.get(), ENEMY_HEAVY, {13, 8});
     findPath(world.get(), {13, 8}, {13, 5}, SIDE_ENEMY, near);
     const WorldEnemy& close = world->enemies.enemies[static_cast<std::size_t>(near)];
-    ASSERT_EQ(close.pathLength, 3);
-    EXPECT_EQ(close.path[2], (GridPos{13, 5}));
+    ASSERT_EQ(close.walk.length, 3);
+    EXPECT_EQ(walkEnd(&close.walk), (GridPos{13, 5}));
     EXPECT_EQ(tileAt(world.get(), {13, 5}).heroHere, 1);
     EXPECT_EQ(tileAt(world.get(), {13, 5}).enemyHere, 1) << "both on one cell: a fight cell";
 }
@@ -207,7 +154,7 @@ TEST(PathSearch, BoxedInEnemyStoresNothingAndKeepsItsClaim) {
     blockCells(world.get(), {{29, 15}});
     planEnemyMove(world.get(), boxed);
     const WorldEnemy& enemy = world->enemies.enemies[static_cast<std::size_t>(boxed)];
-    EXPECT_EQ(enemy.pathLength, 0);
+    EXPECT_EQ(enemy.walk.length, 0);
     EXPECT_EQ(enemy.acted, 1);
     EXPECT_EQ(enemy.body.moving, 0);
     EXPECT_EQ(tileAt(world.get(), {29, 16}).enemyHere, 1);
@@ -224,10 +171,10 @@ TEST(PathSearch, SecondEnemyTreatsTheFirstOnesClaimAsBlocked) {
     planEnemyMove(world.get(), second);
     const WorldEnemy& a = world->enemies.enemies[static_cast<std::size_t>(first)];
     const WorldEnemy& b = world->enemies.enemies[static_cast<std::size_t>(second)];
-    ASSERT_EQ(a.pathLength, 5);
-    ASSERT_GT(b.pathLength, 0);
-    EXPECT_EQ(a.path[4], (GridPos{6, 5}));
-    EXPECT_EQ(b.path[static_cast<std::size_t>(b.pathLength - 1)], (GridPos{7, 5}));
+    ASSERT_EQ(a.walk.length, 5);
+    ASSERT_GT(b.walk.length, 0);
+    EXPECT_EQ(walkEnd(&a.walk), (GridPos{6, 5}));
+    EXPECT_EQ(walkEnd(&b.walk), (GridPos{7, 5}));
     EXPECT_EQ(b.body.moving, 1);
 }
 
@@ -238,11 +185,11 @@ TEST(PathSearch, UnreachableTargetWalksTowardTheNearestReachableCellAtMostFiveCe
     const std::int32_t index = putEnemy(world.get(), ENEMY_SHIELD, {25, 8});
     planEnemyMove(world.get(), index);
     const WorldEnemy& enemy = world->enemies.enemies[static_cast<std::size_t>(index)];
-    ASSERT_GT(enemy.pathLength, 0);
-    ASSERT_LE(enemy.pathLength, 5);
+    ASSERT_GT(enemy.walk.length, 0);
+    ASSERT_LE(enemy.walk.length, 5);
     GridPos previous{25, 8};
-    for (int k = 0; k < enemy.pathLength; ++k) {
-        const GridPos cell = enemy.path[static_cast<std::size_t>(k)];
+    for (int k = 0; k < enemy.walk.length; ++k) {
+        const GridPos cell = enemy.walk.cells[static_cast<std::size_t>(k)];
         EXPECT_EQ(std::abs(cell.x - previous.x) + std::abs(cell.y - previous.y), 1);
         EXPECT_GT(cell.x, 10);
         previous = cell;

@@ -161,9 +161,26 @@ TEST(TileMap, ABadOrMissingLevelFileKeepsThePreviousMap) {
     EXPECT_EQ(world->tileCodes, codes);
 
     testing::internal::CaptureStdout();
-    loadLevel(world.get(), 99); // Assets/Level/Level99.txt does not exist
+    EXPECT_FALSE(loadLevel(world.get(), 99, temp.folder())); // there is no Level99.txt
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Open file error !!!\n");
     EXPECT_EQ(world->tileCodes, codes);
+}
+
+TEST(TileMap, GeneratedLevelsComeFromTheirFolderAndAuthoredOnesFromTheGamesData) {
+    TempLevelFolder generated;
+    LevelCodes third = filled(87), first = filled(17);
+    third[7] = 118;
+    ASSERT_TRUE(writeLevelText(levelFilePath(generated.folder(), 3), formatLevelText(third, true)));
+    // A stray level 1 in the generated folder is never read: level 1 is authored.
+    ASSERT_TRUE(writeLevelText(levelFilePath(generated.folder(), 1), formatLevelText(first, true)));
+    LevelCodes authored{};
+    ASSERT_EQ(readLevelFile(levelFilePath(kLevelFolder, 1), &authored), LEVEL_READ_OK);
+
+    auto map = std::make_unique<TileMap>();
+    ASSERT_TRUE(loadLevel(map.get(), 3, generated.folder()));
+    EXPECT_EQ(map->tileCodes, third);
+    ASSERT_TRUE(loadLevel(map.get(), 1, generated.folder()));
+    EXPECT_EQ(map->tileCodes, authored);
 }
 
 TEST(TileMap, PrintLevelDumpsTheCodesRowByRow) {

@@ -2,19 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 void giveWalk(WorldEnemy* enemy, GridPos start, std::initializer_list<GridPos> walk) {
-    GridPos from = start;
-    std::int32_t k = 0;
-    for (GridPos cell : walk) {
-        enemy->path[static_cast<std::size_t>(k)] = cell;
-        enemy->pathDirs[static_cast<std::size_t>(k)] = stepDirection(from, cell);
-        from = cell;
-        ++k;
-    }
-    enemy->pathLength = k;
-    enemy->pathStep = 0;
+    const std::vector<GridPos> cells(walk);
+    setWalk(&enemy->walk, start, cells.data(), static_cast<std::int32_t>(cells.size()));
     enemy->body.moving = 1;
     enemy->acted = 1;
 }
@@ -42,16 +36,16 @@ TEST(Enemy, EndsEveryCellOnItsCornerAndStopsIdleWithItsPathCleared) {
         giveWalk(&enemy, {20, 8}, {walk[0], walk[1], walk[2], walk[3], walk[4]});
         int arrived = 0;
         for (int frame = 0; frame < 2000 && enemy.body.moving; ++frame) {
-            const std::int32_t before = enemy.pathStep;
-            stepEnemy(&world->enemies, &enemy, dt);
-            if (enemy.pathStep != before || !enemy.body.moving) {
+            const std::int32_t before = enemy.walk.step;
+            stepEnemy(&enemy, dt);
+            if (enemy.walk.step != before || !enemy.body.moving) {
                 EXPECT_EQ(enemy.body.sprite.getPosition(), corner(walk[arrived])) << "dt " << dt;
                 ++arrived;
             }
         }
         EXPECT_EQ(arrived, 5);
-        EXPECT_EQ(enemy.pathLength, 0);
-        EXPECT_EQ(enemy.pathStep, 0);
+        EXPECT_EQ(enemy.walk.length, 0);
+        EXPECT_EQ(enemy.walk.step, 0);
         EXPECT_EQ(enemy.body.animationIndex, ANIM_IDLE);
     }
 }
@@ -60,12 +54,12 @@ TEST(Enemy, VerticalWalkFromIdleFacesTheSideOfItsLastCell) {
     auto world = makeOpenBoard();
     WorldEnemy& enemy = world->enemies.enemies[static_cast<std::size_t>(putEnemy(world.get(), ENEMY_LIGHT, {20, 8}))];
     giveWalk(&enemy, {20, 8}, {{20, 7}, {19, 7}});
-    stepEnemy(&world->enemies, &enemy, 0.01f);
+    stepEnemy(&enemy, 0.01f);
     EXPECT_EQ(enemy.body.animationIndex, ANIM_WALK_LEFT);
     enemy.body.sprite.setPosition(corner({20, 8}));
     setBodyAnimation(&enemy.body, ANIM_IDLE);
     giveWalk(&enemy, {20, 8}, {{20, 9}, {20, 10}});
-    stepEnemy(&world->enemies, &enemy, 0.01f);
+    stepEnemy(&enemy, 0.01f);
     EXPECT_EQ(enemy.body.animationIndex, ANIM_WALK_RIGHT);
 }
 
@@ -96,13 +90,13 @@ TEST(Enemy, ResetForANewTurnAndDestroyReleaseEverything) {
     auto world = makeOpenBoard();
     WorldEnemy& enemy = world->enemies.enemies[static_cast<std::size_t>(putEnemy(world.get(), ENEMY_SHIELD, {27, 3}))];
     giveWalk(&enemy, {27, 3}, {{26, 3}, {25, 3}});
-    stepEnemy(&world->enemies, &enemy, 0.1f);
+    stepEnemy(&enemy, 0.1f);
     resetEnemyTurn(&world->enemies); // cut short: the body lands on its claimed cell
     EXPECT_EQ(enemy.body.sprite.getPosition(), corner({25, 3}));
     EXPECT_EQ(enemy.body.animationIndex, ANIM_IDLE);
     EXPECT_EQ(enemy.acted, 0);
     EXPECT_EQ(enemy.body.moving, 0);
-    EXPECT_EQ(enemy.pathLength, 0);
+    EXPECT_EQ(enemy.walk.length, 0);
     destroyEnemies(&world->enemies);
     EXPECT_EQ(world->enemies.count, 0u);
     for (const sf::Texture* texture : world->enemies.types) EXPECT_EQ(texture, nullptr);

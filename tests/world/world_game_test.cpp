@@ -127,7 +127,7 @@ TEST(Board, ClickSelectsAHeroOrdersAMoveAndDismissesTheRange) {
     clickCell(world.get(), {5, 7});
     const WorldPlayer& light = world->party.players[1];
     EXPECT_EQ(light.body.moving, 1);
-    EXPECT_EQ(light.pathLength, 3);
+    EXPECT_EQ(light.walk.length, 3);
     EXPECT_EQ(light.movePoints, 2);
     EXPECT_EQ(light.mpSprite.getTextureRect(), sf::IntRect(15, 0, 15, 15));
     EXPECT_EQ(visibleSquareCount(world.get()), 0);
@@ -164,19 +164,19 @@ TEST(Board, EndTurnIsRefusedWhileAHeroWalksAndThenSwitchesToTheOverview) {
     ASSERT_EQ(world->party.players[0].body.moving, 1);
     toggleTurn(world.get(), &w.window);
     EXPECT_EQ(world->playerTurn, 1);
-    EXPECT_EQ(world->enemyBannerHidden, 1);
+    EXPECT_EQ(world->banners.enemyHidden, 1);
 
     for (int frame = 0; frame < 200 && world->party.players[0].body.moving; ++frame) updatePlayerMoves(world.get(), 0.05f);
     toggleTurn(world.get(), &w.window);
     EXPECT_EQ(world->playerTurn, 0);
-    EXPECT_EQ(world->enemyBannerHidden, 0);
+    EXPECT_EQ(world->banners.enemyHidden, 0);
     EXPECT_EQ(world->camera.mode, CAMERA_OVERVIEW);
     EXPECT_EQ(world->hud.visible, 0);
     EXPECT_EQ(world->party.players[0].movePoints, 5) << "move points come back as the enemies start";
 
     toggleTurn(world.get(), &w.window);
     EXPECT_EQ(world->playerTurn, 1);
-    EXPECT_EQ(world->allyBannerHidden, 0);
+    EXPECT_EQ(world->banners.allyHidden, 0);
     EXPECT_EQ(world->camera.mode, CAMERA_CLOSE);
     EXPECT_EQ(world->hud.visible, 1);
 }
@@ -184,42 +184,42 @@ TEST(Board, EndTurnIsRefusedWhileAHeroWalksAndThenSwitchesToTheOverview) {
 TEST(Board, BannerGrowsHoldsForASecondAndHidesWhileTheTurnWaits) {
     BoardWindow w;
     auto world = makeOpenBoard();
-    world->allyBannerTexture = &createTexture(kAllyBannerPath);
-    world->allyBanner = createSprite(*world->allyBannerTexture);
-    world->allyBanner.setScale(0.f, 0.f);
+    world->banners.allyTexture = &createTexture(kAllyBannerPath);
+    world->banners.ally = createSprite(*world->banners.allyTexture);
+    world->banners.ally.setScale(0.f, 0.f);
     world->camera.topLeft = {400.f, 100.f};
-    world->allyBannerHidden = 0;
+    world->banners.allyHidden = 0;
     float elapsed = 0.f, scale = 0.f;
     const float dt = 0.1f;
-    while (!world->allyBannerHidden && elapsed < 10.f) {
-        updateTurnBanners(world.get(), dt);
+    while (!world->banners.allyHidden && elapsed < 10.f) {
+        updateTurnBanners(&world->banners, world->camera.topLeft, dt);
         elapsed += dt;
         if (elapsed < 1.3f) {
-            EXPECT_GT(world->allyBanner.getScale().x, scale) << "grows every frame";
-            scale = world->allyBanner.getScale().x;
+            EXPECT_GT(world->banners.ally.getScale().x, scale) << "grows every frame";
+            scale = world->banners.ally.getScale().x;
         }
-        if (elapsed > 1.4f && !world->allyBannerHidden) {
-            EXPECT_EQ(world->allyBanner.getScale(), sf::Vector2f(1.f, 1.f));
+        if (elapsed > 1.4f && !world->banners.allyHidden) {
+            EXPECT_EQ(world->banners.ally.getScale(), sf::Vector2f(1.f, 1.f));
         }
     }
     EXPECT_NEAR(elapsed, 2.4f, 0.15f);
-    EXPECT_EQ(world->allyBanner.getScale(), sf::Vector2f(0.f, 0.f));
-    EXPECT_EQ(world->bannerTimer, 0.f);
+    EXPECT_EQ(world->banners.ally.getScale(), sf::Vector2f(0.f, 0.f));
+    EXPECT_EQ(world->banners.holdTimer, 0.f);
 }
 
 TEST(Board, AllyBannerFollowsTheCameraWhileItShows) {
     BoardWindow w;
     auto world = makeOpenBoard();
-    world->allyBannerTexture = &createTexture(kAllyBannerPath);
-    world->allyBanner = createSprite(*world->allyBannerTexture);
-    world->allyBanner.setScale(0.f, 0.f);
-    world->allyBannerHidden = 0;
+    world->banners.allyTexture = &createTexture(kAllyBannerPath);
+    world->banners.ally = createSprite(*world->banners.allyTexture);
+    world->banners.ally.setScale(0.f, 0.f);
+    world->banners.allyHidden = 0;
     world->camera.topLeft = {400.f, 100.f};
-    updateTurnBanners(world.get(), 0.1f);
-    const sf::Vector2f before = world->allyBanner.getPosition();
+    updateTurnBanners(&world->banners, world->camera.topLeft, 0.1f);
+    const sf::Vector2f before = world->banners.ally.getPosition();
     world->camera.topLeft = {1000.f, 700.f};
-    updateTurnBanners(world.get(), 0.1f);
-    EXPECT_EQ(world->allyBanner.getPosition() - before, sf::Vector2f(600.f, 600.f));
+    updateTurnBanners(&world->banners, world->camera.topLeft, 0.1f);
+    EXPECT_EQ(world->banners.ally.getPosition() - before, sf::Vector2f(600.f, 600.f));
 }
 
 TEST(Board, EnemiesActOneAtATimeThenHandTheTurnBack) {

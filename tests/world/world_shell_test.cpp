@@ -102,16 +102,16 @@ TEST(WorldShell, AWholeTurnThroughTheRealHandlers) {
     // The enemies' banner, their walks, the allies' banner, then the player's turn again.
     bool walkShot = false, enemyBannerShot = false, allyBannerShot = false;
     frames = 0;
-    while (!(world.playerTurn == 1 && world.allyBannerHidden == 1) && frames++ < 1500) {
+    while (!(world.playerTurn == 1 && world.banners.allyHidden == 1) && frames++ < 1500) {
         stepFrames(game.get(), 1, 0.05f);
-        if (!enemyBannerShot && !world.enemyBannerHidden && world.bannerTimer > 0.f)
+        if (!enemyBannerShot && !world.banners.enemyHidden && world.banners.holdTimer > 0.f)
             enemyBannerShot = saveGameScreenshot(game.get(), "world_enemy_banner");
         if (!walkShot && world.enemies.enemies[1].body.moving) walkShot = saveGameScreenshot(game.get(), "world_enemy_turn");
-        if (!allyBannerShot && !world.allyBannerHidden && world.bannerTimer > 0.f)
+        if (!allyBannerShot && !world.banners.allyHidden && world.banners.holdTimer > 0.f)
             allyBannerShot = saveGameScreenshot(game.get(), "world_ally_banner");
     }
     ASSERT_EQ(world.playerTurn, 1);
-    EXPECT_EQ(world.allyBannerHidden, 1);
+    EXPECT_EQ(world.banners.allyHidden, 1);
     EXPECT_EQ(world.camera.mode, CAMERA_CLOSE);
     EXPECT_EQ(world.hud.visible, 1);
     EXPECT_EQ(hero.movePoints, 5);
