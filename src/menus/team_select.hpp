@@ -1,6 +1,6 @@
 // Team selection: a carousel of heroes with left and right arrows and a stat sheet;
 // Select picks the leader, then two companions; after the third pick the button becomes
-// Start, which adds the companion on show as the fourth hero and starts the game.
+// Start, which adds the companion on show as the fourth hero and hands the team over.
 #pragma once
 
 #include "core/animation.hpp"
