@@ -331,7 +331,10 @@ void pickSquare(Bot& bot) {
 bool playMapKeys(Bot& bot) {
     MainData* game = bot.game;
     const WorldGame& world = game->world;
-    if (bot.keysLevel == world.level || !world.allyBannerHidden || anyPlayerMoving(&world)) return false;
+    // Only once the level has started (the hires have joined), so that a game stopped at a
+    // level's start is never left with M held.
+    if (bot.keysLevel == world.level || bot.lastLevel != world.level) return false;
+    if (!world.allyBannerHidden || anyPlayerMoving(&world)) return false;
     switch (bot.keyStep) {
     case 0:
         if (world.camera.mode != CAMERA_CLOSE) return false;
