@@ -41,11 +41,17 @@ struct ResettingServer {
             _exit(127);
         }
         close(ready[1]);
-        // The server writes its display number once it accepts clients.
+        // The server writes its display number and a newline once it accepts clients; the
+        // pipe stays open until the whole line is in (a server whose line is cut short dies).
+        std::string line;
         pollfd wait{ready[0], POLLIN, 0};
-        char number[32] = {};
-        if (pid > 0 && poll(&wait, 1, 10000) == 1 && read(ready[0], number, sizeof number - 1) > 0)
-            name = ":" + std::to_string(std::atoi(number));
+        while (pid > 0 && line.find('\n') == std::string::npos && poll(&wait, 1, 10000) == 1) {
+            char chunk[16];
+            const ssize_t got = read(ready[0], chunk, sizeof chunk);
+            if (got <= 0) break;
+            line.append(chunk, static_cast<std::size_t>(got));
+        }
+        if (line.find('\n') != std::string::npos) name = ":" + std::to_string(std::atoi(line.c_str()));
         close(ready[0]);
     }
     ~ResettingServer() {
