@@ -53,8 +53,14 @@ bool sameValues(const SettingsValues& a, const SettingsValues& b) {
            a.soundVolume == b.soundVolume;
 }
 
-// Values a settings file of the game never starts from.
-constexpr SettingsValues kStartValues{-7, 1234, 99, -100000};
+// In-range values a settings file rarely holds, so that a change shows.
+constexpr SettingsValues kStartValues{1, 37, 0, 73};
+
+bool valuesInRange(const SettingsValues& v) {
+    const auto in = [](std::int32_t value, std::int32_t high) { return value >= 0 && value <= high; };
+    return in(v.musicEnable, 1) && in(v.soundEnable, 1) && in(v.musicVolume, kSettingsVolumeMax) &&
+           in(v.soundVolume, kSettingsVolumeMax);
+}
 
 } // namespace
 
@@ -95,6 +101,8 @@ std::string fuzzSettingsText(const std::uint8_t* data, std::size_t size) {
     for (const auto& field : fields)
         if (field.after != field.before && text.find(field.key) == std::string::npos)
             return std::string(field.key) + " changed though the text never names it";
+
+    if (!valuesInRange(values)) return "a settings value was read out of its range";
 
     SettingsValues again = values;
     parseSettingsText(text, &again);

@@ -83,12 +83,12 @@ TEST(FuzzCorpus, SettingsFilesChangeOnlyNamedValuesAndReadBackTheSame) {
         EXPECT_EQ(fuzzSettingsText(dataOf(bytes), bytes.size()), "");
 
         // The menu's file reader agrees with the text reader.
-        SettingsValues fromText{3, 4, 5, 6};
+        SettingsValues fromText{1, 4, 0, 6};
         parseSettingsText(bytes, &fromText);
         SettingsMenu menu;
-        menu.musicEnable = 3;
+        menu.musicEnable = 1;
         menu.musicVolume = 4;
-        menu.soundEnable = 5;
+        menu.soundEnable = 0;
         menu.soundVolume = 6;
         loadSettings(&menu, path.string());
         EXPECT_EQ(menu.musicEnable, fromText.musicEnable);
@@ -107,7 +107,7 @@ TEST(FuzzCorpus, SettingsFilesChangeOnlyNamedValuesAndReadBackTheSame) {
         EXPECT_EQ(reread.soundVolume, menu.soundVolume);
         std::filesystem::remove(saved);
 
-        const bool any = fromText.musicEnable != 3 || fromText.musicVolume != 4 || fromText.soundEnable != 5 ||
+        const bool any = fromText.musicEnable != 1 || fromText.musicVolume != 4 || fromText.soundEnable != 0 ||
                          fromText.soundVolume != 6;
         changed += any ? 1 : 0;
     }
@@ -126,25 +126,25 @@ TEST(FuzzCorpus, TutorialPagesShowAtMostFourWholeLines) {
 }
 
 // Inputs the fuzzer's dictionary steers toward: the ends of the 32-bit range and bytes a
-// text reader could stop at.
+// text reader could stop at. Numbers are read into their ranges however far out they lie.
 TEST(FuzzCorpus, SettingsValuesAtTheEdgesOfTheFormat) {
-    SettingsValues values{3, 4, 5, 6};
+    SettingsValues values{1, 4, 0, 6};
     parseSettingsText("Music_Volume -2147483648 Sound_Volume 2147483647 Music_Enable 0000000000000000001", &values);
-    EXPECT_EQ(values.musicVolume, INT32_MIN);
-    EXPECT_EQ(values.soundVolume, INT32_MAX);
+    EXPECT_EQ(values.musicVolume, 0);
+    EXPECT_EQ(values.soundVolume, 100);
     EXPECT_EQ(values.musicEnable, 1);
 
-    values = {3, 4, 5, 6};
-    parseSettingsText("Music_Volume -2147483649 Sound_Volume -21474836480 Sound_Enable 2147483648", &values);
-    EXPECT_EQ(values.musicVolume, 4);
-    EXPECT_EQ(values.soundVolume, 6);
-    EXPECT_EQ(values.soundEnable, 5);
+    values = {0, 4, 0, 6};
+    parseSettingsText("Music_Volume -2147483649 Sound_Volume 21474836480 Sound_Enable 2147483648", &values);
+    EXPECT_EQ(values.musicVolume, 0);
+    EXPECT_EQ(values.soundVolume, 100);
+    EXPECT_EQ(values.soundEnable, 1);
 
     // A NUL byte inside a word makes it another word: neither a key nor a value.
-    const std::string nulInKey("Music_Volume\0x 55 Sound_Volume 12\0 Sound_Enable 9", 49);
-    values = {3, 4, 5, 6};
+    const std::string nulInKey("Music_Volume\0x 55 Sound_Volume 12\0 Sound_Enable 1", 49);
+    values = {1, 4, 0, 6};
     parseSettingsText(nulInKey, &values);
     EXPECT_EQ(values.musicVolume, 4);
     EXPECT_EQ(values.soundVolume, 6);
-    EXPECT_EQ(values.soundEnable, 9);
+    EXPECT_EQ(values.soundEnable, 1);
 }

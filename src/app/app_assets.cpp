@@ -1,6 +1,6 @@
 #include "app/app_assets.hpp"
 
-#include "app/game.hpp"
+#include "app/main_data.hpp"
 #include "fight/fight_assets.hpp"
 #include "menus/menu_assets.hpp"
 #include "world/world_assets.hpp"

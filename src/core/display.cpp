@@ -66,7 +66,9 @@ void setWindowView(sf::RenderWindow* window, sf::View* view) {
     window->setView(*view);
 }
 
-void openGameWindow(sf::RenderWindow* window) {
+namespace {
+
+void createGameWindow(sf::RenderWindow* window) {
     const char* windowed = std::getenv("OSTREVALD_WINDOWED");
     if (windowed && std::strcmp(windowed, "1") == 0) {
         const sf::VideoMode desktop = sf::VideoMode::getDesktopMode();
@@ -88,10 +90,32 @@ void openGameWindow(sf::RenderWindow* window) {
     window->create(mode, "Ostrevald", sf::Style::Fullscreen);
 }
 
+} // namespace
+
+void openGameWindow(sf::RenderWindow* window) {
+    createGameWindow(window);
+    // The window's connection now keeps the server up: the check's may go.
+    releaseDisplayCheck();
+}
+
 // Xlib comes last: its macros (None, Status...) would clash with the headers above.
 #if defined(__linux__) || defined(__FreeBSD__)
 #include <X11/Xlib.h>
+
+namespace {
+
+// The display check's connection, held until the game window exists.
+Display* heldCheckConnection = nullptr;
+
+} // namespace
 #endif
+
+void releaseDisplayCheck() {
+#if defined(__linux__) || defined(__FreeBSD__)
+    if (heldCheckConnection) XCloseDisplay(heldCheckConnection);
+    heldCheckConnection = nullptr;
+#endif
+}
 
 bool displayAvailable(std::string* why) {
 #if defined(__linux__) || defined(__FreeBSD__)
@@ -105,7 +129,8 @@ bool displayAvailable(std::string* why) {
         if (why) *why = std::string("cannot open display \"") + name + "\" (is the X server running and reachable?)";
         return false;
     }
-    XCloseDisplay(display);
+    releaseDisplayCheck();
+    heldCheckConnection = display;
 #else
     (void)why;
 #endif

@@ -27,9 +27,15 @@ void setWindowView(sf::RenderWindow* window, sf::View* view);
 
 // Whether a display can be opened at all (on X11: the one DISPLAY names). Without one the
 // windowing library aborts the process, so the game asks first. On failure `why` says
-// what is missing, in one line.
+// what is missing, in one line. On success the check's connection stays open until
+// openGameWindow has made the window (or releaseDisplayCheck is called): an X server that
+// resets when its last client leaves would otherwise reset between the check and the
+// window, and the window's own connection would land inside the reset.
 bool displayAvailable(std::string* why);
+// Closes the connection displayAvailable kept open (nothing when none is).
+void releaseDisplayCheck();
 
 // Opens the game window: full-screen 1920x1080 when the desktop offers it, else the best
-// full-screen mode; OSTREVALD_WINDOWED=1 opens a normal window instead.
+// full-screen mode; OSTREVALD_WINDOWED=1 opens a normal window instead. Then releases the
+// display check's connection.
 void openGameWindow(sf::RenderWindow* window);

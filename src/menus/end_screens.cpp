@@ -51,9 +51,8 @@ void hoverExit(MenuButton* exit, sf::Event::MouseMoveEvent move) {
     hoverMenuButton(exit, static_cast<float>(move.x), static_cast<float>(move.y));
 }
 
-void pressExit(const MenuButton* exit, float x, float y, SceneState* sceneState) {
-    // The world is left as it is: Play on the main menu releases it.
-    if (menuButtonHit(exit, x, y)) setSceneState(sceneState, SCENE_MAIN_MENU);
+EndScreenChoice pressExit(const MenuButton* exit, float x, float y) {
+    return menuButtonHit(exit, x, y) ? EndScreenChoice::ExitToMenu : EndScreenChoice::None;
 }
 
 } // namespace
@@ -95,9 +94,8 @@ void drawWinScreen(WinScreen* screen, sf::RenderTarget& target) {
 
 void mouseMovedWinScreen(WinScreen* screen, sf::Event::MouseMoveEvent move) { hoverExit(&screen->exit, move); }
 
-void mousePressedWinScreen(WinScreen* screen, float x, float y, sf::RenderWindow* window, SceneState* sceneState) {
-    (void)window;
-    pressExit(&screen->exit, x, y, sceneState);
+EndScreenChoice mousePressedWinScreen(const WinScreen* screen, float x, float y) {
+    return pressExit(&screen->exit, x, y);
 }
 
 // Defeat screen
@@ -121,10 +119,8 @@ void drawDefeatScreen(DefeatScreen* screen, sf::RenderTarget& target) {
 
 void mouseMovedDefeatScreen(DefeatScreen* screen, sf::Event::MouseMoveEvent move) { hoverExit(&screen->exit, move); }
 
-void mousePressedDefeatScreen(DefeatScreen* screen, float x, float y, sf::RenderWindow* window,
-                              SceneState* sceneState) {
-    (void)window;
-    pressExit(&screen->exit, x, y, sceneState);
+EndScreenChoice mousePressedDefeatScreen(const DefeatScreen* screen, float x, float y) {
+    return pressExit(&screen->exit, x, y);
 }
 
 // Credits
@@ -192,7 +188,6 @@ void drawCredits(Credits* credits, sf::RenderTarget& target) {
 
 void mouseMovedCredits(Credits* credits, sf::Event::MouseMoveEvent move) { hoverExit(&credits->exit, move); }
 
-void mousePressedCredits(Credits* credits, float x, float y, sf::RenderWindow* window, SceneState* sceneState) {
-    (void)window;
-    pressExit(&credits->exit, x, y, sceneState);
+EndScreenChoice mousePressedCredits(const Credits* credits, float x, float y) {
+    return pressExit(&credits->exit, x, y);
 }

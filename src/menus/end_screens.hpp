@@ -3,11 +3,10 @@
 #pragma once
 
 #include "core/animation.hpp"
-#include "core/scene_state.hpp"
 #include "menus/menu_button.hpp"
 
 #include <SFML/Graphics/Font.hpp>
-#include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Text.hpp>
 #include <SFML/Window/Event.hpp>
@@ -38,6 +37,10 @@ inline constexpr std::array<const char*, kProgrammerNameCount> kProgrammerNames 
 inline constexpr std::array<const char*, kArtistNameCount> kArtistNames = {
     "Ostrevald team", "Font Quattrocento:", "Pablo Impallari", "Igino Marini",
 };
+
+// What a press on an end screen asks for; the shell acts on it. The world is left as it
+// is: Play on the main menu releases it.
+enum class EndScreenChoice { None, ExitToMenu };
 
 struct WinScreen {
     sf::Sprite picture;
@@ -73,13 +76,12 @@ void initWinScreen(WinScreen* screen);
 void updateWinScreen(WinScreen* screen, float dt);
 void drawWinScreen(WinScreen* screen, sf::RenderTarget& target);
 void mouseMovedWinScreen(WinScreen* screen, sf::Event::MouseMoveEvent move);
-void mousePressedWinScreen(WinScreen* screen, float x, float y, sf::RenderWindow* window, SceneState* sceneState);
+EndScreenChoice mousePressedWinScreen(const WinScreen* screen, float x, float y);
 
 void initDefeatScreen(DefeatScreen* screen);
 void drawDefeatScreen(DefeatScreen* screen, sf::RenderTarget& target);
 void mouseMovedDefeatScreen(DefeatScreen* screen, sf::Event::MouseMoveEvent move);
-void mousePressedDefeatScreen(DefeatScreen* screen, float x, float y, sf::RenderWindow* window,
-                              SceneState* sceneState);
+EndScreenChoice mousePressedDefeatScreen(const DefeatScreen* screen, float x, float y);
 
 // Builds the credits at start-up, all but the full-screen veil: that picture is read by
 // openCredits, which the credits' first update or draw calls.
@@ -89,4 +91,4 @@ void openCredits(Credits* credits);
 void updateCredits(Credits* credits, float dt);
 void drawCredits(Credits* credits, sf::RenderTarget& target);
 void mouseMovedCredits(Credits* credits, sf::Event::MouseMoveEvent move);
-void mousePressedCredits(Credits* credits, float x, float y, sf::RenderWindow* window, SceneState* sceneState);
+EndScreenChoice mousePressedCredits(const Credits* credits, float x, float y);

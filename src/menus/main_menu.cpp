@@ -1,10 +1,7 @@
 #include "menus/main_menu.hpp"
 
-#include "core/camera.hpp"
 #include "core/random.hpp"
 #include "core/resources.hpp"
-#include "menus/team_select.hpp"
-#include "world/world_game.hpp"
 
 namespace {
 
@@ -104,26 +101,15 @@ void drawMainMenu(MainMenu* menu, sf::RenderTarget& target) {
 
 void mouseMovedMainMenu(MainMenu* menu, sf::Event::MouseMoveEvent move) { hoverMenuButtons(buttonsOf(menu), move); }
 
-void mousePressedMainMenu(MainMenu* menu, float x, float y, sf::RenderWindow* window, SceneState* sceneState,
-                          TeamSelect* teamSelect, Camera* camera, WorldGame* world) {
+MainMenuChoice mousePressedMainMenu(MainMenu* menu, float x, float y) {
     // While the buttons drop in they overlap; the first hit in this order acts.
     if (menuButtonHit(&menu->play, x, y)) {
-        destroyWorldGame(world);
-        resetCamera(camera, window);
         resetMainMenuButtons(menu);
-        initTeamSelect(teamSelect);
-        setSceneState(sceneState, SCENE_TEAM_SELECT);
         menu->buttonsArrived = 0;
-    } else if (menuButtonHit(&menu->settings, x, y)) {
-        setSceneState(sceneState, SCENE_MENU_SETTINGS);
-    } else if (menuButtonHit(&menu->credits, x, y)) {
-        setSceneState(sceneState, SCENE_CREDITS);
-    } else if (menuButtonHit(&menu->exit, x, y)) {
-        window->close();
+        return MainMenuChoice::Play;
     }
-}
-
-void destroyMainMenu(MainMenu* menu) {
-    // The pictures belong to the shared cache; the menu only lets go of them.
-    *menu = MainMenu{};
+    if (menuButtonHit(&menu->settings, x, y)) return MainMenuChoice::Settings;
+    if (menuButtonHit(&menu->credits, x, y)) return MainMenuChoice::Credits;
+    if (menuButtonHit(&menu->exit, x, y)) return MainMenuChoice::Quit;
+    return MainMenuChoice::None;
 }

@@ -3,21 +3,16 @@
 #pragma once
 
 #include "core/animation.hpp"
-#include "core/scene_state.hpp"
 #include "menus/menu_button.hpp"
 #include "world/party.hpp"
 
-#include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Texture.hpp>
 #include <SFML/Window/Event.hpp>
 
 #include <array>
 #include <cstdint>
-
-struct TeamSelect;
-struct Camera;
-struct WorldGame;
 
 inline constexpr const char* kMainMenuBackgroundPath = "Assets/Sprites/MenuPrincipal/Background.png";
 inline constexpr const char* kMainMenuTitlePath = "Assets/Sprites/MenuPrincipal/Ostrevald.png";
@@ -44,6 +39,9 @@ constexpr float kWalkerStartX = 2000.f;
 constexpr float kWalkerRespawnX = -100.f;
 constexpr float kWalkerSpeed = 100.f;
 
+// What a press on the main menu asks for; the shell acts on it.
+enum class MainMenuChoice { None, Play, Settings, Credits, Quit };
+
 struct MainMenu {
     const sf::Texture* backgroundTexture = nullptr;
     const sf::Texture* titleTexture = nullptr;
@@ -68,9 +66,8 @@ void initMainMenu(MainMenu* menu);
 void updateMainMenu(MainMenu* menu, float dt);
 void drawMainMenu(MainMenu* menu, sf::RenderTarget& target);
 void mouseMovedMainMenu(MainMenu* menu, sf::Event::MouseMoveEvent move);
-void mousePressedMainMenu(MainMenu* menu, float x, float y, sf::RenderWindow* window, SceneState* sceneState,
-                          TeamSelect* teamSelect, Camera* camera, WorldGame* world);
-void destroyMainMenu(MainMenu* menu);
+// Play also puts the buttons back at the top, so the next visit drops them in again.
+MainMenuChoice mousePressedMainMenu(MainMenu* menu, float x, float y);
 
 void moveMainMenuButtons(MainMenu* menu, float dt);
 void respawnMenuWalkers(MainMenu* menu);

@@ -32,7 +32,7 @@ std::vector<AssetRequirement> menuAssetRequirements() {
         {kExitToMenuHoverPath},
         {kPauseChainPath},
         // Settings panel and its file
-        {kSettingsFilePath},
+        {kShippedSettingsFilePath},
         {kSettingsBackgroundPath},
         {kSettingsTitlePath},
         {kSettingsMusicLabelPath},

@@ -1,6 +1,5 @@
 #include "menus/pause_menu.hpp"
 
-#include "core/camera.hpp"
 #include "core/resources.hpp"
 
 namespace {
@@ -46,19 +45,11 @@ void drawPauseMenu(PauseMenu* menu, sf::RenderTarget& target) {
 
 void mouseMovedPauseMenu(PauseMenu* menu, sf::Event::MouseMoveEvent move) { hoverMenuButtons(buttonsOf(menu), move); }
 
-void mousePressedPauseMenu(PauseMenu* menu, float x, float y, sf::RenderWindow* window, SceneState* sceneState,
-                           Camera* camera) {
-    if (menuButtonHit(&menu->resume, x, y)) {
-        setSceneState(sceneState, SCENE_WORLD);
-        menu->buttonsArrived = 0;
-    } else if (menuButtonHit(&menu->settings, x, y)) {
-        setSceneState(sceneState, SCENE_SETTINGS);
-        menu->buttonsArrived = 0;
-    } else if (menuButtonHit(&menu->exitToMenu, x, y)) {
-        setSceneState(sceneState, SCENE_MAIN_MENU);
-        menu->buttonsArrived = 0;
-        applyCamera(camera, window, 1);
-    }
+PauseChoice mousePressedPauseMenu(PauseMenu* menu, float x, float y) {
+    PauseChoice choice = PauseChoice::None;
+    if (menuButtonHit(&menu->resume, x, y)) choice = PauseChoice::Resume;
+    else if (menuButtonHit(&menu->settings, x, y)) choice = PauseChoice::Settings;
+    else if (menuButtonHit(&menu->exitToMenu, x, y)) choice = PauseChoice::ExitToMenu;
+    if (choice != PauseChoice::None) menu->buttonsArrived = 0;
+    return choice;
 }
-
-void destroyPauseMenu(PauseMenu* menu) { *menu = PauseMenu{}; }

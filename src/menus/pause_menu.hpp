@@ -3,10 +3,9 @@
 // camera's top-left corner so that it shows in the middle of the screen.
 #pragma once
 
-#include "core/scene_state.hpp"
 #include "menus/menu_button.hpp"
 
-#include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Texture.hpp>
 #include <SFML/System/Vector2.hpp>
@@ -14,8 +13,6 @@
 
 #include <array>
 #include <cstdint>
-
-struct Camera;
 
 inline constexpr const char* kPauseTitlePath = "Assets/Sprites/MenuPause/PauseMenu.png";
 inline constexpr const char* kPauseResumePath = "Assets/Sprites/MenuPause/ButtonResume.png";
@@ -30,6 +27,9 @@ constexpr float kPauseButtonX = 960.f;
 constexpr float kPauseButtonStartY = 170.f;
 // Rest y of Resume, Settings and Exit to menu, before the camera offset is added.
 inline constexpr std::array<float, 3> kPauseRestY = {278.f, 428.f, 578.f};
+
+// What a press on the pause menu asks for; the shell acts on it.
+enum class PauseChoice { None, Resume, Settings, ExitToMenu };
 
 struct PauseMenu {
     const sf::Texture* titleTexture = nullptr;
@@ -50,9 +50,8 @@ void updatePauseMenu(PauseMenu* menu, float dt, sf::Vector2f offset);
 void drawPauseMenu(PauseMenu* menu, sf::RenderTarget& target);
 // The event's position already includes the camera offset.
 void mouseMovedPauseMenu(PauseMenu* menu, sf::Event::MouseMoveEvent move);
-// x and y already include the camera offset.
-void mousePressedPauseMenu(PauseMenu* menu, float x, float y, sf::RenderWindow* window, SceneState* sceneState,
-                           Camera* camera);
-void destroyPauseMenu(PauseMenu* menu);
+// x and y already include the camera offset. Any choice puts the drop-in back for the
+// next opening.
+PauseChoice mousePressedPauseMenu(PauseMenu* menu, float x, float y);
 
 void movePauseMenuButtons(PauseMenu* menu, float dt, sf::Vector2f offset);

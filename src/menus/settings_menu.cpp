@@ -112,8 +112,9 @@ struct WordReader {
 
 constexpr long long kPastInt32 = 10000000000LL;
 
-// A whole word that is a decimal integer (optional sign) within the 32-bit range.
-bool parseInteger(const WordReader& reader, std::int32_t* value) {
+// A whole word that is a decimal integer (optional sign), clamped to low..high: a number of
+// any length stands for the end of the range it lies beyond.
+bool parseClampedInteger(const WordReader& reader, std::int32_t low, std::int32_t high, std::int32_t* value) {
     if (reader.tooLong) return false;
     std::string_view digits = reader.word;
     const bool negative = !digits.empty() && digits[0] == '-';
@@ -122,23 +123,27 @@ bool parseInteger(const WordReader& reader, std::int32_t* value) {
     long long parsed = 0;
     for (const char c : digits) {
         if (c < '0' || c > '9') return false;
-        // Stops growing once far past the 32-bit range, so fifty digits cannot overflow it.
+        // Stops growing once far past any range, so fifty digits cannot overflow it.
         if (parsed < kPastInt32) parsed = parsed * 10 + (c - '0');
     }
     if (negative) parsed = -parsed;
-    if (parsed < INT32_MIN || parsed > INT32_MAX) return false;
-    *value = static_cast<std::int32_t>(parsed);
+    *value = static_cast<std::int32_t>(std::clamp<long long>(parsed, low, high));
     return true;
 }
 
-std::int32_t* fieldOfKey(SettingsValues* values, const WordReader& reader) {
-    if (reader.tooLong) return nullptr;
+struct SettingsField {
+    std::int32_t* value = nullptr;
+    std::int32_t high = 0;
+};
+
+SettingsField fieldOfKey(SettingsValues* values, const WordReader& reader) {
+    if (reader.tooLong) return {};
     const std::string_view word = reader.word;
-    if (word == "Music_Enable") return &values->musicEnable;
-    if (word == "Music_Volume") return &values->musicVolume;
-    if (word == "Sound_Enable") return &values->soundEnable;
-    if (word == "Sound_Volume") return &values->soundVolume;
-    return nullptr;
+    if (word == "Music_Enable") return {&values->musicEnable, 1};
+    if (word == "Music_Volume") return {&values->musicVolume, kSettingsVolumeMax};
+    if (word == "Sound_Enable") return {&values->soundEnable, 1};
+    if (word == "Sound_Volume") return {&values->soundVolume, kSettingsVolumeMax};
+    return {};
 }
 
 } // namespace
@@ -147,15 +152,15 @@ void parseSettingsText(const std::string& text, SettingsValues* values) {
     WordReader reader{text};
     bool haveWord = reader.next();
     while (haveWord) {
-        std::int32_t* field = fieldOfKey(values, reader);
-        if (!field) {
+        const SettingsField field = fieldOfKey(values, reader);
+        if (!field.value) {
             haveWord = reader.next();
             continue;
         }
         if (!reader.next()) break;
         std::int32_t value = 0;
-        if (parseInteger(reader, &value)) {
-            *field = value;
+        if (parseClampedInteger(reader, 0, field.high, &value)) {
+            *field.value = value;
             haveWord = reader.next();
         }
         // Otherwise the field keeps its value and the word just read is looked at again
@@ -192,8 +197,9 @@ bool saveSettings(const SettingsMenu* menu, const std::string& path) {
     return writeFileAtomically(path, formatSettingsText(values)) == WriteResult::Written;
 }
 
-void initSettingsMenu(SettingsMenu* menu) {
+void initSettingsMenu(SettingsMenu* menu, const std::string& filePath) {
     menu->font = &cachedFont(kPixelFontPath);
+    menu->filePath = filePath;
     loadSettings(menu, menu->filePath);
 
     menu->backgroundTexture = &createTexture(kSettingsBackgroundPath);
@@ -301,15 +307,14 @@ void drawSettingsMenu(SettingsMenu* menu, sf::RenderTarget& target) {
     target.setView(under);
 }
 
-void mousePressedSettingsMenu(SettingsMenu* menu, sf::Event event, SceneState* sceneState) {
-    const float x = static_cast<float>(event.mouseButton.x), y = static_cast<float>(event.mouseButton.y);
+SettingsChoice mousePressedSettingsMenu(SettingsMenu* menu, sf::Event::MouseButtonEvent press) {
+    const float x = static_cast<float>(press.x), y = static_cast<float>(press.y);
     if (menu->soundCursor.getGlobalBounds().contains(x, y)) {
         menu->soundDragging = 1;
     } else if (menu->musicCursor.getGlobalBounds().contains(x, y)) {
         menu->musicDragging = 1;
     } else if (menuButtonHit(&menu->back, x, y)) {
-        // Opened over the world (from the pause menu), Back resumes the game directly.
-        setSceneState(sceneState, *sceneState == SCENE_MENU_SETTINGS ? SCENE_MAIN_MENU : SCENE_WORLD);
+        return SettingsChoice::Back;
     } else if (menu->musicSpeaker.getGlobalBounds().contains(x, y)) {
         toggleSpeaker(menu, &menu->musicEnable, &menu->musicSpeaker);
     } else if (menu->soundSpeaker.getGlobalBounds().contains(x, y)) {
@@ -317,6 +322,7 @@ void mousePressedSettingsMenu(SettingsMenu* menu, sf::Event event, SceneState* s
     } else if (menuButtonHit(&menu->apply, x, y)) {
         saveSettings(menu, menu->filePath);
     }
+    return SettingsChoice::None;
 }
 
 void mouseReleasedSettingsMenu(SettingsMenu* menu) {
@@ -330,12 +336,6 @@ void mouseMovedSettingsMenu(SettingsMenu* menu, sf::Event::MouseMoveEvent move) 
     hoverMenuButton(&menu->apply, x, y);
     dragSoundCursor(menu, x);
     dragMusicCursor(menu, x);
-}
-
-void destroySettingsMenu(SettingsMenu* menu) {
-    const std::string path = menu->filePath;
-    *menu = SettingsMenu{};
-    menu->filePath = path;
 }
 
 void applyMusicSettings(const SettingsMenu* menu, MusicRecord* music) {

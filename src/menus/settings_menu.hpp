@@ -3,11 +3,10 @@
 // on Apply. The panel is laid out and hit-tested in screen coordinates.
 #pragma once
 
-#include "core/scene_state.hpp"
 #include "menus/menu_button.hpp"
 
 #include <SFML/Graphics/Font.hpp>
-#include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Text.hpp>
 #include <SFML/Graphics/Texture.hpp>
@@ -18,7 +17,10 @@
 
 struct MusicRecord;
 
-inline constexpr const char* kSettingsFilePath = "Assets/SettingsMenu/Settings.txt";
+// The settings file, in the folder the shell keeps it in.
+inline constexpr const char* kSettingsFileName = "Settings.txt";
+// The settings file shipped with the game's data.
+inline constexpr const char* kShippedSettingsFilePath = "Assets/SettingsMenu/Settings.txt";
 inline constexpr const char* kSettingsBackgroundPath = "Assets/SettingsMenu/Sprites/FondSetting.png";
 inline constexpr const char* kSettingsTitlePath = "Assets/SettingsMenu/Sprites/SETTINGS.png";
 inline constexpr const char* kSettingsMusicLabelPath = "Assets/SettingsMenu/Sprites/Music.png";
@@ -36,6 +38,12 @@ inline constexpr const char* kSettingsApplyHoverPath = "Assets/SettingsMenu/Spri
 
 // A word of the settings file has at most this many characters.
 constexpr int kSettingsWordMax = 50;
+// The range each value is read into: the toggles are 0 or 1, the volumes 0 to 100.
+constexpr std::int32_t kSettingsVolumeMax = 100;
+
+// What a press on the panel asks for; the shell acts on it. Back leaves the panel for
+// whatever it was opened over.
+enum class SettingsChoice { None, Back };
 
 struct SettingsMenu {
     const sf::Font* font = nullptr;
@@ -71,17 +79,16 @@ struct SettingsMenu {
     std::int32_t musicVolume = 0;
     std::uint32_t soundDragging = 0;
     std::uint32_t musicDragging = 0;
-    // The file read at start-up and written by Apply (tests point it elsewhere).
-    std::string filePath = kSettingsFilePath;
+    // The file read at start-up and written by Apply.
+    std::string filePath;
 };
 
-// Reads the settings file at menu->filePath, then builds the panel.
-void initSettingsMenu(SettingsMenu* menu);
+// Reads the settings file at `filePath` (kept for Apply), then builds the panel.
+void initSettingsMenu(SettingsMenu* menu, const std::string& filePath);
 void drawSettingsMenu(SettingsMenu* menu, sf::RenderTarget& target);
-void mousePressedSettingsMenu(SettingsMenu* menu, sf::Event event, SceneState* sceneState);
+SettingsChoice mousePressedSettingsMenu(SettingsMenu* menu, sf::Event::MouseButtonEvent press);
 void mouseReleasedSettingsMenu(SettingsMenu* menu);
 void mouseMovedSettingsMenu(SettingsMenu* menu, sf::Event::MouseMoveEvent move);
-void destroySettingsMenu(SettingsMenu* menu);
 
 // The four values of the settings file.
 struct SettingsValues {
@@ -93,8 +100,8 @@ struct SettingsValues {
 
 // Reads the text of a settings file over `values`: whitespace-separated words, a key
 // ("Music_Enable", "Music_Volume", "Sound_Enable", "Sound_Volume", case-sensitive) followed
-// by a decimal integer within 32 bits sets that value, taken as read; a later key wins; any
-// other word is skipped. A value word that is not such an integer leaves the value and is
+// by a decimal integer sets that value, clamped to its range (0..1 for the toggles, 0..100
+// for the volumes, whatever the number's size); a later key wins; any other word is skipped. A value word that is not such an integer leaves the value and is
 // looked at again as an ordinary word. Words longer than kSettingsWordMax characters, or
 // holding a NUL byte, are neither keys nor values.
 void parseSettingsText(const std::string& text, SettingsValues* values);

@@ -3,7 +3,6 @@
 #include "core/asset_cache.hpp"
 #include "core/fonts.hpp"
 #include "core/resources.hpp"
-#include "world/level_transition.hpp"
 #include "world/party.hpp"
 
 #include <cstdio>
@@ -86,7 +85,7 @@ void showShopType(Shop* shop, std::int32_t index, sf::Vector2f sheetPosition) {
     shop->previewAnimation = createAnimation(kPreviewFrames, kPreviewFps, &kPreviewFirstFrame, 1);
 
     char buffer[kShopTextBuffer];
-    std::snprintf(buffer, sizeof buffer, kShopSheetFormats[slot], static_cast<int>(HIRE_PRICE));
+    std::snprintf(buffer, sizeof buffer, kShopSheetFormats[slot], static_cast<int>(kHirePrice));
     setShopText(&shop->statSheet, *shop->font, buffer, sheetPosition);
     shop->carouselIndex = index;
 }
@@ -99,20 +98,16 @@ void refreshShopTexts(Shop* shop) {
 // Buys the type on show when the party has room and the gold is there; otherwise nothing.
 void hireShownType(Shop* shop) {
     const bool room = shop->partySize + shop->hiredCount < kShopPartyLimit && shop->hiredCount < kShopPartyLimit;
-    if (!room || shop->shopGold < HIRE_PRICE) return;
+    if (!room || shop->shopGold < kHirePrice) return;
     shop->recruitList[static_cast<std::size_t>(shop->hiredCount)] = shop->carouselIndex;
-    shop->shopGold -= HIRE_PRICE;
+    shop->shopGold -= kHirePrice;
     shop->hiredCount += 1;
 }
 
-void pressFrontPage(Shop* shop, float x, float y, SceneState* sceneState, LevelTransition* transition,
-                    std::int32_t level) {
-    if (menuButtonHit(&shop->frontHire, x, y)) {
-        shop->hirePageOpen = 1;
-    } else if (menuButtonHit(&shop->next, x, y)) {
-        setSceneState(sceneState, SCENE_LEVEL_TRANSITION);
-        startLevelTransition(transition, level - 1);
-    }
+ShopChoice pressFrontPage(Shop* shop, float x, float y) {
+    if (menuButtonHit(&shop->frontHire, x, y)) shop->hirePageOpen = 1;
+    else if (menuButtonHit(&shop->next, x, y)) return ShopChoice::Next;
+    return ShopChoice::None;
 }
 
 void pressHirePage(Shop* shop, float x, float y) {
@@ -185,12 +180,10 @@ void drawShop(Shop* shop, sf::RenderTarget& target) {
 
 void mouseMovedShop(Shop* shop, sf::Event::MouseMoveEvent move) { hoverMenuButtons(buttonsOf(shop), move); }
 
-void mousePressedShop(Shop* shop, sf::Event::MouseButtonEvent press, SceneState* sceneState,
-                      LevelTransition* transition, std::int32_t level) {
-    if (press.button != sf::Mouse::Left) return;
+ShopChoice mousePressedShop(Shop* shop, sf::Event::MouseButtonEvent press) {
+    if (press.button != sf::Mouse::Left) return ShopChoice::None;
     const float x = static_cast<float>(press.x), y = static_cast<float>(press.y);
-    if (shop->hirePageOpen == 0)
-        pressFrontPage(shop, x, y, sceneState, transition, level);
-    else
-        pressHirePage(shop, x, y);
+    if (shop->hirePageOpen == 0) return pressFrontPage(shop, x, y);
+    pressHirePage(shop, x, y);
+    return ShopChoice::None;
 }

@@ -6,7 +6,6 @@
 #pragma once
 
 #include "core/animation.hpp"
-#include "core/scene_state.hpp"
 #include "menus/menu_button.hpp"
 
 #include <SFML/Graphics/Font.hpp>
@@ -19,8 +18,6 @@
 #include <array>
 #include <cstdint>
 
-struct LevelTransition;
-
 inline constexpr const char* kShopHirePath = "Assets/Sprites/InterMenu/hire.png";
 inline constexpr const char* kShopNextPath = "Assets/Sprites/InterMenu/Next.png";
 inline constexpr const char* kShopReturnPath = "Assets/Sprites/InterMenu/return.png";
@@ -30,7 +27,7 @@ inline constexpr const char* kShopLeftArrowPath = "Assets/Sprites/InterMenu/arro
 inline constexpr const char* kShopRightArrowPath = "Assets/Sprites/InterMenu/arrow_right.png";
 
 // Every companion costs the same.
-constexpr std::int32_t HIRE_PRICE = 200;
+constexpr std::int32_t kHirePrice = 200;
 // Heroes in the party and hired together.
 constexpr std::int32_t kShopPartyLimit = 4;
 
@@ -49,6 +46,9 @@ inline constexpr std::array<const char*, kShopTypeCount> kShopSheetFormats = {
 };
 inline constexpr const char* kShopGoldFormat = "Golds : %d";
 inline constexpr const char* kShopPartyFormat = "Player : %d/4";
+
+// What a press in the shop asks for; the shell acts on it (Next: on to the level transition).
+enum class ShopChoice { None, Next };
 
 struct Shop {
     MenuButton frontHire; // front page: opens the hire page
@@ -81,7 +81,6 @@ void openShop(Shop* shop, std::int32_t partySize, std::int32_t gold);
 void updateShop(Shop* shop, float dt);
 void drawShop(Shop* shop, sf::RenderTarget& target);
 void mouseMovedShop(Shop* shop, sf::Event::MouseMoveEvent move);
-// Left-button presses (others are ignored). Next starts `transition` on sheet level - 1,
-// `level` being the level about to be played, and switches to the level transition.
-void mousePressedShop(Shop* shop, sf::Event::MouseButtonEvent press, SceneState* sceneState,
-                      LevelTransition* transition, std::int32_t level);
+// Left-button presses (others are ignored): the pages' own buttons act here; Next is
+// returned to the shell.
+ShopChoice mousePressedShop(Shop* shop, sf::Event::MouseButtonEvent press);

@@ -4,7 +4,6 @@
 #include "core/fonts.hpp"
 #include "core/resources.hpp"
 #include "core/visible_area.hpp"
-#include "world/world_game.hpp"
 
 #include <SFML/Graphics/Image.hpp>
 
@@ -196,7 +195,8 @@ void mouseMovedTeamSelect(TeamSelect* t, sf::Event::MouseMoveEvent move) {
         hoverSheetSprite(&t->button, x, y, kStartNormal, kStartHover);
 }
 
-void mousePressedTeamSelect(TeamSelect* t, float x, float y, SceneState* sceneState, WorldGame* world) {
+TeamSelectChoice mousePressedTeamSelect(TeamSelect* t, float x, float y) {
+    TeamSelectChoice choice;
     if (t->leftArrow.getGlobalBounds().contains(x, y)) {
         showHero(t, t->carouselIndex == 1 ? 3 : t->carouselIndex - 1, Arrow::Left);
     } else if (t->rightArrow.getGlobalBounds().contains(x, y)) {
@@ -209,10 +209,9 @@ void mousePressedTeamSelect(TeamSelect* t, float x, float y, SceneState* sceneSt
             t->chosenTeam[t->pickCount] = t->carouselIndex;
             t->pickCount += 1;
             t->teamReady = 1;
-            initWorldGame(world, t->chosenTeam.data());
-            setSceneState(sceneState, SCENE_WORLD);
+            choice.started = 1;
+            choice.team = t->chosenTeam;
         }
     }
+    return choice;
 }
-
-void destroyTeamSelect(TeamSelect* t) { *t = TeamSelect{}; }

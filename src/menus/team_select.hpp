@@ -1,14 +1,13 @@
 // Team selection: a carousel of heroes with left and right arrows and a stat sheet;
 // Select picks the leader, then two companions; after the third pick the button becomes
-// Start, which adds the companion on show as the fourth hero and starts the game.
+// Start, which adds the companion on show as the fourth hero and hands the team over.
 #pragma once
 
 #include "core/animation.hpp"
-#include "core/scene_state.hpp"
 #include "menus/main_menu.hpp"
 
 #include <SFML/Graphics/Font.hpp>
-#include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Text.hpp>
 #include <SFML/Graphics/Texture.hpp>
@@ -16,8 +15,6 @@
 
 #include <array>
 #include <cstdint>
-
-struct WorldGame;
 
 inline constexpr const char* kTeamRightArrowPath = "Assets/Sprites/InterMenu/Arrow_right.png";
 inline constexpr const char* kTeamLeftArrowPath = "Assets/Sprites/InterMenu/Arrow_left.png";
@@ -53,6 +50,13 @@ inline constexpr const char* kHeavySheet =
 inline constexpr const char* kShieldSheet =
     "\t\tShield\nPv : 100\nStrengt : 5\nDefense : 6\nAlloy Defense : 12\nBoost : 2\nMove : 3\nPierce defense "
     ":2\nStamina : 3";
+
+// What a press in team selection asks for: `started` is 1 once Start was pressed, and
+// `team` then holds the four picks (see chosenTeam) the game starts with.
+struct TeamSelectChoice {
+    std::int32_t started = 0;
+    std::array<std::int32_t, kTeamSize> team{};
+};
 
 struct TeamSlot {
     sf::Sprite sprite;
@@ -94,8 +98,7 @@ void initTeamSelect(TeamSelect* teamSelect);
 void updateTeamSelect(TeamSelect* teamSelect, float dt);
 void drawTeamSelect(TeamSelect* teamSelect, sf::RenderTarget& target);
 void mouseMovedTeamSelect(TeamSelect* teamSelect, sf::Event::MouseMoveEvent move);
-void mousePressedTeamSelect(TeamSelect* teamSelect, float x, float y, SceneState* sceneState, WorldGame* world);
-void destroyTeamSelect(TeamSelect* teamSelect);
+TeamSelectChoice mousePressedTeamSelect(TeamSelect* teamSelect, float x, float y);
 
 // True when every pixel of `texture` is fully opaque (false for an empty picture). Reads
 // the texture back: init only.

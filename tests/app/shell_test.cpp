@@ -1,7 +1,10 @@
-#include "app/game.hpp"
-#include "support/test_window.hpp"
+#include "core/atomic_write.hpp"
+#include "menus/menu_test_support.hpp"
+#include "world/level_file.hpp"
 
-#include <gtest/gtest.h>
+#include <filesystem>
+
+using namespace menutest;
 
 namespace {
 
@@ -11,13 +14,6 @@ void pressChord(MainData* data) {
 }
 
 } // namespace
-
-TEST(Shell, StartsOnMainMenuWithCursorAndDebugOff) {
-    auto game = makeTestGame();
-    EXPECT_EQ(game->sceneState, SCENE_MAIN_MENU);
-    EXPECT_EQ(game->debugMode, 0);
-    EXPECT_GT(game->cursorTexture->getSize().x, 0u);
-}
 
 TEST(Shell, DebugChordFlipsOnEveryKeyPressWhileHeld) {
     auto game = makeTestGame();
@@ -30,33 +26,11 @@ TEST(Shell, DebugChordFlipsOnEveryKeyPressWhileHeld) {
     EXPECT_EQ(game->debugMode, 0) << "chord broken: no flip";
 }
 
-TEST(Shell, UnusedSceneThreeDrawsOnlyBlackAndTheCursorAndIgnoresInput) {
-    auto game = makeTestGame();
-    game->sceneState = SCENE_UNUSED;
-    for (const sf::Event& e : {mousePressEvent(960, 540), mousePressEvent(5, 5, sf::Mouse::Right), keyPressEvent(sf::Keyboard::Escape),
-                               mouseReleaseEvent(960, 540)})
-        dispatchEvent(game.get(), e);
-    dispatchEvent(game.get(), mouseMoveEvent(100, 100));
-    stepFrames(game.get(), 3);
-    EXPECT_EQ(game->sceneState, SCENE_UNUSED);
-    renderGame(game.get());
-    sf::Texture shot;
-    ASSERT_TRUE(shot.create(1920, 1080));
-    shot.update(game->window);
-    const sf::Image image = shot.copyToImage();
-    EXPECT_EQ(image.getPixel(960, 540), sf::Color::Black);
-    EXPECT_EQ(image.getPixel(1900, 1000), sf::Color::Black);
-    // The cursor's tip sits at the mouse position (its top-left is the hot spot).
-    EXPECT_NE(image.getPixel(101, 103), sf::Color::Black);
-}
-
 TEST(Shell, CursorStaysUnderTheMouseInEveryViewAndEveryCameraChange) {
     auto game = makeTestGame();
     dispatchEvent(game.get(), mouseMoveEvent(300, 200));
     EXPECT_EQ(game->cursorSprite.getPosition(), sf::Vector2f(300.f, 200.f));
-    const std::int32_t team[4] = {1, 1, 1, 1};
-    initWorldGame(&game->world, team);
-    game->sceneState = SCENE_WORLD;
+    enterWorld(game.get());
     // Scrolled close view: the cursor lies in world pixels under the mouse.
     for (int i = 0; i < 32; ++i) updateCameraAt(&game->world.camera, &game->window, {1919, 1079});
     const sf::Vector2f topLeft = game->world.camera.topLeft;
@@ -93,6 +67,36 @@ TEST(Shell, CursorStaysUnderTheMouseInEveryViewAndEveryCameraChange) {
     EXPECT_EQ(game->cursorSprite.getScale(), sf::Vector2f(1.f, 1.f));
 }
 
+TEST(Shell, TheSystemPointerStandsInWheneverThePointerOnShowHasNoPicture) {
+    auto game = makeTestGame();
+    enterWorld(game.get());
+    renderGame(game.get());
+    EXPECT_EQ(game->systemCursorShown, 0);
+
+    // A fight hides the game's pointer and draws its own: without its picture, none would show.
+    const sf::Texture missing;
+    game->world.cursorHidden = 1;
+    game->world.fight.fightCursor.texture = &missing;
+    renderGame(game.get());
+    EXPECT_EQ(game->systemCursorShown, 1);
+    // The pause menu over the fight shows the game's pointer again.
+    dispatchEvent(game.get(), keyPressEvent(sf::Keyboard::Escape));
+    ASSERT_EQ(game->sceneState, SCENE_PAUSE);
+    renderGame(game.get());
+    EXPECT_EQ(game->systemCursorShown, 0);
+    game->sceneState = SCENE_WORLD;
+    game->world.fight.fightCursor.texture = game->cursorTexture; // a picture that loaded
+    renderGame(game.get());
+    EXPECT_EQ(game->systemCursorShown, 0);
+
+    // On the map, the game's own pointer without its picture.
+    game->world.cursorHidden = 0;
+    game->world.fight.fightCursor.texture = nullptr;
+    game->cursorTexture = &missing;
+    renderGame(game.get());
+    EXPECT_EQ(game->systemCursorShown, 1);
+}
+
 TEST(Shell, ASecondSwitchToTheScreenViewKeepsTheSavedWorldView) {
     auto game = makeTestGame();
     Camera& camera = game->world.camera;
@@ -122,9 +126,88 @@ TEST(Shell, TransitionEndRuleWaitsTwelveTenthsOfASecondThenReturnsToTheWorld) {
     EXPECT_EQ(game->transitionTimer, 0.f);
 }
 
-TEST(Shell, ClosingTheWindowEndsTheLoopAndScreenshotsAreSaved) {
+// The first frame after a level has loaded carries the time the loading took.
+TEST(Shell, ASlowFrameSlowsTheLevelTransitionInsteadOfCuttingItShort) {
     auto game = makeTestGame();
-    EXPECT_TRUE(saveGameScreenshot(game.get(), "shell_start"));
+    enterWorld(game.get());
+    enableDebug(game.get());
+    dispatchEvent(game.get(), keyPressEvent(sf::Keyboard::Right)); // the level is cleared
+    ASSERT_EQ(game->sceneState, SCENE_SHOP);
+    clickSprite(game.get(), game->shop.next.sprite);
+    ASSERT_EQ(game->sceneState, SCENE_LEVEL_TRANSITION);
+    const sf::IntRect firstFrame = game->levelTransition.sheetSprite.getTextureRect();
+
+    stepGame(game.get(), 2.5f);
+    EXPECT_EQ(game->levelTransition.finished, 0);
+    EXPECT_EQ(game->levelTransition.sheetSprite.getTextureRect(), firstFrame);
+
+    // Fifteen frames at eight a second, then the last one held for 1.2 s.
+    int frames = 0;
+    while (game->sceneState == SCENE_LEVEL_TRANSITION && frames < 1000) {
+        stepGame(game.get(), 1.f / 60.f);
+        ++frames;
+    }
+    EXPECT_EQ(game->sceneState, SCENE_WORLD);
+    EXPECT_GT(frames, 160);
+}
+
+TEST(Shell, HiresBoughtInTheShopOpenedByTheDebugKeyJoinTheParty) {
+    auto game = makeTestGame();
+    enterWorld(game.get());
+    WorldGame& world = game->world;
+    world.gold = 500;
+    enableDebug(game.get());
+    dispatchEvent(game.get(), keyPressEvent(sf::Keyboard::Z)); // room for one more
+    ASSERT_EQ(world.party.count, 3u);
+    dispatchEvent(game.get(), keyPressEvent(sf::Keyboard::K));
+    ASSERT_EQ(game->sceneState, SCENE_SHOP);
+    clickSprite(game.get(), game->shop.frontHire.sprite);
+    clickSprite(game.get(), game->shop.hire.sprite);
+    ASSERT_EQ(game->shop.hiredCount, 1);
+    clickSprite(game.get(), game->shop.returnButton.sprite);
+    clickSprite(game.get(), game->shop.next.sprite);
+    ASSERT_EQ(game->sceneState, SCENE_LEVEL_TRANSITION);
+    stepSeconds(game.get(), 4.f);
+    ASSERT_EQ(game->sceneState, SCENE_WORLD);
+    ASSERT_EQ(world.party.count, 4u);
+    EXPECT_EQ(world.party.players[3].type, PLAYER_LIGHT);
+    EXPECT_EQ(world.gold, 300);
+}
+
+TEST(Shell, EveryFileTheGameWritesGoesToItsUserFolders) {
+    TempFolder tmp;
+    const UserFolders folders{tmp.file("levels"), tmp.file("settings")};
+    // A start killed while it wrote left half a level behind.
+    std::filesystem::create_directories(folders.levels);
+    const std::string stale = temporaryPathFor(levelFilePath(folders.levels, 4));
+    writeFile(stale, "half a level");
+
+    auto game = std::make_unique<MainData>();
+    game->folders = folders;
+    game->window.create(sf::VideoMode(1920, 1080), "Ostrevald test", sf::Style::None);
+    initGameInWindow(game.get());
+    EXPECT_FALSE(std::filesystem::exists(stale));
+    for (int level = 3; level <= 10; ++level)
+        EXPECT_TRUE(std::filesystem::is_regular_file(levelFilePath(folders.levels, level))) << level;
+
+    // Apply on the settings panel writes into the settings folder.
+    stepSeconds(game.get(), 3.1f);
+    clickSprite(game.get(), game->mainMenu.settings.sprite);
+    ASSERT_EQ(game->sceneState, SCENE_MENU_SETTINGS);
+    clickSprite(game.get(), game->settingsMenu.apply.sprite);
+    EXPECT_EQ(readFile(folders.settings + "/Settings.txt"),
+              "Music_Enable 0\nMusic_Volume 0\nSound_Enable 0\nSound_Volume 0\n");
+    clickSprite(game.get(), game->settingsMenu.back.sprite);
+
+    // A game started from team selection reads its levels from where they were generated.
+    clickSprite(game.get(), game->mainMenu.play.sprite);
+    for (int i = 0; i < 4; ++i) clickSprite(game.get(), game->teamSelect.button);
+    ASSERT_EQ(game->sceneState, SCENE_WORLD);
+    EXPECT_EQ(game->world.generatedLevelFolder, folders.levels);
+}
+
+TEST(Shell, ClosingTheWindowEndsTheLoop) {
+    auto game = makeTestGame();
     sf::Event close{};
     close.type = sf::Event::Closed;
     dispatchEvent(game.get(), close);

@@ -18,14 +18,6 @@ void expectBottomRight(const MenuButton& exit) {
               sf::Vector2f(1920.f - static_cast<float>(size.x) - 32.f, 1080.f - static_cast<float>(size.y) - 32.f));
 }
 
-void enableDebug(MainData* game) {
-    for (auto key : {sf::Keyboard::LControl, sf::Keyboard::LShift, sf::Keyboard::F, sf::Keyboard::J})
-        dispatchEvent(game, keyPressEvent(key));
-    for (auto key : {sf::Keyboard::LControl, sf::Keyboard::LShift, sf::Keyboard::F, sf::Keyboard::J})
-        dispatchEvent(game, keyReleaseEvent(key));
-    ASSERT_EQ(game->debugMode, 1);
-}
-
 } // namespace
 
 TEST(EndScreens, ExitButtonsSitInTheBottomRightCornerFromThePictureSize) {
@@ -89,10 +81,10 @@ TEST(EndScreens, WinScreenTextsAndAnimation) {
     EXPECT_EQ(win.message.getString().toAnsiString(), kWinMessage) << "the message fits its 250-byte buffer";
     EXPECT_EQ(win.picture.getTextureRect(), sf::IntRect(0, 0, 240, 135));
     game->sceneState = SCENE_WIN;
-    stepGame(game.get(), 0.25f); // 10 frames per second
+    stepSeconds(game.get(), 0.25f); // 10 frames per second
     EXPECT_EQ(win.picture.getTextureRect(), sf::IntRect(480, 0, 240, 135));
     game->sceneState = SCENE_CREDITS;
-    stepGame(game.get(), 0.25f); // 5 frames per second
+    stepSeconds(game.get(), 0.25f); // 5 frames per second
     EXPECT_EQ(game->credits.picture.getTextureRect(), sf::IntRect(240, 0, 240, 135));
 }
 
@@ -143,7 +135,7 @@ TEST(EndScreens, CreditsVeilIsReadWhenTheCreditsOpenNotAtStartUp) {
     EXPECT_EQ(findCachedTexture(kCreditsBlackPath), nullptr) << "start-up must not decode the veil";
     EXPECT_EQ(game->credits.black.getTexture(), nullptr);
 
-    stepGame(game.get(), 3.f); // the menu buttons drop in
+    stepSeconds(game.get(), 3.f); // the menu buttons drop in
     clickSprite(game.get(), game->mainMenu.credits.sprite);
     ASSERT_EQ(game->sceneState, SCENE_CREDITS);
     stepFrames(game.get(), 1);

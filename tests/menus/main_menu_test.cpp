@@ -24,13 +24,13 @@ TEST(MainMenu, ClickWhileButtonsOverlapMeansPlay) {
 TEST(MainMenu, DropInMovesAt500PixelsPerSecondAndClampsExactlyWithChains) {
     auto game = makeTestGame();
     MainMenu& menu = game->mainMenu;
-    stepGame(game.get(), 0.1f);
+    stepSeconds(game.get(), 0.1f);
     EXPECT_FLOAT_EQ(pos(menu.play.sprite).y, 220.f);
     EXPECT_FLOAT_EQ(pos(menu.chains[0]).y, 220.f);
 
-    // A long frame overshoots Play (rest 278), Settings (428) and Credits (578): each is put
+    // A long update overshoots Play (rest 278), Settings (428) and Credits (578): each is put
     // exactly on its rest y, its chain with it. Exit (728) is still on its way.
-    stepGame(game.get(), 0.9f);
+    updateMainMenu(&menu, 0.9f);
     const std::array<const MenuButton*, 3> settled = {&menu.play, &menu.settings, &menu.credits};
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(pos(settled[i]->sprite), sf::Vector2f(960.f, kMainMenuRestY[i])) << i;
@@ -39,7 +39,7 @@ TEST(MainMenu, DropInMovesAt500PixelsPerSecondAndClampsExactlyWithChains) {
     EXPECT_FLOAT_EQ(pos(menu.exit.sprite).y, 670.f);
     EXPECT_EQ(menu.buttonsArrived, 0u);
 
-    stepGame(game.get(), 5.f);
+    updateMainMenu(&menu, 5.f);
     EXPECT_EQ(pos(menu.exit.sprite), sf::Vector2f(960.f, 728.f));
     EXPECT_EQ(pos(menu.chains[3]), sf::Vector2f(960.f, 728.f));
     EXPECT_EQ(menu.buttonsArrived, 0u) << "raised only on the frame after Exit settled";
@@ -50,8 +50,7 @@ TEST(MainMenu, DropInMovesAt500PixelsPerSecondAndClampsExactlyWithChains) {
 TEST(MainMenu, ButtonsActInFirstHitOrderOnceArrived) {
     auto game = makeTestGame();
     MainMenu& menu = game->mainMenu;
-    stepGame(game.get(), 3.f);
-    stepGame(game.get(), 0.1f);
+    stepSeconds(game.get(), 3.1f);
     ASSERT_EQ(menu.buttonsArrived, 1u);
 
     clickSprite(game.get(), menu.settings.sprite);
@@ -69,10 +68,30 @@ TEST(MainMenu, ButtonsActInFirstHitOrderOnceArrived) {
     EXPECT_FALSE(game->window.isOpen());
 }
 
+// The menu only tells what was chosen: the scene, the window and the world stay as they are.
+TEST(MainMenu, APressReturnsTheChoiceAndLeavesTheRestToTheShell) {
+    auto game = makeTestGame();
+    MainMenu& menu = game->mainMenu;
+    stepSeconds(game.get(), 3.1f);
+    const auto pressOn = [&](const MenuButton& button) {
+        const sf::Vector2i c = centreOf(button.sprite);
+        return mousePressedMainMenu(&menu, static_cast<float>(c.x), static_cast<float>(c.y));
+    };
+    EXPECT_EQ(pressOn(menu.exit), MainMenuChoice::Quit);
+    EXPECT_EQ(pressOn(menu.credits), MainMenuChoice::Credits);
+    EXPECT_EQ(pressOn(menu.settings), MainMenuChoice::Settings);
+    EXPECT_EQ(mousePressedMainMenu(&menu, 5.f, 5.f), MainMenuChoice::None);
+    EXPECT_TRUE(game->window.isOpen());
+    EXPECT_EQ(game->sceneState, SCENE_MAIN_MENU);
+    EXPECT_EQ(pressOn(menu.play), MainMenuChoice::Play);
+    EXPECT_EQ(game->sceneState, SCENE_MAIN_MENU);
+    EXPECT_EQ(menu.buttonsArrived, 0u) << "Play puts the drop-in back for the next visit";
+}
+
 TEST(MainMenu, HoverShowsTheHoverPictureOnlyUnderTheMouse) {
     auto game = makeTestGame();
     MainMenu& menu = game->mainMenu;
-    stepGame(game.get(), 3.f);
+    stepSeconds(game.get(), 3.f);
     expectDrawn(menu.credits.sprite);
     const sf::Vector2i c = centreOf(menu.credits.sprite);
     moveTo(game.get(), c.x, c.y);
@@ -96,7 +115,7 @@ TEST(MainMenu, WalkersWaitTheirDelayThenWalkLeft) {
     // A delay of 0 walks from the very first frame; a delay of 3 waits.
     menu.walkDelay[0] = 0.f;
     menu.walkDelay[1] = 3.f;
-    stepGame(game.get(), 0.1f);
+    stepSeconds(game.get(), 0.1f);
     EXPECT_FLOAT_EQ(pos(menu.walkers[0]).x, 1990.f);
     EXPECT_FLOAT_EQ(pos(menu.walkers[1]).x, 2000.f);
     const sf::IntRect frame = menu.walkers[0].getTextureRect();
@@ -121,21 +140,22 @@ TEST(MainMenu, WalkerPastTheLeftEdgeRespawnsAndWaitsAgain) {
 
     // It waits for its new delay before walking again.
     menu.walkDelay[2] = 2.f;
-    stepGame(game.get(), 1.f);
+    stepSeconds(game.get(), 1.9f);
     EXPECT_FLOAT_EQ(pos(menu.walkers[2]).x, 2000.f);
-    stepGame(game.get(), 1.5f);
-    EXPECT_FLOAT_EQ(pos(menu.walkers[2]).x, 1850.f);
+    stepSeconds(game.get(), 0.6f);
+    EXPECT_LT(pos(menu.walkers[2]).x, 2000.f);
+    EXPECT_GE(pos(menu.walkers[2]).x, 1945.f);
 }
 
 TEST(MainMenu, MainMenuKeepsRunningUnderTheSettingsPanelWithoutTakingTheMouse) {
     auto game = makeTestGame();
     MainMenu& menu = game->mainMenu;
-    stepGame(game.get(), 3.f);
+    stepSeconds(game.get(), 3.f);
     clickSprite(game.get(), menu.settings.sprite);
     ASSERT_EQ(game->sceneState, SCENE_MENU_SETTINGS);
     const float x = pos(menu.walkers[0]).x;
     menu.walkDelay[0] = 0.f;
-    stepGame(game.get(), 0.5f);
+    stepSeconds(game.get(), 0.5f);
     EXPECT_LT(pos(menu.walkers[0]).x, x);
     const sf::Vector2i c = centreOf(menu.play.sprite);
     moveTo(game.get(), c.x, c.y);

@@ -41,8 +41,7 @@ TEST(MenuShell, PlayThreeSelectsAndStartPutTheChosenPartyOnTheMap) {
 
 TEST(MenuShell, ExitToMenuThenPlayStartsAFreshGameWithTheDropInAgain) {
     auto game = makeTestGame();
-    stepGame(game.get(), 3.f);
-    stepGame(game.get(), 0.1f);
+    stepSeconds(game.get(), 3.1f);
     ASSERT_EQ(game->mainMenu.buttonsArrived, 1u);
     clickSprite(game.get(), game->mainMenu.play.sprite);
     // Leaving by Play puts the buttons back for the next visit.
@@ -54,13 +53,12 @@ TEST(MenuShell, ExitToMenuThenPlayStartsAFreshGameWithTheDropInAgain) {
     scrollToBottomRight(game.get());
 
     dispatchEvent(game.get(), keyPressEvent(sf::Keyboard::Escape));
-    stepGame(game.get(), 3.f);
-    stepGame(game.get(), 0.1f);
+    stepSeconds(game.get(), 3.1f);
     const sf::Vector2i exit = screenCentre(game.get(), game->pauseMenu.exitToMenu.sprite);
     clickAt(game.get(), exit.x, exit.y);
     ASSERT_EQ(game->sceneState, SCENE_MAIN_MENU);
     EXPECT_EQ(game->mainMenu.play.sprite.getPosition(), sf::Vector2f(960.f, 170.f)) << "the drop-in plays again";
-    stepGame(game.get(), 0.1f);
+    stepSeconds(game.get(), 0.1f);
     EXPECT_FLOAT_EQ(game->mainMenu.play.sprite.getPosition().y, 220.f);
 
     // The cursor is back in screen coordinates on the menu.
@@ -84,68 +82,11 @@ TEST(MenuShell, AfterADefeatPlayStartsAFreshGame) {
     ASSERT_EQ(game->sceneState, SCENE_MAIN_MENU);
     // The board keeps its state until Play releases it.
     EXPECT_EQ(game->world.party.count, 4u);
-    stepGame(game.get(), 3.f);
+    stepSeconds(game.get(), 3.f);
     clickSprite(game.get(), game->mainMenu.play.sprite);
     for (int i = 0; i < 4; ++i) clickSprite(game.get(), game->teamSelect.button);
     ASSERT_EQ(game->sceneState, SCENE_WORLD);
     EXPECT_EQ(game->world.party.leaderAlive, 1);
     EXPECT_EQ(game->world.party.players[0].type, PLAYER_IRINA);
     EXPECT_EQ(game->world.party.players[3].type, PLAYER_LIGHT);
-}
-
-// Saves a picture of every menu screen (run with --gtest_also_run_disabled_tests; the
-// folder is OSTREVALD_SCREENSHOT_DIR or ./screenshots).
-TEST(MenuShell, DISABLED_ScreenshotsOfEveryScreen) {
-    auto game = makeTestGame();
-    stepFrames(game.get(), 3);
-    EXPECT_TRUE(saveGameScreenshot(game.get(), "menu_main_dropin"));
-    stepGame(game.get(), 3.f);
-    game->mainMenu.walkDelay.fill(0.f);
-    stepFrames(game.get(), 240);
-    moveTo(game.get(), 960, 300);
-    EXPECT_TRUE(saveGameScreenshot(game.get(), "menu_main"));
-
-    clickSprite(game.get(), game->mainMenu.settings.sprite);
-    moveTo(game.get(), 300, 800);
-    EXPECT_TRUE(saveGameScreenshot(game.get(), "menu_settings_over_menu"));
-    clickSprite(game.get(), game->settingsMenu.back.sprite);
-    clickSprite(game.get(), game->mainMenu.credits.sprite);
-    stepFrames(game.get(), 20);
-    EXPECT_TRUE(saveGameScreenshot(game.get(), "menu_credits"));
-    clickSprite(game.get(), game->credits.exit.sprite);
-
-    clickSprite(game.get(), game->mainMenu.play.sprite);
-    stepFrames(game.get(), 10);
-    EXPECT_TRUE(saveGameScreenshot(game.get(), "menu_team_select_leader"));
-    clickSprite(game.get(), game->teamSelect.rightArrow);
-    clickSprite(game.get(), game->teamSelect.button);
-    clickSprite(game.get(), game->teamSelect.button);
-    clickSprite(game.get(), game->teamSelect.rightArrow);
-    clickSprite(game.get(), game->teamSelect.button);
-    const sf::Vector2i start = centreOf(game->teamSelect.button);
-    moveTo(game.get(), start.x, start.y);
-    stepFrames(game.get(), 10);
-    EXPECT_TRUE(saveGameScreenshot(game.get(), "menu_team_select_start"));
-    clickSprite(game.get(), game->teamSelect.button);
-    ASSERT_EQ(game->sceneState, SCENE_WORLD);
-
-    dispatchEvent(game.get(), keyPressEvent(sf::Keyboard::Escape));
-    stepFrames(game.get(), 90);
-    const sf::Vector2i resume = screenCentre(game.get(), game->pauseMenu.resume.sprite);
-    moveTo(game.get(), resume.x, resume.y);
-    EXPECT_TRUE(saveGameScreenshot(game.get(), "menu_pause"));
-    const sf::Vector2i settings = screenCentre(game.get(), game->pauseMenu.settings.sprite);
-    clickAt(game.get(), settings.x, settings.y);
-    EXPECT_TRUE(saveGameScreenshot(game.get(), "menu_settings_over_world"));
-    clickSprite(game.get(), game->settingsMenu.back.sprite);
-
-    game->world.party.leaderAlive = 0;
-    stepFrames(game.get(), 1);
-    EXPECT_TRUE(saveGameScreenshot(game.get(), "menu_defeat"));
-    clickSprite(game.get(), game->defeatScreen.exit.sprite);
-
-    initWinScreen(&game->winScreen);
-    game->sceneState = SCENE_WIN;
-    stepFrames(game.get(), 25);
-    EXPECT_TRUE(saveGameScreenshot(game.get(), "menu_win"));
 }

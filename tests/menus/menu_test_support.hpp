@@ -48,6 +48,15 @@ inline void enterWorld(MainData* game, std::array<std::int32_t, 4> team = {1, 1,
     game->sceneState = SCENE_WORLD;
 }
 
+// Holds the debug chord, then lets go of it: debug mode is on.
+inline void enableDebug(MainData* game) {
+    for (auto key : {sf::Keyboard::LControl, sf::Keyboard::LShift, sf::Keyboard::F, sf::Keyboard::J})
+        dispatchEvent(game, keyPressEvent(key));
+    for (auto key : {sf::Keyboard::LControl, sf::Keyboard::LShift, sf::Keyboard::F, sf::Keyboard::J})
+        dispatchEvent(game, keyReleaseEvent(key));
+    ASSERT_EQ(game->debugMode, 1);
+}
+
 // Scrolls the close view as far right and down as it goes.
 inline void scrollToBottomRight(MainData* game) {
     for (int i = 0; i < 200; ++i) updateCameraAt(&game->world.camera, &game->window, {1919, 1079});

@@ -13,10 +13,7 @@ sf::Vector2i screenCentre(const MainData* game, const sf::Sprite& sprite) {
 
 void pause(MainData* game) { dispatchEvent(game, keyPressEvent(sf::Keyboard::Escape)); }
 
-void settle(MainData* game) {
-    stepGame(game, 3.f);
-    stepGame(game, 0.1f);
-}
+void settle(MainData* game) { stepSeconds(game, 3.1f); }
 
 } // namespace
 
@@ -67,18 +64,18 @@ TEST(PauseMenu, PressDuringTheDropInMeansResume) {
     EXPECT_EQ(game->sceneState, SCENE_WORLD);
 }
 
-TEST(PauseMenu, LargeDtClampsEachButtonExactlyToItsRestY) {
+TEST(PauseMenu, ALongUpdateClampsEachButtonExactlyToItsRestY) {
     auto game = makeTestGame();
     enterWorld(game.get());
     scrollToBottomRight(game.get());
     const sf::Vector2f offset = game->world.camera.topLeft;
     pause(game.get());
     PauseMenu& menu = game->pauseMenu;
-    stepGame(game.get(), 0.5f); // 250 px: past Resume's rest y, short of Settings'
+    updatePauseMenu(&menu, 0.5f, offset); // 250 px: past Resume's rest y, short of Settings'
     EXPECT_FLOAT_EQ(menu.resume.sprite.getPosition().y, 278.f + offset.y);
     EXPECT_FLOAT_EQ(menu.chains[0].getPosition().y, 278.f + offset.y);
     EXPECT_FLOAT_EQ(menu.settings.sprite.getPosition().y, 420.f + offset.y);
-    stepGame(game.get(), 10.f);
+    updatePauseMenu(&menu, 10.f, offset);
     EXPECT_FLOAT_EQ(menu.settings.sprite.getPosition().y, 428.f + offset.y);
     EXPECT_FLOAT_EQ(menu.exitToMenu.sprite.getPosition().y, 578.f + offset.y);
     EXPECT_FLOAT_EQ(menu.chains[2].getPosition().y, 578.f + offset.y);
@@ -117,4 +114,29 @@ TEST(PauseMenu, SettingsThenBackResumesTheWorldAndExitShowsTheMenuInTheScreenVie
     EXPECT_EQ(game->sceneState, SCENE_MAIN_MENU);
     EXPECT_EQ(game->window.getView().getCenter(), sf::Vector2f(960.f, 540.f));
     EXPECT_EQ(menu.buttonsArrived, 0u);
+}
+
+// The menu only tells what was chosen; the shell changes the scene and, leaving for the main
+// menu, ends the game.
+TEST(PauseMenu, APressReturnsTheChoiceAndExitToMenuEndsTheGame) {
+    auto game = makeTestGame();
+    enterWorld(game.get());
+    pause(game.get());
+    settle(game.get());
+    PauseMenu& menu = game->pauseMenu;
+    const auto pressOn = [&](const MenuButton& button) {
+        const sf::Vector2i c = centreOf(button.sprite);
+        return mousePressedPauseMenu(&menu, static_cast<float>(c.x), static_cast<float>(c.y));
+    };
+    EXPECT_EQ(pressOn(menu.settings), PauseChoice::Settings);
+    EXPECT_EQ(pressOn(menu.exitToMenu), PauseChoice::ExitToMenu);
+    EXPECT_EQ(pressOn(menu.resume), PauseChoice::Resume);
+    EXPECT_EQ(game->sceneState, SCENE_PAUSE);
+    ASSERT_EQ(game->world.party.count, 4u);
+
+    settle(game.get());
+    const sf::Vector2i exit = screenCentre(game.get(), menu.exitToMenu.sprite);
+    clickAt(game.get(), exit.x, exit.y);
+    ASSERT_EQ(game->sceneState, SCENE_MAIN_MENU);
+    EXPECT_EQ(game->world.party.count, 0u) << "the board is released with the game";
 }

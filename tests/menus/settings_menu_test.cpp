@@ -37,8 +37,7 @@ std::unique_ptr<MainData> gameWithSettingsFile(const TempFolder& tmp, const std:
     const std::string path = tmp.file("Settings.txt");
     writeFile(path, content);
     game->settingsMenu = SettingsMenu{};
-    game->settingsMenu.filePath = path;
-    initSettingsMenu(&game->settingsMenu);
+    initSettingsMenu(&game->settingsMenu, path);
     applyMusicSettings(&game->settingsMenu, game->music.get());
     game->sceneState = SCENE_MENU_SETTINGS;
     return game;
@@ -77,12 +76,13 @@ TEST(Settings, NonIntegerValueLeavesTheFieldAndIsReadAgainAsAWord) {
     // A key at the very end of the file has no value: nothing changes.
     m = readSettings(tmp, "Music_Volume");
     expectValues(m, {7, 7, 7, 7});
-    // Values are taken as read, without range checks.
-    m = readSettings(tmp, "Music_Volume 150 Sound_Volume -3 Music_Enable +1");
-    expectValues(m, {1, 150, 7, -3});
-    // A number beyond 32 bits is not a value.
-    m = readSettings(tmp, "Music_Volume 99999999999");
-    EXPECT_EQ(m.musicVolume, 7);
+    // Values are read into their ranges: 0 to 1 for the toggles, 0 to 100 for the volumes,
+    // however far out the number lies.
+    m = readSettings(tmp, "Music_Volume 150 Sound_Volume -3 Music_Enable +1 Sound_Enable 2");
+    expectValues(m, {1, 100, 1, 0});
+    m = readSettings(tmp, "Music_Volume 99999999999 Sound_Volume -2147483648 Music_Enable -1 Sound_Enable "
+                          "-99999999999999999999999999999999999999999999");
+    expectValues(m, {0, 100, 0, 0});
 }
 
 TEST(Settings, OverlongWordIsSkippedWholeAndGarbageChangesNothing) {
@@ -150,8 +150,7 @@ TEST(Settings, MissingFileShowsEverythingAtZero) {
     auto game = makeTestGame();
     SettingsMenu& menu = game->settingsMenu;
     menu = SettingsMenu{};
-    menu.filePath = tmp.file("absent.txt");
-    initSettingsMenu(&menu);
+    initSettingsMenu(&menu, tmp.file("absent.txt"));
     expectValues(menu, {0, 0, 0, 0});
     EXPECT_EQ(menu.musicSpeaker.getTexture(), menu.mutedSpeakerTexture);
     EXPECT_EQ(menu.musicText.getString().toAnsiString(), "0%");
@@ -198,7 +197,7 @@ TEST(Settings, DraggingTheMusicCursorClampsToTheTrackAndLeavesTheSoundRowAlone) 
 
 TEST(Settings, AnyReleaseInAnySceneEndsTheDrags) {
     auto game = makeTestGame();
-    for (SceneState scene : {SCENE_MAIN_MENU, SCENE_WORLD, SCENE_TEAM_SELECT, SCENE_CREDITS, SCENE_UNUSED}) {
+    for (SceneState scene : {SCENE_MAIN_MENU, SCENE_WORLD, SCENE_TEAM_SELECT, SCENE_CREDITS, SCENE_SHOP}) {
         game->sceneState = scene;
         game->settingsMenu.musicDragging = 1;
         game->settingsMenu.soundDragging = 1;
@@ -220,17 +219,35 @@ TEST(Settings, PercentTextsOfDifferentWidthsShareOneCentredColumn) {
     EXPECT_LT(menu.musicText.getPosition().y, menu.soundText.getPosition().y);
 }
 
-TEST(Settings, CursorsStartAtTheLoadedVolumesEvenOutOfRange) {
+TEST(Settings, OutOfRangeValuesAreShownOnTheirBarsAndWrittenBackInRange) {
     TempFolder tmp;
-    auto game = gameWithSettingsFile(tmp, "Music_Enable 1 Music_Volume 150 Sound_Enable 1 Sound_Volume 50");
+    auto game = gameWithSettingsFile(tmp, "Music_Enable 1 Music_Volume 150 Sound_Enable 1 Sound_Volume -2147483648");
     SettingsMenu& menu = game->settingsMenu;
-    EXPECT_EQ(menu.musicText.getString().toAnsiString(), "150%");
-    EXPECT_GT(menu.musicCursor.getPosition().x, trackEnd(menu.musicBar)) << "shown as read, beyond the track";
-    EXPECT_NEAR(menu.soundCursor.getPosition().x, (trackLeft(menu.soundBar) + trackEnd(menu.soundBar)) / 2.f, 0.01f);
+    EXPECT_EQ(menu.musicText.getString().toAnsiString(), "100%");
+    EXPECT_EQ(menu.soundText.getString().toAnsiString(), "0%");
+    EXPECT_FLOAT_EQ(menu.musicCursor.getPosition().x, trackEnd(menu.musicBar)) << "the knob stays on its bar";
+    EXPECT_FLOAT_EQ(menu.soundCursor.getPosition().x, trackLeft(menu.soundBar));
     EXPECT_FLOAT_EQ(menu.soundCursor.getPosition().y, menu.soundBar.getGlobalBounds().top +
                                                            menu.soundBar.getGlobalBounds().height / 2.f);
-    // ... but played clamped.
     EXPECT_FLOAT_EQ(game->music->volume, 100.f);
+    clickSprite(game.get(), menu.apply.sprite);
+    EXPECT_EQ(readFile(menu.filePath), "Music_Enable 1\nMusic_Volume 100\nSound_Enable 1\nSound_Volume 0\n");
+}
+
+TEST(Settings, APressReturnsBackAndTheShellReturnsToWhatThePanelWasOpenedOver) {
+    TempFolder tmp;
+    auto game = gameWithSettingsFile(tmp, "Music_Enable 1\nMusic_Volume 25\nSound_Enable 1\nSound_Volume 25\n");
+    SettingsMenu& menu = game->settingsMenu;
+    const sf::Vector2i back = centreOf(menu.back.sprite);
+    EXPECT_EQ(mousePressedSettingsMenu(&menu, mousePressEvent(back.x, back.y).mouseButton), SettingsChoice::Back);
+    EXPECT_EQ(mousePressedSettingsMenu(&menu, mousePressEvent(5, 5).mouseButton), SettingsChoice::None);
+    EXPECT_EQ(game->sceneState, SCENE_MENU_SETTINGS) << "the panel changes no scene itself";
+    clickAt(game.get(), back.x, back.y);
+    EXPECT_EQ(game->sceneState, SCENE_MAIN_MENU);
+    enterWorld(game.get());
+    game->sceneState = SCENE_SETTINGS;
+    clickAt(game.get(), back.x, back.y);
+    EXPECT_EQ(game->sceneState, SCENE_WORLD);
 }
 
 TEST(Settings, MusicVolumeFollowsTheToggleAndTheDragLive) {
@@ -254,8 +271,7 @@ TEST(Settings, MusicVolumeFollowsTheToggleAndTheDragLive) {
 
 TEST(Settings, PanelOverTheScrolledWorldIsHitInScreenCoordinates) {
     TempFolder tmp;
-    auto game = makeTestGame();
-    game->settingsMenu.filePath = tmp.file("Settings.txt");
+    auto game = gameWithSettingsFile(tmp, "");
     enterWorld(game.get());
     scrollToBottomRight(game.get());
     game->sceneState = SCENE_SETTINGS;

@@ -25,20 +25,6 @@ bool sheetShows(const MainData* g, const std::string& name) { return sheet(g).rf
 
 } // namespace
 
-TEST(TeamSelect, StartsInTheLeaderPhaseOnIrina) {
-    auto game = teamSelectGame();
-    const TeamSelect& t = game->teamSelect;
-    EXPECT_EQ(t.carouselIndex, 1);
-    EXPECT_EQ(t.pickCount, 0);
-    EXPECT_EQ(t.companionPhase, 0);
-    for (std::int32_t entry : t.chosenTeam) EXPECT_EQ(entry, -1);
-    EXPECT_EQ(sheet(game.get()), kIrinaSheet);
-    EXPECT_EQ(t.statSheet.getCharacterSize(), 40u);
-    EXPECT_EQ(t.statSheet.getFillColor(), sf::Color::Black);
-    EXPECT_EQ(t.button.getTextureRect(), sf::IntRect(0, 0, 146, 40));
-    EXPECT_EQ(t.preview.getTextureRect(), sf::IntRect(0, 0, 64, 64));
-}
-
 TEST(TeamSelect, ThreeArrowClicksComeBackInBothPhases) {
     auto game = teamSelectGame();
     right(game.get());
@@ -83,8 +69,6 @@ TEST(TeamSelect, SelectFillsSlotsAndBecomesStartAfterThreePicks) {
     EXPECT_EQ(t.chosenTeam[0], 3);
     EXPECT_EQ(t.slots[0].filled, 1);
     EXPECT_EQ(t.slots[0].sprite.getTexture(), t.heroTextures[2]);
-    EXPECT_EQ(t.slots[0].sprite.getPosition(), sf::Vector2f(300.f, 250.f));
-    EXPECT_EQ(t.slots[0].sprite.getScale(), sf::Vector2f(2.f, 2.f));
     EXPECT_EQ(t.slots[1].filled, 0);
 
     press(game.get()); // Light
@@ -93,18 +77,36 @@ TEST(TeamSelect, SelectFillsSlotsAndBecomesStartAfterThreePicks) {
     press(game.get()); // Heavy
     EXPECT_EQ(t.pickCount, 3);
     EXPECT_EQ(t.slots[2].sprite.getTexture(), t.heroTextures[4]);
-    EXPECT_EQ(t.slots[2].sprite.getPosition(), sf::Vector2f(500.f, 250.f));
     EXPECT_EQ(t.button.getTexture(), t.startTexture);
-    EXPECT_EQ(t.button.getTextureRect(), sf::IntRect(0, 0, 123, 40));
-    EXPECT_EQ(t.button.getPosition(), sf::Vector2f(335.f, 480.f));
     EXPECT_EQ(game->sceneState, SCENE_TEAM_SELECT);
 
-    // The hover rectangles are now Start's.
+    // The hover rows are now Start's: the lower row under the mouse, the upper one elsewhere.
     const sf::Vector2i c = centreOf(t.button);
     moveTo(game.get(), c.x, c.y);
-    EXPECT_EQ(t.button.getTextureRect(), sf::IntRect(0, 40, 123, 40));
+    const sf::IntRect hover = t.button.getTextureRect();
     moveTo(game.get(), 1, 1);
-    EXPECT_EQ(t.button.getTextureRect(), sf::IntRect(0, 0, 123, 40));
+    const sf::IntRect normal = t.button.getTextureRect();
+    EXPECT_EQ(hover.top, normal.height);
+    EXPECT_EQ(hover.width, normal.width);
+    EXPECT_EQ(normal.width, static_cast<int>(t.startTexture->getSize().x));
+}
+
+// Only Start returns a team: the shell starts the game with it.
+TEST(TeamSelect, OnlyStartReturnsTheChosenTeam) {
+    auto game = teamSelectGame();
+    TeamSelect& t = game->teamSelect;
+    const auto pressOn = [&](const sf::Sprite& sprite) {
+        const sf::Vector2i c = centreOf(sprite);
+        return mousePressedTeamSelect(&t, static_cast<float>(c.x), static_cast<float>(c.y));
+    };
+    EXPECT_EQ(pressOn(t.rightArrow).started, 0); // Rem
+    for (int pick = 0; pick < 3; ++pick) EXPECT_EQ(pressOn(t.button).started, 0) << pick;
+    EXPECT_EQ(pressOn(t.leftArrow).started, 0); // Shield
+    const TeamSelectChoice start = pressOn(t.button);
+    EXPECT_EQ(start.started, 1);
+    EXPECT_EQ(start.team, (std::array<std::int32_t, 4>{2, 1, 1, 3}));
+    EXPECT_EQ(game->sceneState, SCENE_TEAM_SELECT);
+    EXPECT_EQ(game->world.party.count, 0u) << "the menu starts no game itself";
 }
 
 TEST(TeamSelect, StartRightAfterTheThirdSelectMakesLightTheFourthHero) {
@@ -150,14 +152,14 @@ TEST(TeamSelect, TheSameCompanionTypeMayBePickedRepeatedly) {
 
 TEST(TeamSelect, PlayAgainStartsOver) {
     auto game = makeTestGame();
-    stepGame(game.get(), 3.f);
+    stepSeconds(game.get(), 3.f);
     clickSprite(game.get(), game->mainMenu.play.sprite);
     ASSERT_EQ(game->sceneState, SCENE_TEAM_SELECT);
     right(game.get());
     press(game.get());
     press(game.get());
     game->sceneState = SCENE_MAIN_MENU; // as if left through the pause menu
-    stepGame(game.get(), 3.f);
+    stepSeconds(game.get(), 3.f);
     clickSprite(game.get(), game->mainMenu.play.sprite);
     ASSERT_EQ(game->sceneState, SCENE_TEAM_SELECT);
     const TeamSelect& t = game->teamSelect;
@@ -180,7 +182,7 @@ TEST(TeamSelect, RightClicksAndClicksBesideTheControlsDoNothing) {
 TEST(TeamSelect, AnimationsRunOnThePreviewAndTheFilledSlots) {
     auto game = teamSelectGame();
     press(game.get());
-    stepGame(game.get(), 0.2f); // 11 frames per second: frame 2
+    stepSeconds(game.get(), 0.2f); // 11 frames per second: frame 2
     EXPECT_EQ(game->teamSelect.preview.getTextureRect(), sf::IntRect(128, 0, 64, 64));
     EXPECT_EQ(game->teamSelect.slots[0].sprite.getTextureRect(), sf::IntRect(128, 0, 64, 64));
 }

@@ -11,24 +11,7 @@ std::string broken(const char* format, int a = 0, int b = 0, int c = 0) {
     return text;
 }
 
-bool validScene(SceneState scene) {
-    switch (scene) {
-    case SCENE_MAIN_MENU:
-    case SCENE_WORLD:
-    case SCENE_PAUSE:
-    case SCENE_SETTINGS:
-    case SCENE_LEVEL_TRANSITION:
-    case SCENE_TEAM_SELECT:
-    case SCENE_SHOP:
-    case SCENE_WIN:
-    case SCENE_DEFEAT:
-    case SCENE_CREDITS:
-    case SCENE_MENU_SETTINGS:
-        return true;
-    default:
-        return false;
-    }
-}
+bool validScene(SceneState scene) { return scene < kSceneCount; }
 
 std::string checkFighters(const WorldGame* world) {
     const FightScene& fight = world->fight;

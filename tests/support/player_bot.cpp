@@ -62,6 +62,10 @@ struct Bot {
     // Shop.
     bool shopDoneBuying = false;
     std::int32_t hireLevel = 0; // the level the first hires join
+    // Keys played once on every level: the whole map looked at with M held, then the pause
+    // menu opened with Escape and left through Resume.
+    std::int32_t keysLevel = 0; // the last level they were played on
+    int keyStep = 0;            // 0 none yet, 1 M held, 2 M let go, 3 paused
     // Progress.
     std::int32_t lastLevel = 0;
     WorldPhase lastPhase = WORLD_PHASE_MAP;
@@ -323,6 +327,47 @@ void pickSquare(Bot& bot) {
     }
 }
 
+// The next key of this level's round (see Bot::keysLevel). True when it pressed or let go of one.
+bool playMapKeys(Bot& bot) {
+    MainData* game = bot.game;
+    const WorldGame& world = game->world;
+    // Only once the level has started (the hires have joined), so that a game stopped at a
+    // level's start is never left with M held.
+    if (bot.keysLevel == world.level || bot.lastLevel != world.level) return false;
+    if (!world.banners.allyHidden || anyPlayerMoving(&world)) return false;
+    switch (bot.keyStep) {
+    case 0:
+        if (world.camera.mode != CAMERA_CLOSE) return false;
+        dispatchEvent(game, keyPressEvent(sf::Keyboard::M));
+        bot.keyStep = 1;
+        bot.wait = 10; // a look at the whole map
+        return true;
+    case 1:
+        dispatchEvent(game, keyReleaseEvent(sf::Keyboard::M));
+        bot.keyStep = 2;
+        bot.wait = 2;
+        return true;
+    case 2:
+        dispatchEvent(game, keyPressEvent(sf::Keyboard::Escape));
+        dispatchEvent(game, keyReleaseEvent(sf::Keyboard::Escape));
+        bot.keyStep = 3;
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Waits for the pause menu's buttons to drop in, then resumes. They lie over the world as
+// the window shows it.
+void actInPause(Bot& bot) {
+    MainData* game = bot.game;
+    if (!game->pauseMenu.buttonsArrived) return;
+    clickScreen(bot, centreOf(game->pauseMenu.resume.sprite.getGlobalBounds()) - viewTopLeft(game));
+    bot.keysLevel = game->world.level;
+    bot.keyStep = 0;
+    bot.wait = 2;
+}
+
 void actOnMap(Bot& bot) {
     WorldGame& world = bot.game->world;
     if (dialogOpen(world)) {
@@ -344,6 +389,7 @@ void actOnMap(Bot& bot) {
         bot.selected = -1;
         bot.turnFrames = 0;
     }
+    if (playMapKeys(bot)) return;
     if (!world.banners.allyHidden || world.camera.mode != CAMERA_CLOSE) return;
     if (anyPlayerMoving(&world)) return;
     if (++bot.turnFrames > 4000) { // a hero that can never be reached on screen: end the turn
@@ -373,7 +419,7 @@ void actOnMap(Bot& bot) {
 void actInShop(Bot& bot) {
     Shop& shop = bot.game->shop;
     const bool room = shop.partySize + shop.hiredCount < kShopPartyLimit;
-    const bool rich = shop.shopGold >= HIRE_PRICE;
+    const bool rich = shop.shopGold >= kHirePrice;
     if (!shop.hirePageOpen) {
         if (room && rich && !bot.shopDoneBuying) clickSprite(bot, shop.frontHire.sprite);
         else clickSprite(bot, shop.next.sprite);
@@ -418,6 +464,9 @@ void act(Bot& bot) {
         break;
     case SCENE_SHOP:
         actInShop(bot);
+        break;
+    case SCENE_PAUSE:
+        actInPause(bot);
         break;
     default:
         break;

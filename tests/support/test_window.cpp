@@ -2,6 +2,7 @@
 
 #include <SFML/Graphics/Texture.hpp>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -22,6 +23,10 @@ void stepFrames(MainData* data, int frames, float dt) {
         stepGame(data, dt);
         renderGame(data);
     }
+}
+
+void stepSeconds(MainData* data, float seconds) {
+    for (float left = seconds; left > 1e-6f; left -= kMaxFrameSeconds) stepGame(data, std::min(left, kMaxFrameSeconds));
 }
 
 sf::Event mousePressEvent(int x, int y, sf::Mouse::Button button) {

@@ -18,6 +18,8 @@ std::unique_ptr<MainData> makeTestGame(unsigned width = 1920, unsigned height = 
 
 // Advances the game `frames` times by `dt` through stepGame and draws each frame.
 void stepFrames(MainData* data, int frames, float dt = 1.f / 60.f);
+// Lets `seconds` of game time pass in frames of the longest step a frame may take (no drawing).
+void stepSeconds(MainData* data, float seconds);
 
 // Synthesized events, coordinates in game pixels.
 sf::Event mousePressEvent(int x, int y, sf::Mouse::Button button = sf::Mouse::Left);

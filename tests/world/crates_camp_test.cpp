@@ -379,7 +379,7 @@ TEST(CampShell, TheCampScreenStaysCentredThroughTheOverviewAndThePause) {
     seedRandom(3);
     const std::int32_t team[4] = {1, 1, 2, 3};
     initWorldGame(&game->world, team);
-    setSceneState(&game->sceneState, SCENE_WORLD);
+    game->sceneState = SCENE_WORLD;
     WorldGame& world = game->world;
     // The map's tutorial takes the first two clicks.
     clickAt(game.get(), 960, 540);

@@ -168,7 +168,7 @@ TEST(DialogBox, TheBoxStaysPutOnTheScreenWhileTheViewScrolls) {
     seedRandom(8);
     const std::int32_t team[4] = {2, 1, 1, 2};
     initWorldGame(&game->world, team);
-    setSceneState(&game->sceneState, SCENE_WORLD);
+    game->sceneState = SCENE_WORLD;
     const WorldGame& world = game->world;
     ASSERT_EQ(world.dialog.visible, 1);
     const sf::Vector2f midOnScreen = world.dialog.midSprite.getPosition() - world.camera.topLeft;

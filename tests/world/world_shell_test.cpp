@@ -21,7 +21,7 @@ std::unique_ptr<MainData> worldGame() {
     seedRandom(11);
     const std::int32_t team[4] = {1, 1, 2, 3};
     initWorldGame(&game->world, team);
-    setSceneState(&game->sceneState, SCENE_WORLD);
+    game->sceneState = SCENE_WORLD;
     // A new game opens the map's tutorial; two clicks page through it.
     clickAt(game.get(), 960, 540);
     clickAt(game.get(), 960, 540);

@@ -1,0 +1,60 @@
+// The game-wide record: the window, the world, every menu and the shell's own state.
+#pragma once
+
+#include "app/scene.hpp"
+#include "core/audio.hpp"
+#include "core/user_folders.hpp"
+#include "menus/end_screens.hpp"
+#include "menus/main_menu.hpp"
+#include "menus/pause_menu.hpp"
+#include "menus/settings_menu.hpp"
+#include "menus/shop.hpp"
+#include "menus/team_select.hpp"
+#include "world/level_transition.hpp"
+#include "world/world_game.hpp"
+
+#include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Graphics/Texture.hpp>
+#include <SFML/System/Clock.hpp>
+#include <SFML/Window/Keyboard.hpp>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+inline constexpr const char* kCursorTexturePath = "Assets/Sprites/HUD/mouse_menu.png";
+constexpr float kTransitionHoldSeconds = 1.2f;
+// The longest time one frame hands to animations and timers: a slower frame slows the game
+// down instead of skipping part of it.
+constexpr float kMaxFrameSeconds = 1.f / 20.f;
+
+struct MainData {
+    sf::RenderWindow window;
+    sf::Clock clock;
+    // Where the game writes its files; filled at start-up unless the caller filled it.
+    UserFolders folders;
+    WorldGame world;
+    SceneState sceneState = SCENE_MAIN_MENU;
+    MainMenu mainMenu;
+    SettingsMenu settingsMenu;
+    PauseMenu pauseMenu;
+    TeamSelect teamSelect;
+    WinScreen winScreen;
+    DefeatScreen defeatScreen;
+    Credits credits;
+    Shop shop;
+    LevelTransition levelTransition;
+    std::unique_ptr<MusicRecord> music;
+    const sf::Texture* cursorTexture = nullptr;
+    sf::Sprite cursorSprite;
+    // 1 while the system's pointer shows, standing in for a pointer whose picture is missing.
+    std::int32_t systemCursorShown = 0;
+    // The last mouse position, in game pixels; the cursor is placed from it through the view
+    // the frame is drawn in.
+    sf::Vector2f mousePosition;
+    std::int32_t debugMode = 0;
+    float transitionTimer = 0.f;
+    // Keys held, as told by the window's key events (cleared when focus is lost).
+    std::array<bool, sf::Keyboard::KeyCount> keysDown{};
+};
