@@ -42,6 +42,7 @@ expect_empty_folder "$work/cwd-relative" "the working folder with relative XDG f
 
 # A copy of the data with a picture missing: named, and the game still plays.
 cp -r "$data" "$work/data-missing"
+chmod -R u+w "$work/data-missing"
 missing="$(cd "$work/data-missing" && find Sprites -name '*.png' | LC_ALL=C sort | head -n 1)"
 rm "$work/data-missing/$missing"
 copy_before="$(snapshot "$work/data-missing")"

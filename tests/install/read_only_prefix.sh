@@ -14,6 +14,10 @@ for file in bin/ostrevald share/ostrevald/Level/Level01.txt share/ostrevald/Leve
 done
 if [ -e "$data/Level/Level03.txt" ]; then fail "a generated level was installed as data"; fi
 before="$(snapshot "$prefix")"
+# The installed metainfo, its desktop file and icons, checked together where the tool exists.
+if command -v appstreamcli >/dev/null 2>&1; then
+    appstreamcli validate-tree --no-net "$prefix" >"$work/tree.out" 2>&1 || fail "appstreamcli validate-tree refused the prefix"
+fi
 
 # The command line a packager relies on.
 play version "$work/nohome" --version
