@@ -29,7 +29,8 @@ void reportMissingData() {
         if (missing++ == 0) first = dataPath(row.path);
     }
     if (missing > 0)
-        std::fprintf(stderr, "Ostrevald: %d file%s of the game's data %s missing (the first: %s); the game plays without %s\n",
+        std::fprintf(stderr,
+                     "Ostrevald: %d file%s of the game's data %s missing (the first: %s); the game plays without %s\n",
                      missing, missing == 1 ? "" : "s", missing == 1 ? "is" : "are", first.c_str(),
                      missing == 1 ? "it" : "them");
 }

@@ -49,11 +49,13 @@ SelfTestReport runSelfTest(const UserFolders& folders, std::int32_t frames) {
     const int written = generateLevels(folders.levels, nullptr);
     const int wanted = kLastGeneratedLevel - kFirstGeneratedLevel + 1;
     if (written != wanted)
-        return failed("wrote " + std::to_string(written) + " of " + std::to_string(wanted) + " levels in " + folders.levels);
+        return failed("wrote " + std::to_string(written) + " of " + std::to_string(wanted) + " levels in " +
+                      folders.levels);
     LevelCodes codes{};
     for (int level = 1; level <= kLastGeneratedLevel; ++level) {
         const std::string path = levelFilePath(level < kFirstGeneratedLevel ? kLevelFolder : folders.levels, level);
-        if (readLevelFile(path, &codes) != LEVEL_READ_OK) return failed("level " + std::to_string(level) + " cannot be read");
+        if (readLevelFile(path, &codes) != LEVEL_READ_OK)
+            return failed("level " + std::to_string(level) + " cannot be read");
     }
 
     auto world = std::make_unique<WorldGame>();

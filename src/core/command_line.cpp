@@ -19,7 +19,8 @@ CommandLineOutcome parseCommandLine(int argc, const char* const* argv, CommandLi
         ->type_name("N");
     app.add_option("--data-dir", parsed.dataDir, "Read the game's data from DIR")->type_name("DIR");
     app.add_option("--user-dir", parsed.userDir, "Keep settings and generated levels in DIR")->type_name("DIR");
-    app.add_flag("--self-test", parsed.selfTest, "Start a new game, play its first frames and exit (checks an install)");
+    app.add_flag("--self-test", parsed.selfTest,
+                 "Start a new game, play its first frames and exit (checks an install)");
     app.footer("Environment: OSTREVALD_SEED, OSTREVALD_WINDOWED=1, OSTREVALD_DATA_DIR, OSTREVALD_HOME\n"
                "(the options win over them), XDG_CONFIG_HOME, XDG_DATA_HOME. See ostrevald(6).");
 

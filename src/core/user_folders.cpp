@@ -80,7 +80,9 @@ UserFolders userFoldersFrom(const UserFolderSources& sources) {
     return folders;
 }
 
-UserFolders resolveUserFolders(const std::string& userDirOption) { return userFoldersFrom(userFolderSources(userDirOption)); }
+UserFolders resolveUserFolders(const std::string& userDirOption) {
+    return userFoldersFrom(userFolderSources(userDirOption));
+}
 
 std::string prepareFolder(const std::string& folder) {
     if (folder.empty()) return "no home folder is known (HOME is not set)";
@@ -97,7 +99,8 @@ std::string prepareFolder(const std::string& folder) {
             if (!S_ISDIR(info.st_mode)) return part + " is not a folder";
             continue;
         }
-        if (mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return std::string("cannot create ") + part + " (" + std::strerror(errno) + ")";
+        if (mkdir(part.c_str(), 0700) != 0 && errno != EEXIST)
+            return std::string("cannot create ") + part + " (" + std::strerror(errno) + ")";
     }
     // The only sure test that files can be made there is to make one.
     const std::string probe = folder + "/.ostrevald-probe-" + std::to_string(getpid());
@@ -147,7 +150,8 @@ std::string settingsFilePathIn(const UserFolders& folders) { return folders.sett
 bool adoptOldSettings(const std::string& settingsFile, const std::string& oldSettingsFile) {
     std::error_code ec;
     if (fs::exists(settingsFile, ec) || ec) return false;
-    if (!fs::is_regular_file(oldSettingsFile, ec) || fs::file_size(oldSettingsFile, ec) > kMaxSettingsBytes || ec) return false;
+    if (!fs::is_regular_file(oldSettingsFile, ec) || fs::file_size(oldSettingsFile, ec) > kMaxSettingsBytes || ec)
+        return false;
     std::ifstream old(oldSettingsFile, std::ios::binary);
     if (!old) return false;
     const std::string text((std::istreambuf_iterator<char>(old)), std::istreambuf_iterator<char>());

@@ -131,7 +131,8 @@ TEST_F(DataDirTest, PicturesAndLevelsAreReadFromTheDataFolder) {
 
     setDataDir(data);
     // The name differs from the file by letter case only, as on a case-blind disk.
-    EXPECT_EQ(resolveAssetPath("Assets/Sprites/dataDirProbe.png"), (fs::path(data) / "Sprites" / "DataDirProbe.png").string());
+    EXPECT_EQ(resolveAssetPath("Assets/Sprites/dataDirProbe.png"),
+              (fs::path(data) / "Sprites" / "DataDirProbe.png").string());
     EXPECT_EQ(cachedTexture("Assets/Sprites/DataDirProbe.png").getSize(), sf::Vector2u(7, 5));
     LevelCodes read{};
     ASSERT_EQ(readLevelFile(levelFilePath(kLevelFolder, 1), &read), LEVEL_READ_OK);

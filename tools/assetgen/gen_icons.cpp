@@ -44,15 +44,17 @@ Canvas drawIcon(int n) {
     tile.outline(pal(Ink));
 
     Canvas card(n, n);
-    card.fillIf([n](int x, int y) { return unit(x, n) >= 15.f && unit(x, n) <= 27.f && unit(y, n) >= 4.f && unit(y, n) <= 21.f; },
-                pal(Cloud));
+    card.fillIf([n](int x, int y) {
+        return unit(x, n) >= 15.f && unit(x, n) <= 27.f && unit(y, n) >= 4.f && unit(y, n) <= 21.f;
+    }, pal(Cloud));
     card.fillIf([n](int x, int y) {
         const float u = unit(x, n), v = unit(y, n);
         const bool edge = u < 16.2f || u > 25.8f || v < 5.2f || v > 19.8f;
         return u >= 15.f && u <= 27.f && v >= 4.f && v <= 21.f && edge;
     }, pal(Gold));
     // The card's pip: a red diamond in its free upper-right part.
-    card.fillIf([n](int x, int y) { return std::fabs(unit(x, n) - 24.f) + std::fabs(unit(y, n) - 9.5f) <= 2.6f; }, pal(Blood));
+    card.fillIf([n](int x, int y) { return std::fabs(unit(x, n) - 24.f) + std::fabs(unit(y, n) - 9.5f) <= 2.6f; },
+                pal(Blood));
     card.outline(pal(Ink));
     tile.blit(card, 0, 0);
 
