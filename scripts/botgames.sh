@@ -4,7 +4,7 @@
 #   bash scripts/botgames.sh [FIRST_SEED] [COUNT] [DRAW_EVERY]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh build-essential cmake libsfml-dev libx11-dev libgtest-dev xvfb xauth libgl1-mesa-dri
+bash scripts/deps.sh build-essential cmake libsfml-dev libx11-dev libcli11-dev libgtest-dev xvfb xauth libgl1-mesa-dri
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --target botrun -j"$(nproc)"
 xvfb-run -a -s "-screen 0 1920x1080x24 -nolisten tcp -noreset" ./build/botrun "${1:-1}" "${2:-200}" "${3:-0}" 2>/dev/null |

@@ -1,5 +1,7 @@
 #include "core/asset_cache.hpp"
 
+#include "core/data_dir.hpp"
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -32,8 +34,9 @@ std::string lower(std::string s) {
 
 } // namespace
 
-std::string resolveAssetPath(const std::string& path) {
+std::string resolveAssetPath(const std::string& asset) {
     namespace fs = std::filesystem;
+    const std::string path = dataPath(asset);
     std::error_code ec;
     if (fs::exists(path, ec)) return path;
     const fs::path wanted(path);

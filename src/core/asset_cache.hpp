@@ -9,9 +9,10 @@
 
 #include <string>
 
-// When `path` does not exist, looks for a file in the same folder whose name differs
-// only by letter case. Returns the path to open (the original when nothing matches).
-std::string resolveAssetPath(const std::string& path);
+// The file to open for `asset` ("Assets/..." names point into the data folder, see
+// data_dir.hpp). When that file does not exist, looks for a file in the same folder whose
+// name differs only by letter case; the data folder's own path is returned when nothing matches.
+std::string resolveAssetPath(const std::string& asset);
 
 const sf::Texture& cachedTexture(const std::string& path);
 const sf::Font& cachedFont(const std::string& path);

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
 #include <signal.h>
 #include <system_error>
@@ -17,14 +18,24 @@ WriteResult writeFileAtomically(const std::string& path, const std::string& text
     std::FILE* file = std::fopen(temporary.c_str(), "w");
     if (!file) return WriteResult::CannotCreate;
     const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    // On the disk before the rename: after a power cut the name holds the old content or the
+    // new one, never an empty file.
+    const bool flushed = std::fflush(file) == 0 && fsync(fileno(file)) == 0;
     const bool closed = std::fclose(file) == 0; // a full disk often shows only when the buffer is flushed
-    if (!written || !closed) {
+    if (!written || !flushed || !closed) {
         std::remove(temporary.c_str());
         return WriteResult::WriteFailed;
     }
     if (std::rename(temporary.c_str(), path.c_str()) != 0) {
         std::remove(temporary.c_str());
         return WriteResult::RenameFailed;
+    }
+    // The rename itself lives in the folder: flush it too (best effort; some file systems refuse).
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    const int folderFd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (folderFd >= 0) {
+        fsync(folderFd);
+        close(folderFd);
     }
     return WriteResult::Written;
 }

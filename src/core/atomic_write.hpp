@@ -1,6 +1,7 @@
 // Replaces a file's content all at once: the text goes to a temporary file beside it,
-// which is then renamed over the file. A crash, a full disk or a failed write never
-// leaves a half-written file behind; the previous file stays in place instead.
+// which is flushed to the disk and then renamed over the file. A crash, a power cut, a full
+// disk or a failed write never leaves a half-written file behind; the previous file stays
+// in place instead.
 #pragma once
 
 #include <string>

@@ -1,5 +1,7 @@
 #include "core/audio.hpp"
 
+#include "core/data_dir.hpp"
+
 #include <dlfcn.h>
 
 #include <algorithm>
@@ -29,7 +31,7 @@ bool audioDeviceAvailable() {
 void initMusic(MusicRecord* music) {
     if (!audioDeviceAvailable()) return;
     music->mainTheme = std::make_unique<sf::Music>();
-    music->opened = music->mainTheme->openFromFile(kMenuMusicPath);
+    music->opened = music->mainTheme->openFromFile(dataPath(kMenuMusicPath));
     if (!music->opened) return;
     music->mainTheme->setLoop(true);
     music->mainTheme->play();

@@ -17,7 +17,17 @@ std::mt19937& cosmeticGenerator() {
     static std::mt19937 engine(0x5EEDu);
     return engine;
 }
+struct ChosenSeed {
+    bool chosen = false;
+    std::uint32_t seed = 0;
+};
+ChosenSeed& chosenSeed() {
+    static ChosenSeed chosen;
+    return chosen;
+}
 } // namespace
+
+void chooseStartSeed(std::uint32_t seed) { chosenSeed() = {true, seed}; }
 
 void seedRandom(std::uint32_t seed) {
     generator().seed(seed);
@@ -26,7 +36,9 @@ void seedRandom(std::uint32_t seed) {
 
 std::uint32_t seedRandomFromEnvironment() {
     std::uint32_t seed = static_cast<std::uint32_t>(std::time(nullptr));
-    if (const char* text = std::getenv("OSTREVALD_SEED")) {
+    if (chosenSeed().chosen) {
+        seed = chosenSeed().seed;
+    } else if (const char* text = std::getenv("OSTREVALD_SEED")) {
         char* end = nullptr;
         errno = 0;
         const unsigned long long value = std::strtoull(text, &end, 10);

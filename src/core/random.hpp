@@ -11,9 +11,11 @@
 constexpr int kRandomMax = 0x7FFFFFFF;
 
 void seedRandom(std::uint32_t seed);
-// Seeds from OSTREVALD_SEED when it holds a number, otherwise from the current time.
-// Returns the seed used.
+// Seeds from the seed chosen on the command line, else from OSTREVALD_SEED when it holds a
+// number, otherwise from the current time. Returns the seed used.
 std::uint32_t seedRandomFromEnvironment();
+// The seed every later seedRandomFromEnvironment() uses (--seed N).
+void chooseStartSeed(std::uint32_t seed);
 // A value in [0, kRandomMax], used like the C library's rand().
 int randomInt();
 // A value in [low, high] (inclusive); low when high < low.

@@ -4,6 +4,7 @@
 
 #include "core/asset_cache.hpp"
 #include "core/audio.hpp"
+#include "core/data_dir.hpp"
 #include "core/fonts.hpp"
 #include "core/resources.hpp"
 
@@ -169,7 +170,7 @@ void parseSettingsText(const std::string& text, SettingsValues* values) {
 }
 
 void loadSettings(SettingsMenu* menu, const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "r");
+    std::FILE* file = std::fopen(dataPath(path).c_str(), "r");
     if (!file) return;
     std::string text;
     char buffer[4096];

@@ -1,6 +1,7 @@
 #include "world/dialog_box.hpp"
 
 #include "core/asset_cache.hpp"
+#include "core/data_dir.hpp"
 #include "core/fonts.hpp"
 #include "core/resources.hpp"
 
@@ -137,7 +138,7 @@ bool skipRestOfLine(std::FILE* file) {
 std::int32_t loadDialogPage(DialogBox* box, std::int32_t section, std::int32_t page) {
     const char* path = sectionFile(box, section);
     if (!path) return 1;
-    PageFile file(std::fopen(path, "r"));
+    PageFile file(std::fopen(dataPath(path).c_str(), "r"));
     if (!file) return 1;
 
     char key[16];

@@ -1,6 +1,7 @@
 #include "world/level_file.hpp"
 
 #include "core/atomic_write.hpp"
+#include "core/data_dir.hpp"
 
 #include "world/tile_catalogue.hpp"
 
@@ -93,7 +94,7 @@ bool parseLevelText(const std::string& text, LevelCodes* codes, std::string* err
 }
 
 LevelReadStatus readLevelFile(const std::string& path, LevelCodes* codes) {
-    std::FILE* file = std::fopen(path.c_str(), "r");
+    std::FILE* file = std::fopen(dataPath(path).c_str(), "r");
     if (!file) {
         std::printf("%s\n", kOpenFileError);
         std::fflush(stdout);

@@ -10,3 +10,4 @@ void genMenus();   // main, pause, settings, team selection and end screens
 void genFight();      // card battle: background, HUD, fighters, cards, effects, cursor
 void genTransition(); // level transition sheets (map unrolling)
 void genCamp();       // crates, camp heal screen, dialog box frame
+void genIcons();      // the desktop icon at 48, 128 and 256 pixels (dist/icons)
