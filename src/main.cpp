@@ -35,16 +35,10 @@ void reportMissingData() {
                      missing == 1 ? "it" : "them");
 }
 
-// The shell takes the folders chosen here when its record has a place for them.
-template <typename Shell>
-void handFoldersToShell(Shell* data, const UserFolders& folders) {
-    if constexpr (requires { data->folders = folders; }) data->folders = folders;
-}
-
 int playGame(const UserFolders& folders) {
     // The game-wide record is large (the whole board lives in it): keep it off the stack.
     auto mainData = std::make_unique<MainData>();
-    handFoldersToShell(mainData.get(), folders);
+    mainData->folders = folders;
     initGame(mainData.get());
     while (mainData->window.isOpen()) {
         handleEvents(mainData.get());
@@ -86,7 +80,7 @@ int main(int argc, char** argv) {
     std::string temporaryLevels;
     for (const std::string& message : prepareUserFolders(&folders, &temporaryLevels))
         std::fprintf(stderr, "Ostrevald: %s\n", message.c_str());
-    adoptOldSettings(settingsFilePathIn(folders), dataPath(kSettingsFilePath));
+    adoptOldSettings(settingsFilePathIn(folders), dataPath(kShippedSettingsFilePath));
 
     int status = 0;
     if (line.selfTest) {

@@ -16,10 +16,15 @@ namespace {
 
 // The folders the game writes to, made when missing; a start killed while it wrote leaves
 // temporary files behind: they are cleared first.
-void prepareUserFolders(MainData* data) {
-    if (data->folders.levels.empty() || data->folders.settings.empty()) data->folders = resolveUserFolders();
+// The folders main() chose and readied (it reports what cannot be used), or, for tests and
+// tools, the ones the environment names. A start killed while it wrote leaves temporary
+// files behind: they are cleared first.
+void readyUserFolders(MainData* data) {
+    const bool chosen = !data->folders.levels.empty() && !data->folders.settings.empty();
+    if (!chosen) data->folders = resolveUserFolders();
     for (const std::string* folder : {&data->folders.levels, &data->folders.settings}) {
-        if (!ensureFolder(*folder)) std::fprintf(stderr, "Cannot make the folder %s\n", folder->c_str());
+        const std::string why = prepareFolder(*folder);
+        if (!why.empty() && !chosen) std::fprintf(stderr, "Ostrevald: %s: %s\n", folder->c_str(), why.c_str());
         removeStaleTemporaryFiles(*folder);
     }
 }
@@ -40,11 +45,11 @@ void initGameInWindow(MainData* data) {
     data->clock.restart();
     initLevelTransition(&data->levelTransition);
     preloadFightScene();
-    prepareUserFolders(data);
+    readyUserFolders(data);
     generateLevels(data->folders.levels, stdout); // fresh maps for levels 3 to 10 at every start
     data->sceneState = SCENE_MAIN_MENU;
     initMainMenu(&data->mainMenu);
-    initSettingsMenu(&data->settingsMenu, data->folders.settings + "/" + kSettingsFileName);
+    initSettingsMenu(&data->settingsMenu, settingsFilePathIn(data->folders));
     initPauseMenu(&data->pauseMenu);
     initTeamSelect(&data->teamSelect);
     initCamera(&data->world.camera);

@@ -18,7 +18,6 @@
 struct MusicRecord;
 
 // The settings file, in the folder the shell keeps it in.
-inline constexpr const char* kSettingsFileName = "Settings.txt";
 // The settings file shipped with the game's data.
 inline constexpr const char* kShippedSettingsFilePath = "Assets/SettingsMenu/Settings.txt";
 inline constexpr const char* kSettingsBackgroundPath = "Assets/SettingsMenu/Sprites/FondSetting.png";
