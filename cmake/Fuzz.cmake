@@ -30,7 +30,7 @@ if(OSTREVALD_FUZZ)
   target_include_directories(ostrevald_fuzz_inputs PUBLIC ${OSTREVALD_FUZZ_DIR})
   target_link_libraries(ostrevald_fuzz_inputs PUBLIC ostrevald_menus ostrevald_world)
 
-  foreach(name level_file settings tutorial_page)
+  foreach(name level_file settings tutorial_page save_file)
     add_executable(${name}_fuzz ${OSTREVALD_FUZZ_DIR}/${name}_fuzz.cpp)
     target_compile_options(${name}_fuzz PRIVATE -fsanitize=fuzzer ${OSTREVALD_FUZZ_SANITIZERS})
     target_link_options(${name}_fuzz PRIVATE -fsanitize=fuzzer,address,undefined)
