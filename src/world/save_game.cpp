@@ -207,7 +207,8 @@ void readSave(const json& root, SaveData* out) {
     save.leaderAlive = intField(party, "leaderAlive", 1, 1);
     const json& heroes = arrayField(party, "heroes", kMaxPlayers);
     if (heroes.empty()) refuse("the party is empty");
-    save.selectedIndex = intField(party, "selectedIndex", 0, static_cast<std::int64_t>(heroes.size()) - 1);
+    // The last hero selected (-1: none); it may name a hero who has fallen since.
+    save.selectedIndex = intField(party, "selectedIndex", -1, kMaxPlayers - 1);
     for (const json& entry : heroes) {
         SavedHero& hero = save.heroes[static_cast<std::size_t>(save.heroCount)];
         hero.type = intField(entry, "type", 0, kPlayerTypeCount - 1);

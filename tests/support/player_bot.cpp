@@ -506,15 +506,20 @@ void observe(Bot& bot) {
 }
 
 // Quits and continues: the world is thrown away, the generator scrambled, and the game
-// rebuilt from the save file through the shell's Continue.
+// rebuilt from the save file through the shell's Continue. The player then looks where
+// they looked before (the bot's choices follow what is on screen).
 void continueFromSave(Bot& bot, std::uint32_t seed) {
     MainData* game = bot.game;
+    const Camera camera = game->world.camera;
     destroyWorldGame(&game->world);
     seedRandom(seed ^ 0x5A5A5A5Au ^ static_cast<std::uint32_t>(bot.report->continues));
     refreshSavedGame(game);
     if (!game->mainMenu.continueShown) return;
     continueSavedGame(game);
+    game->world.camera = camera;
+    game->window.setView(camera.view);
     bot.report->continues += 1;
+    if (game->world.phase == WORLD_PHASE_FIGHT) bot.report->fightContinues += 1;
 }
 
 } // namespace

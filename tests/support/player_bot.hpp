@@ -32,7 +32,8 @@ struct BotGameReport {
     std::vector<std::uint64_t> fightHashes;
     // Heroes on the board at every level start.
     std::vector<int> partyAtLevelStart;
-    int continues = 0; // games continued from their save (continueEverySaves)
+    int continues = 0;      // games continued from their save (continueEverySaves)
+    int fightContinues = 0; // of which, continued into the fight that had just opened
 };
 
 struct BotOptions {
