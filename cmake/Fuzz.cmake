@@ -1,4 +1,4 @@
-# libFuzzer targets for the file readers: the level file, the settings file and the
+# libFuzzer targets for the file readers: the level file, the settings file, the save and the
 # tutorial pages. Off by default; needs clang++:
 #   cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DOSTREVALD_FUZZ=ON \
 #         -DOSTREVALD_BUILD_TESTS=OFF -DOSTREVALD_BUILD_BENCHMARKS=OFF -DOSTREVALD_BUILD_TOOLS=OFF
