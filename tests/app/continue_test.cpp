@@ -115,3 +115,27 @@ TEST(Continue, AnUnwritableFolderKeepsTheGamePlayingAndSaysItCannotSave) {
     EXPECT_EQ(game->mainMenu.continueShown, 0);
     EXPECT_FALSE(game->mainMenu.message.getString().isEmpty());
 }
+
+TEST(Continue, ASaveOfANewerVersionIsLeftAloneAndANewGameReplacesAnOldOne) {
+    auto game = makeTestGame();
+    startNewGame(game.get());
+    stepFrames(game.get(), 3);
+    const std::string path = saveFileOf(game.get());
+    exitToMenu(game.get());
+
+    const std::string newer = "{\"format\": \"ostrevald-save\", \"version\": 99, \"whatever\": [1, 2]}";
+    writeFileAtomically(path, newer);
+    refreshSavedGame(game.get());
+    EXPECT_EQ(game->mainMenu.continueShown, 0);
+    EXPECT_FALSE(game->mainMenu.message.getString().isEmpty());
+    EXPECT_FALSE(std::filesystem::exists(saveCorruptPath(path)));
+
+    // Play: the new game's first autosave takes the save's place.
+    startNewGame(game.get());
+    stepFrames(game.get(), 3);
+    SaveData read;
+    ASSERT_EQ(readSaveFile(path, &read).status, SaveLoad::Loaded);
+    EXPECT_EQ(read.level, 1);
+    EXPECT_EQ(read.gold, game->world.gold);
+    EXPECT_EQ(read.heroCount, static_cast<std::int32_t>(game->world.party.count));
+}
