@@ -1,4 +1,4 @@
-# libFuzzer targets for the file readers: the level file, the settings file and the
+# libFuzzer targets for the file readers: the level file, the settings file, the save and the
 # tutorial pages. Off by default; needs clang++:
 #   cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DOSTREVALD_FUZZ=ON \
 #         -DOSTREVALD_BUILD_TESTS=OFF -DOSTREVALD_BUILD_BENCHMARKS=OFF -DOSTREVALD_BUILD_TOOLS=OFF
@@ -30,7 +30,7 @@ if(OSTREVALD_FUZZ)
   target_include_directories(ostrevald_fuzz_inputs PUBLIC ${OSTREVALD_FUZZ_DIR})
   target_link_libraries(ostrevald_fuzz_inputs PUBLIC ostrevald_menus ostrevald_world)
 
-  foreach(name level_file settings tutorial_page)
+  foreach(name level_file settings tutorial_page save_file)
     add_executable(${name}_fuzz ${OSTREVALD_FUZZ_DIR}/${name}_fuzz.cpp)
     target_compile_options(${name}_fuzz PRIVATE -fsanitize=fuzzer ${OSTREVALD_FUZZ_SANITIZERS})
     target_link_options(${name}_fuzz PRIVATE -fsanitize=fuzzer,address,undefined)

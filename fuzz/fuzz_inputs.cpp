@@ -3,6 +3,7 @@
 #include "menus/settings_menu.hpp"
 #include "world/dialog_box.hpp"
 #include "world/level_file.hpp"
+#include "world/save_game.hpp"
 #include "world/tile_catalogue.hpp"
 
 #include <cstdio>
@@ -147,5 +148,52 @@ std::string fuzzTutorialPage(const std::uint8_t* data, std::size_t size) {
         if (!line.isEmpty() && (line[line.getSize() - 1] == '\n' || line[line.getSize() - 1] == '\r'))
             return "line " + std::to_string(i) + " keeps its line end";
     }
+    return "";
+}
+
+namespace {
+
+// A small valid save, built by hand: one leader on the first cell, one enemy on the last.
+SaveData baselineSave() {
+    SaveData save;
+    save.level = 2;
+    save.gold = 100;
+    save.randomState = "";
+    save.tileCodes.fill(1);
+    save.cellFlags.fill(CELL_WALKABLE);
+    save.cellFlags[0] = CELL_HERO;
+    save.cellFlags[kCellCount - 1] = CELL_ENEMY;
+    for (std::int32_t level = 3; level <= kLastLevel; ++level) {
+        SavedLevel& saved = save.futureLevels[static_cast<std::size_t>(save.futureLevelCount++)];
+        saved.level = level;
+        saved.codes.fill(1);
+    }
+    save.heroes[0].type = PLAYER_IRINA;
+    save.heroes[0].stats = initialUnitStats(PLAYER_IRINA);
+    save.heroCount = 1;
+    save.enemies[0].type = ENEMY_LIGHT;
+    save.enemies[0].stats = initialUnitStats(ENEMY_LIGHT);
+    save.enemies[0].position = cellCorner({kMapColumns - 1, kMapRows - 1});
+    save.enemyCount = 1;
+    return save;
+}
+
+} // namespace
+
+std::string fuzzSaveText(const std::uint8_t* data, std::size_t size) {
+    static const SaveData baseline = baselineSave();
+    static const std::uint64_t baselineHash = hashSaveData(&baseline);
+    SaveData save = baseline;
+    std::string error;
+    const SaveParse result = saveFromJson(textOf(data, size), &save, &error);
+    if (result != SaveParse::Ok) {
+        if (hashSaveData(&save) != baselineHash) return "a refused save changed the record";
+        if (result == SaveParse::Invalid && error.empty()) return "a refused save without a reason";
+        return "";
+    }
+    SaveData again = baseline;
+    const std::string written = saveToJson(&save);
+    if (saveFromJson(written, &again, &error) != SaveParse::Ok) return "an accepted save wrote a text it refuses: " + error;
+    if (hashSaveData(&again) != hashSaveData(&save)) return "an accepted save read back differently";
     return "";
 }

@@ -23,5 +23,10 @@ std::string fuzzSettingsText(const std::uint8_t* data, std::size_t size);
 // it was.
 std::string fuzzTutorialPage(const std::uint8_t* data, std::size_t size);
 
+// The bytes are the text of a save file, read over a record holding a valid save: a
+// refused text leaves the record untouched and says why; an accepted one writes back to a
+// text that reads to the same record.
+std::string fuzzSaveText(const std::uint8_t* data, std::size_t size);
+
 // The tutorial page a fuzz input asks for.
 std::int32_t tutorialPageOfInput(const std::uint8_t* data, std::size_t size);

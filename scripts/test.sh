@@ -3,7 +3,7 @@
 # once in a normal build, once with AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh build-essential cmake libsfml-dev libx11-dev libcli11-dev libgtest-dev libbenchmark-dev xvfb xauth libgl1-mesa-dri desktop-file-utils appstream
+bash scripts/deps.sh build-essential cmake libsfml-dev libx11-dev libcli11-dev nlohmann-json3-dev libgtest-dev libbenchmark-dev xvfb xauth libgl1-mesa-dri desktop-file-utils appstream
 jobs="$(nproc)"
 
 run_suite() {

@@ -148,3 +148,13 @@ TEST(FuzzCorpus, SettingsValuesAtTheEdgesOfTheFormat) {
     EXPECT_EQ(values.soundVolume, 6);
     EXPECT_EQ(values.soundEnable, 1);
 }
+
+TEST(FuzzCorpus, SavesAreRefusedWholeOrReadBackTheSame) {
+    const auto files = corpusFiles("save_file");
+    ASSERT_GE(files.size(), 5u) << "the save corpus is missing";
+    for (const auto& path : files) {
+        SCOPED_TRACE(path.string());
+        const std::string bytes = bytesOf(path);
+        EXPECT_EQ(fuzzSaveText(dataOf(bytes), bytes.size()), "");
+    }
+}

@@ -1,5 +1,6 @@
 #include "app/game.hpp"
 
+#include "app/autosave.hpp"
 #include "app/scenes.hpp"
 #include "core/atomic_write.hpp"
 #include "core/display.hpp"
@@ -49,6 +50,7 @@ void initGameInWindow(MainData* data) {
     generateLevels(data->folders.levels, stdout); // fresh maps for levels 3 to 10 at every start
     data->sceneState = SCENE_MAIN_MENU;
     initMainMenu(&data->mainMenu);
+    refreshSavedGame(data);
     initSettingsMenu(&data->settingsMenu, settingsFilePathIn(data->folders));
     initPauseMenu(&data->pauseMenu);
     initTeamSelect(&data->teamSelect);

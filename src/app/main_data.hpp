@@ -11,6 +11,7 @@
 #include "menus/shop.hpp"
 #include "menus/team_select.hpp"
 #include "world/level_transition.hpp"
+#include "world/save_game.hpp"
 #include "world/world_game.hpp"
 
 #include <SFML/Graphics/RenderWindow.hpp>
@@ -57,4 +58,10 @@ struct MainData {
     float transitionTimer = 0.f;
     // Keys held, as told by the window's key events (cleared when focus is lost).
     std::array<bool, sf::Keyboard::KeyCount> keysDown{};
+    // The save Continue resumes, as read when the main menu was last shown.
+    SaveData savedGame;
+    // 1 after an autosave could not be written (until one is).
+    std::int32_t saveFailed = 0;
+    // Autosaves written since start-up.
+    std::int32_t autosavesWritten = 0;
 };

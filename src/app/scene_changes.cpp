@@ -1,5 +1,6 @@
 #include "app/scene_changes.hpp"
 
+#include "app/autosave.hpp"
 #include "app/cursor.hpp"
 #include "world/level_change.hpp"
 
@@ -30,6 +31,9 @@ void applyMainMenuChoice(MainData* data, MainMenuChoice choice) {
         initTeamSelect(&data->teamSelect);
         data->sceneState = SCENE_TEAM_SELECT;
         break;
+    case MainMenuChoice::Continue:
+        continueSavedGame(data);
+        break;
     case MainMenuChoice::Settings:
         data->sceneState = SCENE_MENU_SETTINGS;
         break;
@@ -58,6 +62,8 @@ void applyPauseChoice(MainData* data, PauseChoice choice) {
         // Leaving the game ends it: a fight left open is released with it, so nothing of it
         // reaches the next game.
         destroyWorldGame(&data->world);
+        // The last autosave stays: Continue picks the game up from it.
+        refreshSavedGame(data);
         break;
     case PauseChoice::None:
         break;
@@ -83,7 +89,9 @@ void applyShopChoice(MainData* data, ShopChoice choice) {
 }
 
 void applyEndScreenChoice(MainData* data, EndScreenChoice choice) {
-    if (choice == EndScreenChoice::ExitToMenu) data->sceneState = SCENE_MAIN_MENU;
+    if (choice != EndScreenChoice::ExitToMenu) return;
+    data->sceneState = SCENE_MAIN_MENU;
+    refreshSavedGame(data);
 }
 
 void openPauseMenuScene(MainData* data) {
@@ -119,6 +127,7 @@ void checkLevelComplete(MainData* data) {
         initWinScreen(&data->winScreen);
         data->sceneState = SCENE_WIN;
         showScreenView(data);
+        endSavedGame(data); // the game is won: nothing is left to continue
         return;
     }
     goToNextLevel(data);
@@ -135,6 +144,7 @@ void checkDefeat(MainData* data) {
     data->world.hud.visible = 0;
     initDefeatScreen(&data->defeatScreen);
     data->sceneState = SCENE_DEFEAT;
+    endSavedGame(data); // the game is lost: nothing is left to continue
 }
 
 void applyTransitionEndRule(MainData* data, std::int32_t* transitionFinished, float dt) {

@@ -1,5 +1,6 @@
 #include "app/scenes.hpp"
 
+#include "app/autosave.hpp"
 #include "app/cursor.hpp"
 #include "app/scene_changes.hpp"
 
@@ -40,6 +41,7 @@ void updateWorldScene(MainData* data, float dt) {
     updateWorldGame(dt, &data->world, &data->window, &purchases);
     checkLevelComplete(data);
     checkDefeat(data);
+    autosaveWorld(data);
 }
 void drawWorldScene(MainData* data, sf::RenderTarget& target) { drawWorldUnder(data, target); }
 void pressWorldScene(MainData* data, sf::Event::MouseButtonEvent press) {

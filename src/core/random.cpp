@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <random>
+#include <sstream>
 
 namespace {
 std::mt19937& generator() {
@@ -25,7 +26,32 @@ ChosenSeed& chosenSeed() {
     static ChosenSeed chosen;
     return chosen;
 }
+std::string engineState(const std::mt19937& engine) {
+    std::ostringstream out;
+    out << engine;
+    return out.str();
+}
+bool setEngineState(std::mt19937* engine, const std::string& state) {
+    // Exactly 624 words and the position, nothing before, between or after but spaces.
+    std::istringstream in(state);
+    std::mt19937 candidate;
+    in >> candidate;
+    if (in.fail()) return false;
+    in >> std::ws;
+    if (!in.eof()) return false;
+    *engine = candidate;
+    return true;
+}
 } // namespace
+
+std::string randomState() { return engineState(generator()); }
+bool setRandomState(const std::string& state) { return setEngineState(&generator(), state); }
+bool validRandomState(const std::string& state) {
+    std::mt19937 scratch;
+    return setEngineState(&scratch, state);
+}
+std::string cosmeticRandomState() { return engineState(cosmeticGenerator()); }
+bool setCosmeticRandomState(const std::string& state) { return setEngineState(&cosmeticGenerator(), state); }
 
 void chooseStartSeed(std::uint32_t seed) { chosenSeed() = {true, seed}; }
 

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 constexpr int kRandomMax = 0x7FFFFFFF;
 
@@ -24,3 +25,13 @@ int randomRange(int low, int high);
 // The cosmetic generator: same contracts as randomInt and randomRange.
 int cosmeticRandomInt();
 int cosmeticRandomRange(int low, int high);
+
+// The generators' whole state as text (the engine's own textual form), so a saved game
+// goes on drawing exactly what the uninterrupted game would have drawn. The setters
+// return false, leaving the generator as it was, for text that is not such a state.
+std::string randomState();
+bool setRandomState(const std::string& state);
+// Whether `state` is a generator state the setters accept.
+bool validRandomState(const std::string& state);
+std::string cosmeticRandomState();
+bool setCosmeticRandomState(const std::string& state);

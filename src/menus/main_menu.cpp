@@ -1,5 +1,7 @@
 #include "menus/main_menu.hpp"
 
+#include "core/asset_cache.hpp"
+#include "core/fonts.hpp"
 #include "core/random.hpp"
 #include "core/resources.hpp"
 
@@ -13,6 +15,14 @@ constexpr float kBackgroundScale = 4.f;
 // Buttons in click and drop order: Play, Settings, Credits, Exit.
 std::array<MenuButton*, 4> buttonsOf(MainMenu* menu) {
     return {&menu->play, &menu->settings, &menu->credits, &menu->exit};
+}
+
+float columnOffset(const MainMenu* menu) { return menu->continueShown ? kMainMenuContinueShift : 0.f; }
+
+void centreMessage(MainMenu* menu) {
+    const sf::FloatRect bounds = menu->message.getLocalBounds();
+    menu->message.setOrigin(bounds.left + bounds.width / 2.f, bounds.top + bounds.height / 2.f);
+    menu->message.setPosition(kMainMenuButtonX, kMainMenuMessageY);
 }
 
 // A walker waits at the right edge, somewhere between y = 509 and y = 952, for a whole
@@ -42,11 +52,21 @@ void initMainMenu(MainMenu* menu) {
     initMenuButton(&menu->settings, kMainMenuSettingsPath, kMainMenuSettingsHoverPath);
     initMenuButton(&menu->credits, kMainMenuCreditsPath, kMainMenuCreditsHoverPath);
     initMenuButton(&menu->exit, kMainMenuExitPath, kMainMenuExitHoverPath);
+    initMenuButton(&menu->continueButton, kMainMenuContinuePath, kMainMenuContinueHoverPath);
     const sf::Vector2f start(kMainMenuButtonX, kMainMenuButtonStartY);
     for (MenuButton* button : buttonsOf(menu)) button->sprite.setPosition(start);
+    menu->continueButton.sprite.setPosition(start);
 
     menu->chainTexture = &createTexture(kMainMenuChainPath);
     for (sf::Sprite& chain : menu->chains) chain = createChainSprite(*menu->chainTexture, start);
+    menu->continueChain[0] = createChainSprite(*menu->chainTexture, start);
+    menu->continueShown = 0;
+    menu->message = sf::Text();
+    menu->message.setFont(cachedFont(kPixelFontPath));
+    menu->message.setCharacterSize(kMainMenuMessageSize);
+    menu->message.setFillColor(sf::Color::White);
+    menu->message.setOutlineColor(sf::Color::Black);
+    menu->message.setOutlineThickness(2.f);
 
     const sf::IntRect firstFrame(0, 64, 64, 64);
     for (int i = 0; i < kMenuHeroCount; ++i) {
@@ -65,7 +85,8 @@ void initMainMenu(MainMenu* menu) {
 
 void moveMainMenuButtons(MainMenu* menu, float dt) {
     // The flag is raised on the frame after Exit, the last button, has settled.
-    if (dropMenuButtons(buttonsOf(menu), menu->chains, kMainMenuRestY, 0.f, dt)) menu->buttonsArrived = 1;
+    if (menu->continueShown) dropMenuButton(&menu->continueButton, &menu->continueChain[0], kMainMenuContinueRestY, dt);
+    if (dropMenuButtons(buttonsOf(menu), menu->chains, kMainMenuRestY, columnOffset(menu), dt)) menu->buttonsArrived = 1;
 }
 
 void respawnMenuWalkers(MainMenu* menu) {
@@ -81,6 +102,19 @@ void resetMainMenuButtons(MainMenu* menu) {
     const std::array<MenuButton*, 4> buttons = buttonsOf(menu);
     for (int i = 0; i < 4; ++i)
         placeMenuButton(buttons[i], &menu->chains[i], {kMainMenuButtonX, kMainMenuButtonStartY});
+    placeMenuButton(&menu->continueButton, &menu->continueChain[0], {kMainMenuButtonX, kMainMenuButtonStartY});
+}
+
+void showMainMenuContinue(MainMenu* menu, std::int32_t shown) {
+    if ((menu->continueShown != 0) == (shown != 0)) return;
+    menu->continueShown = shown ? 1 : 0;
+    resetMainMenuButtons(menu);
+    menu->buttonsArrived = 0;
+}
+
+void setMainMenuMessage(MainMenu* menu, const char* text) {
+    menu->message.setString(text ? text : "");
+    centreMessage(menu);
 }
 
 void updateMainMenu(MainMenu* menu, float dt) {
@@ -96,13 +130,26 @@ void drawMainMenu(MainMenu* menu, sf::RenderTarget& target) {
     target.draw(menu->background);
     for (const sf::Sprite& walker : menu->walkers) drawAnimation(&walker, target);
     drawChainedMenuButtons(buttonsOf(menu), menu->chains, target);
+    if (menu->continueShown) {
+        MenuButton* const continueButton[1] = {&menu->continueButton};
+        drawChainedMenuButtons(continueButton, menu->continueChain, target);
+    }
     target.draw(menu->title);
+    if (!menu->message.getString().isEmpty()) target.draw(menu->message);
 }
 
-void mouseMovedMainMenu(MainMenu* menu, sf::Event::MouseMoveEvent move) { hoverMenuButtons(buttonsOf(menu), move); }
+void mouseMovedMainMenu(MainMenu* menu, sf::Event::MouseMoveEvent move) {
+    hoverMenuButtons(buttonsOf(menu), move);
+    if (menu->continueShown) hoverMenuButton(&menu->continueButton, static_cast<float>(move.x), static_cast<float>(move.y));
+}
 
 MainMenuChoice mousePressedMainMenu(MainMenu* menu, float x, float y) {
     // While the buttons drop in they overlap; the first hit in this order acts.
+    if (menu->continueShown && menuButtonHit(&menu->continueButton, x, y)) {
+        resetMainMenuButtons(menu);
+        menu->buttonsArrived = 0;
+        return MainMenuChoice::Continue;
+    }
     if (menuButtonHit(&menu->play, x, y)) {
         resetMainMenuButtons(menu);
         menu->buttonsArrived = 0;

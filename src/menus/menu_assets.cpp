@@ -21,6 +21,8 @@ std::vector<AssetRequirement> menuAssetRequirements() {
         {kMainMenuCreditsHoverPath},
         {kMainMenuExitPath},
         {kMainMenuExitHoverPath},
+        {kMainMenuContinuePath},
+        {kMainMenuContinueHoverPath},
         {kMainMenuChainPath},
         // Pause menu (Exit to menu is also the end screens' exit button)
         {kPauseTitlePath},

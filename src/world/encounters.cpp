@@ -1,5 +1,6 @@
 #include "world/encounters.hpp"
 
+#include "core/random.hpp"
 #include "world/board_moves.hpp"
 #include "world/dialog_box.hpp"
 
@@ -112,11 +113,6 @@ void collectFightEnemies(Encounter* encounter, EnemyList* list, const TileMap* m
 }
 
 void startFight(WorldGame* world, GridPos cell, sf::RenderWindow* window) {
-    Camera& camera = world->camera;
-    if (camera.mode == CAMERA_OVERVIEW) {
-        toggleCameraMode(&camera, window);
-        toggleHud(&world->hud);
-    }
     Encounter& encounter = world->encounter;
     collectFightPlayers(&encounter, &world->party, &world->tileMap, cell);
     collectFightEnemies(&encounter, &world->enemies, &world->tileMap, cell);
@@ -125,6 +121,20 @@ void startFight(WorldGame* world, GridPos cell, sf::RenderWindow* window) {
         std::printf("Index : %d\nType : %d\n", stats.unitIndex, stats.type);
     }
     std::printf("\n");
+    // The game is saved as the fight opens, with the generator as it stands before the
+    // hands are drawn: a fight continued from the save deals the same hands.
+    world->fightRandomState = randomState();
+    world->autosaveDue = 1;
+    openFight(world, window);
+}
+
+void openFight(WorldGame* world, sf::RenderWindow* window) {
+    Camera& camera = world->camera;
+    if (camera.mode == CAMERA_OVERVIEW) {
+        toggleCameraMode(&camera, window);
+        toggleHud(&world->hud);
+    }
+    Encounter& encounter = world->encounter;
     world->phase = WORLD_PHASE_FIGHT;
     applyCamera(&camera, window, 1);
     if (camera.mode == CAMERA_CLOSE) toggleHud(&world->hud);

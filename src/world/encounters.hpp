@@ -26,6 +26,9 @@ void startFight(WorldGame* world, GridPos cell, sf::RenderWindow* window);
 // written into its own stats and into the copy handed to the fight.
 void collectFightPlayers(Encounter* encounter, Party* party, const TileMap* map, GridPos cell);
 void collectFightEnemies(Encounter* encounter, EnemyList* list, const TileMap* map, GridPos cell);
+// Opens the card battle on the fighters already gathered into `encounter`: the screen view,
+// the first fight's tutorial and the fight's own start (hands and intents drawn).
+void openFight(WorldGame* world, sf::RenderWindow* window);
 // Writes the fight's outcome back, enemies first, matching units by `unitIndex`.
 void endFight(WorldGame* world, sf::RenderWindow* window);
 void applyEnemyFightResults(WorldGame* world);

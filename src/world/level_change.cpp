@@ -47,6 +47,7 @@ std::int32_t applyShopPurchases(WorldGame* world, const ShopPurchases* purchases
         world->gold = purchases->shopGold;
     }
     world->partyChanged = 0;
+    world->autosaveDue = 1; // the level starts with the party it bought
     initHud(&world->hud, &world->party, world->camera.topLeft);
     setGoldText(&world->hud, world->gold, world->camera.topLeft); // right from the first frame drawn
     toggleHud(&world->hud);

@@ -53,6 +53,8 @@ void initWorldGame(WorldGame* world, const std::int32_t chosenTeam[4]) {
     world->partyChanged = 0;
     world->cursorHidden = 0;
     world->phase = WORLD_PHASE_MAP;
+    world->autosaveDue = 1; // the first level's start
+    world->fightRandomState.clear();
     // Nothing of a fight of an earlier game survives into this one.
     destroyFightScene(&world->fight);
     world->encounter = Encounter{};
@@ -92,6 +94,7 @@ void toggleTurn(WorldGame* world, sf::RenderWindow* window) {
             world->hud.visible = 1;
         }
         resetEnemyTurn(&world->enemies);
+        world->autosaveDue = 1;
         return;
     }
     if (anyPlayerMoving(world)) return; // a hero still walks: the turn cannot end yet

@@ -65,4 +65,9 @@ struct WorldGame {
     std::int32_t partyChanged = 0;
     std::int32_t cursorHidden = 0;
     std::int32_t gold = 0;
+    // Raised where the game reaches a point it is saved at (a level's or a player turn's
+    // start, a fight opening); the shell saves after the frame and lowers it.
+    std::int32_t autosaveDue = 0;
+    // The gameplay generator as it stood before the open fight drew its hands.
+    std::string fightRandomState;
 };

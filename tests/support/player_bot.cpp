@@ -1,5 +1,7 @@
 #include "support/player_bot.hpp"
 
+#include "app/autosave.hpp"
+#include "core/random.hpp"
 #include "support/game_invariants.hpp"
 #include "support/test_window.hpp"
 
@@ -503,6 +505,23 @@ void observe(Bot& bot) {
     bot.lastScene = game->sceneState;
 }
 
+// Quits and continues: the world is thrown away, the generator scrambled, and the game
+// rebuilt from the save file through the shell's Continue. The player then looks where
+// they looked before (the bot's choices follow what is on screen).
+void continueFromSave(Bot& bot, std::uint32_t seed) {
+    MainData* game = bot.game;
+    const Camera camera = game->world.camera;
+    destroyWorldGame(&game->world);
+    seedRandom(seed ^ 0x5A5A5A5Au ^ static_cast<std::uint32_t>(bot.report->continues));
+    refreshSavedGame(game);
+    if (!game->mainMenu.continueShown) return;
+    continueSavedGame(game);
+    game->world.camera = camera;
+    game->window.setView(camera.view);
+    bot.report->continues += 1;
+    if (game->world.phase == WORLD_PHASE_FIGHT) bot.report->fightContinues += 1;
+}
+
 } // namespace
 
 const char* outcomeName(BotOutcome outcome) {
@@ -526,6 +545,7 @@ BotGameReport playWholeGame(MainData* game, std::uint32_t seed, const BotOptions
     moveMouse(bot, kScreenCentre);
     int shotsTaken = 0;
     long pendingShot = -1;
+    std::int32_t savesSeen = game->autosavesWritten;
     for (long frame = 0; frame < options.maxFrames; ++frame) {
         report.frames = frame + 1;
         if (bot.pressPending) pressNow(bot);
@@ -536,6 +556,10 @@ BotGameReport playWholeGame(MainData* game, std::uint32_t seed, const BotOptions
         const auto start = std::chrono::steady_clock::now();
         stepGame(game, options.dt);
         const auto updated = std::chrono::steady_clock::now();
+        if (options.continueEverySaves > 0 && game->autosavesWritten != savesSeen) {
+            savesSeen = game->autosavesWritten;
+            if (savesSeen % options.continueEverySaves == 0 && !bot.pressPending) continueFromSave(bot, seed);
+        }
         // The first frame of a new screen or a new fight is the costly one: always drawn.
         const bool changed = game->sceneState != sceneBefore || game->world.phase != phaseBefore;
         const bool draw = options.drawEvery > 0 && (frame % options.drawEvery == 0 || changed);

@@ -32,6 +32,8 @@ struct BotGameReport {
     std::vector<std::uint64_t> fightHashes;
     // Heroes on the board at every level start.
     std::vector<int> partyAtLevelStart;
+    int continues = 0;      // games continued from their save (continueEverySaves)
+    int fightContinues = 0; // of which, continued into the fight that had just opened
 };
 
 struct BotOptions {
@@ -44,6 +46,9 @@ struct BotOptions {
     bool measureFrames = false;   // time updates, and update and draw of drawn frames
     int fightShotEvery = 0;       // save a screenshot of every Nth fight frame (0: none)
     int sceneShots = 0;           // save screenshots of the first frames of this many new screens
+    // After every Nth autosave, the game is left and continued from the file, as after a
+    // quit: the world is rebuilt from the save alone and the generator scrambled first (0: never).
+    int continueEverySaves = 0;
 };
 
 // Plays one whole game in `game` (set up by makeTestGame with the seed in force).

@@ -1,8 +1,12 @@
 #include "support/test_window.hpp"
 
+#include "app/autosave.hpp"
+#include "world/save_file.hpp"
+
 #include <SFML/Graphics/Texture.hpp>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 
@@ -15,6 +19,13 @@ std::unique_ptr<MainData> makeTestGame(unsigned width, unsigned height) {
     auto data = std::make_unique<MainData>();
     data->window.create(sf::VideoMode(width, height), "Ostrevald test", sf::Style::None);
     initGameInWindow(data.get());
+    // Every test game starts as a first start: no game left to continue by an earlier test
+    // of this process.
+    const std::string save = saveFileOf(data.get());
+    removeSaveFile(save);
+    std::remove(saveCorruptPath(save).c_str());
+    std::remove(saveCorruptPath(saveBackupPath(save)).c_str());
+    refreshSavedGame(data.get());
     return data;
 }
 

@@ -643,6 +643,7 @@ void genMainMenu() {
     saveButtonPair(dir, "ButtonSettings", "SETTINGS", look, 2, kButtonPx);
     saveButtonPair(dir, "ButtonCredits", "CREDITS", look, 3, kButtonPx);
     saveButtonPair(dir, "ButtonExit", "EXIT", look, 4, kButtonPx);
+    saveButtonPair(dir, "ButtonContinue", "CONTINUE", look, 8, kButtonPx);
     chainArt().save(out(dir + "Chaine.png"));
 }
 
