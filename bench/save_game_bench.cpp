@@ -1,8 +1,10 @@
-// The autosave as the shell makes it (the game captured, its text made and written through
-// the atomic writer, the previous save kept as the backup) and the load behind Continue
+// The autosave as the shell makes it (the game captured and its text made on the frame, then
+// written by the save writer's thread through the atomic writer, the previous save kept as
+// the backup) and the load behind Continue
 // (the file read and checked, the world rebuilt from it). Needs a display (run under Xvfb).
 #include "bench_support.hpp"
 
+#include "app/save_writer.hpp"
 #include "core/camera.hpp"
 #include "core/random.hpp"
 #include "world/save_file.hpp"
@@ -36,15 +38,28 @@ struct SaveBench {
     }
 };
 
+// What an autosave costs the frame: the game captured, its text made and handed to the writer.
 void BM_Autosave(benchmark::State& state) {
     SaveBench bench;
+    SaveWriter writer;
     const std::string path = saveFilePath(bench.folder);
     for (auto _ : state) {
         const SaveData save = captureSave(bench.world.get());
-        benchmark::DoNotOptimize(writeSaveFile(path, &save));
+        queueSave(&writer, path, saveToJson(&save));
     }
+    finishSaves(&writer);
 }
 BENCHMARK(BM_Autosave)->Unit(benchmark::kMillisecond);
+
+// The writer's side: the backup renamed, the file written and flushed to the disk (fsync).
+void BM_AutosaveOnDisk(benchmark::State& state) {
+    SaveBench bench;
+    const std::string path = saveFilePath(bench.folder);
+    const SaveData save = captureSave(bench.world.get());
+    const std::string text = saveToJson(&save);
+    for (auto _ : state) benchmark::DoNotOptimize(writeSaveText(path, text));
+}
+BENCHMARK(BM_AutosaveOnDisk)->Unit(benchmark::kMillisecond);
 
 void BM_ContinueLoad(benchmark::State& state) {
     SaveBench bench;

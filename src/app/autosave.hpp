@@ -7,9 +7,11 @@
 #include <string>
 
 std::string saveFileOf(const MainData* data);
-// Writes the save when the world asked for one this frame (and lowers the request). A save
-// that cannot be written leaves the game running; the main menu says so.
+// Hands the save to the writer when the world asked for one this frame (and lowers the
+// request). A save that cannot be written leaves the game running; the main menu says so.
 void autosaveWorld(MainData* data);
+// Returns once every autosave handed over is on disk, its outcome noted.
+void settleSaves(MainData* data);
 // Reads the save for the main menu: Continue shows when it can be continued, and what
 // happened to a refused save is told there.
 void refreshSavedGame(MainData* data);

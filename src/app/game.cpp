@@ -110,6 +110,7 @@ void drawGame(MainData* data) {
 }
 
 void destroyGame(MainData* data) {
+    finishSaves(&data->saveWriter); // the last autosave reaches the disk before the game closes
     destroyWorldGame(&data->world);
     if (data->music && data->music->mainTheme) data->music->mainTheme->stop();
     data->window.close();

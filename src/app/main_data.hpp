@@ -1,6 +1,7 @@
 // The game-wide record: the window, the world, every menu and the shell's own state.
 #pragma once
 
+#include "app/save_writer.hpp"
 #include "app/scene.hpp"
 #include "core/audio.hpp"
 #include "core/user_folders.hpp"
@@ -62,6 +63,8 @@ struct MainData {
     SaveData savedGame;
     // 1 after an autosave could not be written (until one is).
     std::int32_t saveFailed = 0;
-    // Autosaves written since start-up.
+    // Autosaves made since start-up (handed to the writer).
     std::int32_t autosavesWritten = 0;
+    // Last, so that it is the first to go: what it still holds reaches the disk first.
+    SaveWriter saveWriter;
 };

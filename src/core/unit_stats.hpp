@@ -40,6 +40,7 @@ struct UnitStats {
     std::int32_t actionPoints = 3;
     std::int32_t reserved17 = 0;
     std::int32_t unitIndex = -1;
+    friend bool operator==(const UnitStats&, const UnitStats&) = default;
 };
 static_assert(sizeof(UnitStats) == 19 * 4, "UnitStats is nineteen 32-bit values");
 

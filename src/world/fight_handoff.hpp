@@ -14,4 +14,5 @@ struct Encounter {
     std::int32_t enemyCount = 0;
     std::array<UnitStats, kMaxFighters> players{};
     std::array<UnitStats, kMaxFighters> enemies{};
+    friend bool operator==(const Encounter&, const Encounter&) = default;
 };

@@ -55,6 +55,7 @@ struct MapWalk {
     std::array<std::int32_t, kMaxPathCells> dirs{}; // dirs[k]: direction of the move into cells[k]
     std::int32_t length = 0;
     std::int32_t step = 0; // index of the cell being walked to
+    friend bool operator==(const MapWalk&, const MapWalk&) = default;
 };
 
 // Stores the first `count` of `cells` (walking order, from the successor of `start`); a

@@ -61,8 +61,9 @@ std::string saveFilePath(const std::string& folder) { return folder + "/" + kSav
 std::string saveBackupPath(const std::string& path) { return path + ".bak"; }
 std::string saveCorruptPath(const std::string& path) { return path + ".corrupt"; }
 
-bool writeSaveFile(const std::string& path, const SaveData* save) {
-    const std::string text = saveToJson(save);
+bool writeSaveFile(const std::string& path, const SaveData* save) { return writeSaveText(path, saveToJson(save)); }
+
+bool writeSaveText(const std::string& path, const std::string& text) {
     // The previous save becomes the backup in one rename; should the write below fail or
     // be cut short, the reader finds the backup whole.
     if (std::rename(path.c_str(), saveBackupPath(path).c_str()) != 0 && errno != ENOENT)

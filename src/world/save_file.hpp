@@ -30,6 +30,8 @@ std::string saveCorruptPath(const std::string& path);
 // Writes the save through the atomic writer, the previous one kept as the backup. Returns
 // false (and says why on standard error) when it could not be written; the game goes on.
 bool writeSaveFile(const std::string& path, const SaveData* save);
+// The same for a save already turned into its text (saveToJson).
+bool writeSaveText(const std::string& path, const std::string& text);
 // Reads the save at `path` into *save (untouched unless something was loaded).
 SaveLoadResult readSaveFile(const std::string& path, SaveData* save);
 // The game is over: the save and its backup go.

@@ -280,8 +280,12 @@ SaveData captureSave(const WorldGame* world) {
     save.gold = world->gold;
     save.playerTurn = world->playerTurn;
     save.startTutorialShown = world->startTutorialShown;
-    save.fightTutorialShown = world->fightTutorialShown;
     save.inFight = world->phase == WORLD_PHASE_FIGHT ? 1 : 0;
+    // A fight is saved as it opens: while its lesson is still on screen, the fight continued
+    // from the save teaches it again.
+    const bool fightLessonOpen = save.inFight && world->dialog.visible && world->dialog.section == kTutorialSection &&
+                                 world->dialog.page >= kFightTutorialFirstPage;
+    save.fightTutorialShown = fightLessonOpen ? 0 : world->fightTutorialShown;
     save.randomState = save.inFight && !world->fightRandomState.empty() ? world->fightRandomState : randomState();
     save.tileCodes = world->tileMap.tileCodes;
     for (std::size_t i = 0; i < kCellCount; ++i) {

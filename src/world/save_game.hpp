@@ -35,6 +35,7 @@ struct SavedHero {
     UnitStats stats;
     std::int32_t maxMovePoints = kMaxPathCells;
     std::int32_t movePoints = 0;
+    friend bool operator==(const SavedHero&, const SavedHero&) = default;
 };
 
 struct SavedEnemy {
@@ -45,16 +46,19 @@ struct SavedEnemy {
     std::int32_t acted = 0;
     UnitStats stats;
     std::int32_t maxMovePoints = kMaxPathCells;
+    friend bool operator==(const SavedEnemy&, const SavedEnemy&) = default;
 };
 
 struct SavedCrate {
     GridPos cell;
     std::int32_t opened = 0;
+    friend bool operator==(const SavedCrate&, const SavedCrate&) = default;
 };
 
 struct SavedLevel {
     std::int32_t level = 0;
     LevelCodes codes{};
+    friend bool operator==(const SavedLevel&, const SavedLevel&) = default;
 };
 
 struct SaveData {
@@ -81,6 +85,7 @@ struct SaveData {
     // 1 when the game was saved as a fight opened: Continue opens it again on `encounter`.
     std::int32_t inFight = 0;
     Encounter encounter;
+    friend bool operator==(const SaveData&, const SaveData&) = default;
 };
 
 // The game as it stands. The levels still to come are read from the world's level folder.

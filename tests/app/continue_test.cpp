@@ -44,6 +44,7 @@ TEST(Continue, ResumesTheSavedLevelAndGoldThroughTheMenus) {
 
     startNewGame(game.get());
     stepFrames(game.get(), 3);
+    settleSaves(game.get());
     ASSERT_TRUE(std::filesystem::exists(saveFileOf(game.get()))) << "the first level's start is saved";
 
     // Level 2 through the debug key, the shop and the road: saved at its start.
@@ -86,6 +87,7 @@ TEST(Continue, ADamagedSaveIsRefusedAndThePlayerIsTold) {
     auto game = makeTestGame();
     startNewGame(game.get());
     stepFrames(game.get(), 3);
+    settleSaves(game.get());
     const std::string path = saveFileOf(game.get());
     ASSERT_TRUE(std::filesystem::exists(path));
     exitToMenu(game.get());
@@ -109,6 +111,7 @@ TEST(Continue, AnUnwritableFolderKeepsTheGamePlayingAndSaysItCannotSave) {
     game->world.generatedLevelFolder = game->folders.levels;
     enterWorld(game.get());
     stepFrames(game.get(), 3);
+    settleSaves(game.get());
     EXPECT_EQ(game->sceneState, SCENE_WORLD);
     EXPECT_EQ(game->saveFailed, 1);
     exitToMenu(game.get());
@@ -133,6 +136,7 @@ TEST(Continue, ASaveOfANewerVersionIsLeftAloneAndANewGameReplacesAnOldOne) {
     // Play: the new game's first autosave takes the save's place.
     startNewGame(game.get());
     stepFrames(game.get(), 3);
+    settleSaves(game.get());
     SaveData read;
     ASSERT_EQ(readSaveFile(path, &read).status, SaveLoad::Loaded);
     EXPECT_EQ(read.level, 1);

@@ -109,6 +109,7 @@ TEST(SaveGame, AFightSavedAsItOpensIsDealtTheSameHandsAndIntents) {
     startFight(&world, meeting, &game->window);
     ASSERT_EQ(world.phase, WORLD_PHASE_FIGHT);
     ASSERT_EQ(world.autosaveDue, 1);
+    ASSERT_EQ(world.dialog.visible, 1) << "the game's first fight opens on its lesson";
     const SaveData save = captureSave(&world);
     ASSERT_EQ(save.inFight, 1);
     const FightScene first = world.fight; // a copy: the hands and intents it was dealt
@@ -134,6 +135,9 @@ TEST(SaveGame, AFightSavedAsItOpensIsDealtTheSameHandsAndIntents) {
         EXPECT_EQ(world.fight.enemies.enemies[k].intentAttack, first.enemies.enemies[k].intentAttack) << k;
         EXPECT_EQ(world.fight.enemies.enemies[k].intentShield, first.enemies.enemies[k].intentShield) << k;
     }
+    // Quit while the lesson was on screen: the continued fight teaches it again.
+    EXPECT_EQ(world.dialog.visible, 1);
+    EXPECT_EQ(world.dialog.page, kFightTutorialFirstPage);
 }
 
 TEST(SaveGame, EveryDamagedOrEditedSaveIsRefusedAsAWhole) {
