@@ -1,5 +1,6 @@
 #include "app/autosave.hpp"
 
+#include "world/party_focus.hpp"
 #include "world/save_file.hpp"
 
 namespace {
@@ -55,6 +56,7 @@ void continueSavedGame(MainData* data) {
     destroyWorldGame(&data->world);
     resetCamera(&data->world.camera, &data->window);
     restoreSave(&data->world, &data->savedGame, &data->window, data->folders.levels);
+    if (data->world.phase == WORLD_PHASE_MAP) focusCameraOnParty(&data->world);
     data->sceneState = SCENE_WORLD;
 }
 

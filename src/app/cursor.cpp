@@ -1,6 +1,9 @@
 #include "app/cursor.hpp"
 
+#include "app/scenes.hpp"
 #include "core/display.hpp"
+
+#include <cmath>
 
 namespace {
 
@@ -25,6 +28,33 @@ void followCameraCursor(MainData* data) {
     const sf::Vector2f topLeft = view.getCenter() - view.getSize() / 2.f;
     data->cursorSprite.setScale(zoom, zoom);
     data->cursorSprite.setPosition(topLeft + data->mousePosition * zoom);
+}
+
+void pointSceneAtCursor(MainData* data) {
+    const SceneState scene = data->sceneState;
+    const bool entered = scene != data->pointedScene;
+    data->pointedScene = scene;
+    // The map answers its own moves (hover paths, the HUD); a frame-by-frame move would
+    // only repeat its searches.
+    if (!entered && scene == SCENE_WORLD) return;
+    const Scene& handlers = sceneOf(scene);
+    if (!handlers.move) return;
+    sf::Event::MouseMoveEvent move{};
+    move.x = static_cast<int>(std::floor(data->mousePosition.x));
+    move.y = static_cast<int>(std::floor(data->mousePosition.y));
+    handlers.move(data, move);
+}
+
+void cursorLeftWindow(MainData* data) {
+    // Far outside every button, in any view; the game's pointer goes out of sight with it.
+    data->mousePosition = {-100000.f, -100000.f};
+    followCameraCursor(data);
+    const Scene& handlers = sceneOf(data->sceneState);
+    if (!handlers.move) return;
+    sf::Event::MouseMoveEvent move{};
+    move.x = -100000;
+    move.y = -100000;
+    handlers.move(data, move);
 }
 
 void showSystemCursor(MainData* data, bool shown, bool force) {

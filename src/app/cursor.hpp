@@ -15,6 +15,12 @@ void updateCursor(MainData* data, sf::Event::MouseMoveEvent move);
 // (scrolled, half-size overview, or the plain screen view of menus, fights and transitions),
 // so it follows every scroll and every change of camera mode at once.
 void followCameraCursor(MainData* data);
+// Hands the scene on show a move to where the pointer stands: at every frame in the menus
+// (their buttons drop in and change pages under a still pointer) and once when the world
+// comes back, so that a hover look always belongs to the button under the pointer.
+void pointSceneAtCursor(MainData* data);
+// The pointer left the window: nothing is under it any more.
+void cursorLeftWindow(MainData* data);
 // Draws the game's pointer, unless a fight draws its own, and shows the system's pointer
 // while the picture of the pointer on show is missing.
 void drawCursor(MainData* data);

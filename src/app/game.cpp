@@ -94,6 +94,7 @@ void stepGame(MainData* data, float dt) {
     dt = std::min(dt, kMaxFrameSeconds);
     const Scene& scene = sceneOf(data->sceneState);
     if (scene.update) scene.update(data, dt);
+    pointSceneAtCursor(data);
     followCameraCursor(data);
 }
 

@@ -1,5 +1,6 @@
 #include "app/game.hpp"
 
+#include "app/menu_keys.hpp"
 #include "app/scenes.hpp"
 #include "world/board_moves.hpp"
 #include "world/encounters.hpp"
@@ -100,6 +101,11 @@ void keyReleased(MainData* data, sf::Keyboard::Key key) {
     }
 }
 
+// Down already: the window repeats the press of a held key.
+bool keyRemembered(const MainData* data, sf::Keyboard::Key key) {
+    return key >= 0 && key < sf::Keyboard::KeyCount && data->keysDown[static_cast<std::size_t>(key)];
+}
+
 void rememberKey(MainData* data, sf::Keyboard::Key key, bool down) {
     if (key >= 0 && key < sf::Keyboard::KeyCount) data->keysDown[static_cast<std::size_t>(key)] = down;
 }
@@ -114,10 +120,13 @@ void dispatchEvent(MainData* data, const sf::Event& event) {
     case sf::Event::LostFocus:
         data->keysDown.fill(false);
         break;
-    case sf::Event::KeyPressed:
+    case sf::Event::KeyPressed: {
+        const bool repeated = keyRemembered(data, event.key.code);
         rememberKey(data, event.key.code, true);
+        if (pressMenuKey(data, event.key.code, repeated)) break;
         keyPressed(data, event.key.code);
         break;
+    }
     case sf::Event::KeyReleased:
         rememberKey(data, event.key.code, false);
         keyReleased(data, event.key.code);
@@ -130,6 +139,9 @@ void dispatchEvent(MainData* data, const sf::Event& event) {
     case sf::Event::MouseButtonReleased:
         // Any release anywhere ends a volume-cursor drag.
         mouseReleasedSettingsMenu(&data->settingsMenu);
+        break;
+    case sf::Event::MouseLeft:
+        cursorLeftWindow(data);
         break;
     case sf::Event::MouseMoved: {
         updateCursor(data, event.mouseMove);

@@ -55,6 +55,8 @@ struct MainData {
     // The last mouse position, in game pixels; the cursor is placed from it through the view
     // the frame is drawn in.
     sf::Vector2f mousePosition;
+    // The scene the pointer was last handed to (pointSceneAtCursor).
+    SceneState pointedScene = SCENE_MAIN_MENU;
     std::int32_t debugMode = 0;
     float transitionTimer = 0.f;
     // Keys held, as told by the window's key events (cleared when focus is lost).

@@ -74,6 +74,7 @@ void movePauseScene(MainData* data, sf::Event::MouseMoveEvent move) {
 
 void drawSettingsScene(MainData* data, sf::RenderTarget& target) {
     drawWorldUnder(data, target);
+    drawPauseShade(target); // opened from the pause menu: the game stays veiled behind it
     drawSettingsMenu(&data->settingsMenu, target);
 }
 void drawMenuSettingsScene(MainData* data, sf::RenderTarget& target) {

@@ -2,6 +2,36 @@
 
 #include "core/display.hpp"
 
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The view moves by (dx, dy) pixels; the step is what screen-fixed overlays follow.
+void moveView(Camera* camera, sf::RenderWindow* window, sf::Vector2i step) {
+    camera->view.move(static_cast<float>(step.x), static_cast<float>(step.y));
+    setWindowView(window, &camera->view);
+    camera->topLeft.x += static_cast<float>(step.x);
+    camera->topLeft.y += static_cast<float>(step.y);
+    camera->scrollStep = step;
+}
+
+float wholeSteps(float value, float max) {
+    const float step = static_cast<float>(kCameraScrollStep);
+    return std::clamp(std::round(value / step) * step, 0.f, max);
+}
+
+} // namespace
+
+sf::Vector2f cameraTopLeftCentredOn(sf::Vector2f point) {
+    return {wholeSteps(point.x - 960.f, kCameraTopLeftMax.x), wholeSteps(point.y - 540.f, kCameraTopLeftMax.y)};
+}
+
+void focusCamera(Camera* camera, sf::Vector2f point) {
+    camera->focusPending = 1;
+    camera->focusPoint = point;
+}
+
 void initCamera(Camera* camera) {
     camera->viewRect = sf::FloatRect(0.f, 0.f, 1920.f, 1080.f);
     camera->view.reset(camera->viewRect);
@@ -17,6 +47,7 @@ void resetCamera(Camera* camera, sf::RenderWindow* window) {
     camera->topLeft = {0.f, 0.f};
     camera->scrollStep = {0, 0};
     camera->onScreenView = 0;
+    camera->focusPending = 0;
 }
 
 void updateCamera(Camera* camera, sf::RenderWindow* window) {
@@ -25,8 +56,17 @@ void updateCamera(Camera* camera, sf::RenderWindow* window) {
 
 void updateCameraAt(Camera* camera, sf::RenderWindow* window, sf::Vector2i m) {
     if (camera->mode != CAMERA_CLOSE) return;
-    const sf::Vector2f c = camera->view.getCenter();
     camera->scrollStep = {0, 0};
+    if (camera->focusPending) {
+        camera->focusPending = 0;
+        const sf::Vector2f goal = cameraTopLeftCentredOn(camera->focusPoint);
+        moveView(camera, window,
+                 {static_cast<int>(goal.x - camera->topLeft.x), static_cast<int>(goal.y - camera->topLeft.y)});
+        camera->savedCenter = camera->view.getCenter();
+        camera->savedTopLeft = camera->topLeft;
+        return;
+    }
+    const sf::Vector2f c = camera->view.getCenter();
     const float step = static_cast<float>(kCameraScrollStep);
     if (m.x >= 1919 && c.x < 2880.f) {
         camera->view.move(step, 0.f);
@@ -44,7 +84,7 @@ void updateCameraAt(Camera* camera, sf::RenderWindow* window, sf::Vector2i m) {
         setWindowView(window, &camera->view);
         camera->topLeft.y += step;
         camera->scrollStep.y = kCameraScrollStep;
-    } else if (m.y <= 1 && c.y > 420.f) {
+    } else if (m.y <= 1 && c.y > 540.f) {
         camera->view.move(0.f, -step);
         setWindowView(window, &camera->view);
         camera->topLeft.y -= step;

@@ -25,9 +25,22 @@ struct Camera {
     // The last mouse position the window reported, in game pixels: edge scrolling follows
     // it, so the camera answers the same events every other part of the game sees.
     sf::Vector2i pointer{960, 540};
+    // A centring asked for (focusCamera), done by the next close-view update.
+    std::int32_t focusPending = 0;
+    sf::Vector2f focusPoint;
 };
 
 constexpr int kCameraScrollStep = 20;
+// The close view's top-left stays inside the map (3840 x 2176 pixels): it never shows
+// what lies past the map's edges.
+inline const sf::Vector2f kCameraTopLeftMax{1920.f, 1080.f};
+
+// The close view's top-left that centres `point` (world pixels): whole scroll steps,
+// inside the map.
+sf::Vector2f cameraTopLeftCentredOn(sf::Vector2f point);
+// Asks the next close-view update to centre the view on `point` at once; the jump is
+// reported as that frame's scroll step, so everything fixed on the screen follows it.
+void focusCamera(Camera* camera, sf::Vector2f point);
 
 void initCamera(Camera* camera);
 void resetCamera(Camera* camera, sf::RenderWindow* window);

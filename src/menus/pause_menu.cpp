@@ -2,6 +2,8 @@
 
 #include "core/resources.hpp"
 
+#include <SFML/Graphics/RectangleShape.hpp>
+
 namespace {
 
 std::array<MenuButton*, 3> buttonsOf(PauseMenu* menu) { return {&menu->resume, &menu->settings, &menu->exitToMenu}; }
@@ -38,7 +40,17 @@ void updatePauseMenu(PauseMenu* menu, float dt, sf::Vector2f offset) {
     if (menu->buttonsArrived == 0) movePauseMenuButtons(menu, dt, offset);
 }
 
+void drawPauseShade(sf::RenderTarget& target) {
+    // The whole of what the view shows, whatever the camera's scroll or zoom.
+    const sf::View& view = target.getView();
+    sf::RectangleShape veil(view.getSize());
+    veil.setPosition(view.getCenter() - view.getSize() / 2.f);
+    veil.setFillColor(kPauseShadeColor);
+    target.draw(veil);
+}
+
 void drawPauseMenu(PauseMenu* menu, sf::RenderTarget& target) {
+    drawPauseShade(target);
     drawChainedMenuButtons(buttonsOf(menu), menu->chains, target);
     target.draw(menu->title);
 }
@@ -52,4 +64,9 @@ PauseChoice mousePressedPauseMenu(PauseMenu* menu, float x, float y) {
     else if (menuButtonHit(&menu->exitToMenu, x, y)) choice = PauseChoice::ExitToMenu;
     if (choice != PauseChoice::None) menu->buttonsArrived = 0;
     return choice;
+}
+
+PauseChoice escapePauseMenu(PauseMenu* menu) {
+    menu->buttonsArrived = 0; // as any choice: the buttons drop in again at the next opening
+    return PauseChoice::Resume;
 }

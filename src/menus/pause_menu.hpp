@@ -5,6 +5,7 @@
 
 #include "menus/menu_button.hpp"
 
+#include <SFML/Graphics/Color.hpp>
 #include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Texture.hpp>
@@ -27,6 +28,9 @@ constexpr float kPauseButtonX = 960.f;
 constexpr float kPauseButtonStartY = 170.f;
 // Rest y of Resume, Settings and Exit to menu, before the camera offset is added.
 inline constexpr std::array<float, 3> kPauseRestY = {278.f, 428.f, 578.f};
+
+// The veil over the game under the menu: the palette's Ink, two thirds opaque.
+inline const sf::Color kPauseShadeColor{20, 16, 24, 170};
 
 // What a press on the pause menu asks for; the shell acts on it.
 enum class PauseChoice { None, Resume, Settings, ExitToMenu };
@@ -53,5 +57,9 @@ void mouseMovedPauseMenu(PauseMenu* menu, sf::Event::MouseMoveEvent move);
 // x and y already include the camera offset. Any choice puts the drop-in back for the
 // next opening.
 PauseChoice mousePressedPauseMenu(PauseMenu* menu, float x, float y);
+// Escape: the same as a press on Resume.
+PauseChoice escapePauseMenu(PauseMenu* menu);
+// The veil laid over the frozen game before the menu, so the menu stands out from it.
+void drawPauseShade(sf::RenderTarget& target);
 
 void movePauseMenuButtons(PauseMenu* menu, float dt, sf::Vector2f offset);

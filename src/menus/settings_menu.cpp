@@ -331,6 +331,11 @@ void mouseReleasedSettingsMenu(SettingsMenu* menu) {
     menu->musicDragging = 0;
 }
 
+SettingsChoice escapeSettingsMenu(SettingsMenu* menu) {
+    mouseReleasedSettingsMenu(menu);
+    return SettingsChoice::Back;
+}
+
 void mouseMovedSettingsMenu(SettingsMenu* menu, sf::Event::MouseMoveEvent move) {
     const float x = static_cast<float>(move.x), y = static_cast<float>(move.y);
     hoverMenuButton(&menu->back, x, y);

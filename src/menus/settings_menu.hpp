@@ -87,6 +87,8 @@ void initSettingsMenu(SettingsMenu* menu, const std::string& filePath);
 void drawSettingsMenu(SettingsMenu* menu, sf::RenderTarget& target);
 SettingsChoice mousePressedSettingsMenu(SettingsMenu* menu, sf::Event::MouseButtonEvent press);
 void mouseReleasedSettingsMenu(SettingsMenu* menu);
+// Escape: the same as a press on Back (a cursor being dragged is let go).
+SettingsChoice escapeSettingsMenu(SettingsMenu* menu);
 void mouseMovedSettingsMenu(SettingsMenu* menu, sf::Event::MouseMoveEvent move);
 
 // The four values of the settings file.

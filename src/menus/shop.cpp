@@ -95,10 +95,11 @@ void refreshShopTexts(Shop* shop) {
     formatNumberText(&shop->partySizeText, kShopPartyFormat, shop->partySize + shop->hiredCount);
 }
 
-// Buys the type on show when the party has room and the gold is there; otherwise nothing.
+// Buys the type on show when the party has room and the gold is there; otherwise says why.
 void hireShownType(Shop* shop) {
-    const bool room = shop->partySize + shop->hiredCount < kShopPartyLimit && shop->hiredCount < kShopPartyLimit;
-    if (!room || shop->shopGold < kHirePrice) return;
+    const HireRefusal refusal = hireRefusalOf(shop);
+    showHireRefusal(shop, refusal);
+    if (refusal != HireRefusal::None) return;
     shop->recruitList[static_cast<std::size_t>(shop->hiredCount)] = shop->carouselIndex;
     shop->shopGold -= kHirePrice;
     shop->hiredCount += 1;
@@ -116,6 +117,7 @@ void pressHirePage(Shop* shop, float x, float y) {
         hireShownType(shop);
     } else if (menuButtonHit(&shop->returnButton, x, y)) {
         shop->hirePageOpen = 0;
+        showHireRefusal(shop, HireRefusal::None);
     } else if (menuButtonHit(&shop->leftArrow, x, y)) {
         switch (shop->carouselIndex) {
         case SHOP_LIGHT: showShopType(shop, SHOP_SHIELD, kSheetPosition); break;
@@ -153,6 +155,7 @@ void openShop(Shop* shop, std::int32_t partySize, std::int32_t gold) {
     shop->hirePageOpen = 0;
 
     shop->font = &cachedFont(kDisplayFontPath);
+    showHireRefusal(shop, HireRefusal::None);
     showShopType(shop, SHOP_LIGHT, kSheetPosition);
     setShopText(&shop->goldText, *shop->font, "", kGoldPosition);
     setShopText(&shop->partySizeText, *shop->font, "", kPartyPosition);
@@ -162,6 +165,7 @@ void openShop(Shop* shop, std::int32_t partySize, std::int32_t gold) {
 void updateShop(Shop* shop, float dt) {
     updateAnimation(&shop->previewAnimation, &shop->preview, dt);
     refreshShopTexts(shop);
+    updateHireRefusal(shop, dt);
 }
 
 void drawShop(Shop* shop, sf::RenderTarget& target) {
@@ -173,6 +177,7 @@ void drawShop(Shop* shop, sf::RenderTarget& target) {
         target.draw(shop->statSheet);
         target.draw(shop->goldText);
         target.draw(shop->partySizeText);
+        drawHireRefusal(shop, target);
     } else {
         drawMenuButtons(frontPageButtons(shop), target);
     }

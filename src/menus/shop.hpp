@@ -7,6 +7,7 @@
 
 #include "core/animation.hpp"
 #include "menus/menu_button.hpp"
+#include "menus/shop_refusal.hpp"
 
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/RenderTarget.hpp>
@@ -74,6 +75,8 @@ struct Shop {
     std::int32_t shopGold = 0;
     // Light, Heavy and Shield map sheets, shown by the preview.
     std::array<const sf::Texture*, kShopTypeCount> heroTextures{};
+    // Why the last press on Hire bought nothing, while it shows.
+    HireRefusalNote refusal;
 };
 
 // Starts a visit over: front page, Light on show, no hires, the party's size and gold.

@@ -164,7 +164,7 @@ std::int32_t isEndTurnClicked(const Hud* hud, sf::Event::MouseButtonEvent press)
 
 void setGoldText(Hud* hud, std::int32_t gold, sf::Vector2f t) {
     char buffer[50];
-    std::snprintf(buffer, sizeof buffer, "%d :", gold);
+    std::snprintf(buffer, sizeof buffer, "%d", gold);
     hud->goldText.setString(buffer);
     const float width = hud->goldText.getLocalBounds().width;
     hud->goldText.setPosition(static_cast<float>(kGameWidth) - width - kHudGoldRightMargin + t.x,

@@ -2,12 +2,14 @@
 
 #include "world/crates.hpp"
 #include "world/level_file.hpp"
+#include "world/party_focus.hpp"
 #include "world/placement.hpp"
 
 #include <cstdio>
 
 void startNextLevel(WorldGame* world, sf::RenderWindow* window) {
     world->playerTurn = 1;
+    world->endTurnQueued = 0;
     world->level += 1;
     world->partyChanged = 1;
     Camera& camera = world->camera;
@@ -29,6 +31,7 @@ void startNextLevel(WorldGame* world, sf::RenderWindow* window) {
     while (world->enemies.count > 0) removeEnemy(&world->enemies, static_cast<std::int32_t>(world->enemies.count - 1));
     spawnEnemies(world, world->level + 3);
     scatterParty(world);
+    returnCameraToParty(world); // the level opens on the party once the transition is over
     resetPartyTurn(&world->party);
     // A walk cut short by the level's end must not keep the hero walking on the new map.
     for (std::uint32_t i = 0; i < world->party.count && i < kMaxPlayers; ++i) {

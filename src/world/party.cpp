@@ -1,5 +1,6 @@
 #include "world/party.hpp"
 
+#include "world/path_preview.hpp"
 
 #include "core/resources.hpp"
 #include "core/vector_math.hpp"
@@ -67,6 +68,8 @@ void initParty(Party* party) {
     for (WorldPlayer& player : party->players) player = WorldPlayer{};
     party->selectedCell = {0, 0};
     party->selectedIndex = 0;
+    party->previewIndex = -1;
+    party->previewCell = {-1, -1};
     party->count = 0;
 }
 
@@ -120,6 +123,8 @@ void drawPartyArrows(Party* party, sf::RenderTarget& target) {
 
 void hideRange(Party* party) {
     for (RangeSquare& square : party->rangeSquares) square.visible = 0;
+    // The arrow shown while pointing at a square goes with the squares.
+    clearPathPreview(party);
 }
 
 void hidePath(WorldPlayer* player) {
@@ -127,9 +132,11 @@ void hidePath(WorldPlayer* player) {
         player->arrow[static_cast<std::size_t>(k)].visible = 0;
 }
 
-void showPath(Party* party, WorldPlayer* player) {
+void showPath(Party* party, WorldPlayer* player) { showArrowAlong(party, player, &player->walk); }
+
+void showArrowAlong(Party* party, WorldPlayer* player, const MapWalk* along) {
     hidePath(player);
-    const MapWalk& walk = player->walk;
+    const MapWalk& walk = *along;
     const std::int32_t left = walkCellsLeft(&walk);
     if (walk.length > kMaxPathCells || left <= 0 || left > kMaxPathCells) return;
     // Arrow piece 0 lies on the end cell and piece `left` on the hero's own cell; piece k

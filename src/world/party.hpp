@@ -87,6 +87,9 @@ struct Party {
     std::array<const sf::Texture*, kArrowTextureCount> arrowTextures{};
     GridPos selectedCell;
     std::int32_t selectedIndex = 0;
+    // The hero whose arrow shows the walk to the pointed square (-1: none), and that square.
+    std::int32_t previewIndex = -1;
+    GridPos previewCell{-1, -1};
     std::uint32_t count = 0;
     std::int32_t leaderAlive = 0;
 };
@@ -105,6 +108,8 @@ void hideRange(Party* party);
 void hidePath(WorldPlayer* player);
 // The arrow from the hero's cell along the part of its walk still ahead.
 void showPath(Party* party, WorldPlayer* player);
+// The same along any walk starting from the hero's cell (a walk not ordered yet).
+void showArrowAlong(Party* party, WorldPlayer* player, const MapWalk* walk);
 void updateMpSprite(Party* party, std::int32_t index);
 void resetPartyTurn(Party* party);
 // One frame of the hero's walk; the digit follows the body and the arrow shortens.

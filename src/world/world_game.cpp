@@ -6,7 +6,10 @@
 #include "world/crates.hpp"
 #include "world/dialog_box.hpp"
 #include "world/encounters.hpp"
+#include "world/hud_lives.hpp"
 #include "world/level_change.hpp"
+#include "world/party_focus.hpp"
+#include "world/path_preview.hpp"
 #include "world/placement.hpp"
 
 namespace {
@@ -49,6 +52,7 @@ void initWorldGame(WorldGame* world, const std::int32_t chosenTeam[4]) {
 
     world->gold = kStartingGold;
     world->playerTurn = 1;
+    world->endTurnQueued = 0;
     world->party.leaderAlive = 1;
     world->partyChanged = 0;
     world->cursorHidden = 0;
@@ -68,6 +72,7 @@ void initWorldGame(WorldGame* world, const std::int32_t chosenTeam[4]) {
                    world->camera.topLeft);
     }
     if (world->hud.visible == 0) toggleHud(&world->hud);
+    focusCameraOnParty(world); // the first frame drawn shows the party
 }
 
 void destroyWorldGame(WorldGame* world) {
@@ -77,6 +82,7 @@ void destroyWorldGame(WorldGame* world) {
     world->encounter = Encounter{};
     world->phase = WORLD_PHASE_MAP;
     world->cursorHidden = 0;
+    world->endTurnQueued = 0;
 }
 
 std::int32_t anyPlayerMoving(const WorldGame* world) {
@@ -94,10 +100,16 @@ void toggleTurn(WorldGame* world, sf::RenderWindow* window) {
             world->hud.visible = 1;
         }
         resetEnemyTurn(&world->enemies);
+        focusCameraOnParty(world); // the player's turn opens on the party
         world->autosaveDue = 1;
         return;
     }
-    if (anyPlayerMoving(world)) return; // a hero still walks: the turn cannot end yet
+    if (anyPlayerMoving(world)) {
+        // A hero still walks: the turn ends when the walk does (endQueuedTurn).
+        world->endTurnQueued = 1;
+        return;
+    }
+    world->endTurnQueued = 0;
     world->playerTurn = 0;
     world->banners.enemyHidden = 0;
     if (world->camera.mode == CAMERA_CLOSE) {
@@ -105,6 +117,17 @@ void toggleTurn(WorldGame* world, sf::RenderWindow* window) {
         world->hud.visible = 0;
     }
     resetPartyTurn(&world->party);
+}
+
+void endQueuedTurn(WorldGame* world, sf::RenderWindow* window) {
+    if (!world->endTurnQueued) return;
+    // A walk that ended in a fight or at a camp hands the board back to the player.
+    if (world->phase != WORLD_PHASE_MAP || world->camp.open || !world->playerTurn) {
+        world->endTurnQueued = 0;
+        return;
+    }
+    if (anyPlayerMoving(world)) return;
+    toggleTurn(world, window);
 }
 
 void checkArrival(WorldGame* world, std::int32_t index) {
@@ -198,9 +221,13 @@ void updateWorldGame(float dt, WorldGame* world, sf::RenderWindow* window, const
     // The overview never scrolls; a step left from the close view must not keep moving
     // the screen-fixed overlays.
     if (world->camera.mode != CAMERA_CLOSE) world->camera.scrollStep = {0, 0};
+    // The view scrolled under a still pointer: it now points at another square.
+    if (world->camera.scrollStep != sf::Vector2i(0, 0))
+        pointAtBoard(world, world->camera.pointer + sf::Vector2i(world->camera.topLeft));
     followCameraDialog(&world->dialog, &world->camera.scrollStep);
     updateHud(&world->hud, world->gold, dt, &world->camera.scrollStep, world->camera.topLeft);
     checkFightStart(world, window);
+    endQueuedTurn(world, window);
 }
 
 void drawWorldGame(WorldGame* world, sf::RenderTarget& target, std::int32_t debugMode) {
@@ -220,6 +247,7 @@ void drawWorldGame(WorldGame* world, sf::RenderTarget& target, std::int32_t debu
     drawTurnBanners(&world->banners, target);
     drawDialogBox(&world->dialog, target);
     drawHud(&world->hud, target, world->playerTurn, world->party.count);
+    drawHudLives(&world->hud, &world->party, target);
 }
 
 void clickBoard(WorldGame* world, std::int32_t x, std::int32_t y) {
@@ -309,7 +337,10 @@ void mouseMovedWorldGame(WorldGame* world, sf::Event::MouseMoveEvent move) {
     sf::Event::MouseMoveEvent worldMove = move;
     worldMove.x = static_cast<int>(static_cast<float>(move.x) + world->camera.topLeft.x);
     worldMove.y = static_cast<int>(static_cast<float>(move.y) + world->camera.topLeft.y);
-    if (world->playerTurn) updateEndTurnHover(&world->hud, worldMove);
+    // Followed on both sides' turns, so the button comes back unpressed when the pointer
+    // left it while the enemies walked.
+    updateEndTurnHover(&world->hud, worldMove);
+    pointAtBoard(world, {worldMove.x, worldMove.y});
     if (world->hud.visible)
         hoverHud(&world->hud, static_cast<float>(worldMove.x), static_cast<float>(worldMove.y), world->camera.topLeft,
                  world->party.count);

@@ -24,7 +24,12 @@ void mousePressedWorldGame(WorldGame* world, sf::Event::MouseButtonEvent press, 
 void mouseMovedWorldGame(WorldGame* world, sf::Event::MouseMoveEvent move);
 // A left click at world pixel (x, y): selects a hero, orders a move or dismisses the range.
 void clickBoard(WorldGame* world, std::int32_t x, std::int32_t y);
+// The enemies' turn starts, or the player's comes back. Asked while a hero walks, the
+// end of the player's turn waits for the walk (endQueuedTurn).
 void toggleTurn(WorldGame* world, sf::RenderWindow* window);
+// After a map frame: ends the turn asked for during a walk once no hero walks any more;
+// forgets it when the walk led into a fight or a camp.
+void endQueuedTurn(WorldGame* world, sf::RenderWindow* window);
 // After a step of hero `index`: when it has stopped at the end of a move planned onto a
 // camp or a crate, opens the camp screen (a camp wins over a crate on the same cell) or
 // the crate. Cells crossed on the way do not count.

@@ -54,6 +54,8 @@ struct WorldGame {
     WorldPhase phase = WORLD_PHASE_MAP;
     Encounter encounter;
     std::int32_t playerTurn = 1;
+    // End Turn was pressed while a hero walked: the turn ends once the walks are over.
+    std::int32_t endTurnQueued = 0;
 
     CampScreen camp;
     CrateSet crates;

@@ -82,7 +82,7 @@ TEST(BotGame, FromTheMapThroughFightsTheShopAndTheTransitionToTheNextLevelWithTh
         EXPECT_LE(playerCell(&hired).x, 4) << "hires join in the left columns";
     }
     EXPECT_EQ(world.gold, game->shop.shopGold);
-    EXPECT_EQ(world.hud.goldText.getString().toAnsiString(), std::to_string(world.gold) + " :")
+    EXPECT_EQ(world.hud.goldText.getString().toAnsiString(), std::to_string(world.gold))
         << "the HUD shows the gold from the first frame of the level";
     EXPECT_EQ(static_cast<std::int32_t>(world.enemies.count), world.level + 3);
     EXPECT_EQ(checkGameInvariants(game.get()), "");

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(Camera, TopRightCornerScrollsUpSixFramesAndRightNinetySix) {
+TEST(Camera, TopRightCornerScrollsRightNinetySixFramesAndNeverAboveTheMap) {
     sf::RenderWindow& window = testWindow();
     Camera camera;
     initCamera(&camera);
@@ -13,10 +13,10 @@ TEST(Camera, TopRightCornerScrollsUpSixFramesAndRightNinetySix) {
         upFrames += camera.scrollStep.y == -20;
         rightFrames += camera.scrollStep.x == 20;
     }
-    EXPECT_EQ(upFrames, 6);
+    EXPECT_EQ(upFrames, 0) << "the view starts at the map's top edge";
     EXPECT_EQ(rightFrames, 96);
-    EXPECT_EQ(camera.view.getCenter(), sf::Vector2f(2880.f, 420.f));
-    EXPECT_EQ(camera.topLeft, sf::Vector2f(1920.f, -120.f));
+    EXPECT_EQ(camera.view.getCenter(), sf::Vector2f(2880.f, 540.f));
+    EXPECT_EQ(camera.topLeft, sf::Vector2f(1920.f, 0.f));
     EXPECT_EQ(camera.scrollStep, sf::Vector2i(0, 0));
     EXPECT_EQ(camera.savedTopLeft, camera.topLeft);
 }
@@ -64,4 +64,41 @@ TEST(Camera, ScreenViewAndBackRestoreTheWorldView) {
     resetCamera(&camera, &window);
     EXPECT_EQ(camera.topLeft, sf::Vector2f(0.f, 0.f));
     EXPECT_EQ(camera.scrollStep, sf::Vector2i(0, 0));
+}
+
+TEST(Camera, FocusCentresInWholeStepsInsideTheMapAndReportsTheJumpAsTheStep) {
+    sf::RenderWindow& window = testWindow();
+    Camera camera;
+    initCamera(&camera);
+    for (int i = 0; i < 10; ++i) updateCameraAt(&camera, &window, {1919, 1079});
+    const sf::Vector2f from = camera.topLeft;
+
+    focusCamera(&camera, {1995.f, 1203.f});
+    EXPECT_EQ(camera.topLeft, from) << "nothing moves before the update";
+    updateCameraAt(&camera, &window, {1919, 1079}); // a pointer at the edge does not add to the jump
+    EXPECT_EQ(camera.view.getCenter(), sf::Vector2f(2000.f, 1200.f));
+    EXPECT_EQ(camera.topLeft, sf::Vector2f(1040.f, 660.f));
+    EXPECT_EQ(camera.scrollStep, sf::Vector2i(1040 - static_cast<int>(from.x), 660 - static_cast<int>(from.y)));
+    EXPECT_EQ(window.getView().getCenter(), camera.view.getCenter());
+    updateCameraAt(&camera, &window, {960, 540});
+    EXPECT_EQ(camera.scrollStep, sf::Vector2i(0, 0)) << "done once";
+
+    // Near the corners the view stops at the map's edges.
+    focusCamera(&camera, {100.f, 50.f});
+    updateCameraAt(&camera, &window, {960, 540});
+    EXPECT_EQ(camera.topLeft, sf::Vector2f(0.f, 0.f));
+    focusCamera(&camera, {3800.f, 2150.f});
+    updateCameraAt(&camera, &window, {960, 540});
+    EXPECT_EQ(camera.topLeft, sf::Vector2f(1920.f, 1080.f));
+    EXPECT_EQ(camera.view.getCenter(), sf::Vector2f(2880.f, 1620.f));
+
+    // Asked during the overview, it waits for the close view.
+    focusCamera(&camera, {1000.f, 600.f});
+    toggleCameraMode(&camera, &window);
+    updateCameraAt(&camera, &window, {960, 540});
+    EXPECT_EQ(camera.mode, static_cast<std::uint32_t>(CAMERA_OVERVIEW));
+    toggleCameraMode(&camera, &window);
+    updateCameraAt(&camera, &window, {960, 540});
+    EXPECT_EQ(camera.topLeft, sf::Vector2f(40.f, 60.f));
+    resetCamera(&camera, &window);
 }

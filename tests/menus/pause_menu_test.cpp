@@ -11,7 +11,32 @@ sf::Vector2i screenCentre(const MainData* game, const sf::Sprite& sprite) {
     return {c.x - static_cast<int>(tl.x), c.y - static_cast<int>(tl.y)};
 }
 
-void pause(MainData* game) { dispatchEvent(game, keyPressEvent(sf::Keyboard::Escape)); }
+void pressEscape(MainData* game) {
+    dispatchEvent(game, keyPressEvent(sf::Keyboard::Escape));
+    dispatchEvent(game, keyReleaseEvent(sf::Keyboard::Escape));
+}
+
+void pause(MainData* game) { pressEscape(game); }
+
+// What the window shows now, read back.
+sf::Image shownFrame(MainData* game) {
+    renderGame(game);
+    sf::Texture frame;
+    frame.create(game->window.getSize().x, game->window.getSize().y);
+    frame.update(game->window);
+    return frame.copyToImage();
+}
+
+// Mean of r + g + b over the 64 x 64 block at `corner`.
+int brightness(const sf::Image& image, sf::Vector2u corner) {
+    long sum = 0;
+    for (unsigned y = corner.y; y < corner.y + 64; ++y)
+        for (unsigned x = corner.x; x < corner.x + 64; ++x) {
+            const sf::Color c = image.getPixel(x, y);
+            sum += c.r + c.g + c.b;
+        }
+    return static_cast<int>(sum / (64 * 64));
+}
 
 void settle(MainData* game) { stepSeconds(game, 3.1f); }
 
@@ -139,4 +164,102 @@ TEST(PauseMenu, APressReturnsTheChoiceAndExitToMenuEndsTheGame) {
     clickAt(game.get(), exit.x, exit.y);
     ASSERT_EQ(game->sceneState, SCENE_MAIN_MENU);
     EXPECT_EQ(game->world.party.count, 0u) << "the board is released with the game";
+}
+
+TEST(PauseMenu, EscapeResumesLeavesTheSettingsPanelAndAHeldKeyDoesNotFlicker) {
+    auto game = makeTestGame();
+    enterWorld(game.get());
+    pause(game.get());
+    ASSERT_EQ(game->sceneState, SCENE_PAUSE);
+    stepFrames(game.get(), 10);
+    pressEscape(game.get());
+    EXPECT_EQ(game->sceneState, SCENE_WORLD) << "Escape resumes";
+    EXPECT_EQ(game->pauseMenu.buttonsArrived, 0u) << "the next opening drops in again";
+
+    // Escape from the settings panel goes back as Back does, over the world and the main menu.
+    pause(game.get());
+    settle(game.get());
+    const sf::Vector2i settings = screenCentre(game.get(), game->pauseMenu.settings.sprite);
+    clickAt(game.get(), settings.x, settings.y);
+    ASSERT_EQ(game->sceneState, SCENE_SETTINGS);
+    pressEscape(game.get());
+    EXPECT_EQ(game->sceneState, SCENE_WORLD);
+    game->sceneState = SCENE_MAIN_MENU;
+    stepSeconds(game.get(), 3.f);
+    clickSprite(game.get(), game->mainMenu.settings.sprite);
+    ASSERT_EQ(game->sceneState, SCENE_MENU_SETTINGS);
+    pressEscape(game.get());
+    EXPECT_EQ(game->sceneState, SCENE_MAIN_MENU);
+
+    // Held down, the key repeats its press: the menu stays open, then the map stays shown.
+    game->sceneState = SCENE_WORLD;
+    dispatchEvent(game.get(), keyPressEvent(sf::Keyboard::Escape));
+    ASSERT_EQ(game->sceneState, SCENE_PAUSE);
+    for (int i = 0; i < 3; ++i) dispatchEvent(game.get(), keyPressEvent(sf::Keyboard::Escape));
+    EXPECT_EQ(game->sceneState, SCENE_PAUSE);
+    dispatchEvent(game.get(), keyReleaseEvent(sf::Keyboard::Escape));
+    dispatchEvent(game.get(), keyPressEvent(sf::Keyboard::Escape));
+    ASSERT_EQ(game->sceneState, SCENE_WORLD);
+    for (int i = 0; i < 3; ++i) dispatchEvent(game.get(), keyPressEvent(sf::Keyboard::Escape));
+    EXPECT_EQ(game->sceneState, SCENE_WORLD);
+}
+
+TEST(PauseMenu, TheGameBehindTheMenuIsDarkened) {
+    auto game = makeTestGame();
+    enterWorld(game.get());
+    stepFrames(game.get(), 2);
+    // Points of the map clear of the menu's column and of the HUD.
+    const sf::Vector2u points[3] = {{200, 600}, {1700, 500}, {400, 950}};
+    const sf::Image before = shownFrame(game.get());
+    pause(game.get());
+    settle(game.get());
+    const sf::Image after = shownFrame(game.get());
+    for (const sf::Vector2u& p : points) {
+        const int lit = brightness(before, p);
+        ASSERT_GT(lit, 120) << "the map must show there";
+        EXPECT_LT(brightness(after, p), lit * 2 / 3) << p.x << "," << p.y;
+    }
+    EXPECT_TRUE(saveGameScreenshot(game.get(), "pause_darkened"));
+}
+
+// A hover look belongs to the button under the pointer: buttons dropping in under a still
+// pointer, and a menu opened again after the pointer moved elsewhere, answer at once.
+TEST(PauseMenu, HoverFollowsThePointerWithoutAMove) {
+    auto game = makeTestGame();
+    enterWorld(game.get());
+    pause(game.get());
+    settle(game.get());
+    PauseMenu& menu = game->pauseMenu;
+    const sf::Vector2i resume = screenCentre(game.get(), menu.resume.sprite);
+    moveTo(game.get(), resume.x, resume.y);
+    ASSERT_EQ(menu.resume.sprite.getTexture(), menu.resume.hoverTexture);
+    clickAt(game.get(), resume.x, resume.y);
+    ASSERT_EQ(game->sceneState, SCENE_WORLD);
+
+    // Reopened with the pointer still there: the buttons drop in under it.
+    pause(game.get());
+    stepFrames(game.get(), 1);
+    EXPECT_EQ(menu.resume.sprite.getTexture(), menu.resume.normalTexture) << "Resume has not come down yet";
+    settle(game.get());
+    stepFrames(game.get(), 1);
+    EXPECT_EQ(menu.resume.sprite.getTexture(), menu.resume.hoverTexture) << "Resume came down under the pointer";
+
+    // Resumed, the pointer moved away on the map, reopened: nothing is lit.
+    pressEscape(game.get());
+    moveTo(game.get(), 1500, 900);
+    pause(game.get());
+    stepFrames(game.get(), 1);
+    settle(game.get());
+    for (const MenuButton* button : {&menu.resume, &menu.settings, &menu.exitToMenu})
+        EXPECT_EQ(button->sprite.getTexture(), button->normalTexture);
+
+    // The pointer leaving the window takes every hover with it.
+    const sf::Vector2i settings = screenCentre(game.get(), menu.settings.sprite);
+    moveTo(game.get(), settings.x, settings.y);
+    ASSERT_EQ(menu.settings.sprite.getTexture(), menu.settings.hoverTexture);
+    sf::Event left{};
+    left.type = sf::Event::MouseLeft;
+    dispatchEvent(game.get(), left);
+    stepFrames(game.get(), 1);
+    EXPECT_EQ(menu.settings.sprite.getTexture(), menu.settings.normalTexture);
 }

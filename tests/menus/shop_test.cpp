@@ -55,6 +55,10 @@ struct Visit {
     }
     std::string gold() const { return shop.goldText.getString().toAnsiString(); }
     std::string party() const { return shop.partySizeText.getString().toAnsiString(); }
+    // The refusal note's words while it shows, "" otherwise.
+    std::string refusal() const {
+        return shop.refusal.secondsLeft > 0.f ? shop.refusal.text.getString().toAnsiString() : "";
+    }
 };
 
 sf::Vector2i centreOf(const MenuButton& button) {
@@ -85,6 +89,8 @@ TEST(Shop, AFullPartyCannotHire) {
     EXPECT_EQ(v->shop.shopGold, 1000);
     EXPECT_EQ(v->gold(), "Golds : 1000");
     EXPECT_EQ(v->party(), "Player : 4/4");
+    EXPECT_GT(v->shop.refusal.secondsLeft, 0.f);
+    EXPECT_NE(v->refusal().find("full"), std::string::npos) << v->refusal();
 }
 
 TEST(Shop, TwoHeroesAnd450GoldHireTwiceThenThePartyIsFull) {
@@ -118,6 +124,8 @@ TEST(Shop, HiringNeedsTheWholePrice) {
     EXPECT_EQ(poor->shop.hiredCount, 0);
     EXPECT_EQ(poor->gold(), "Golds : 199");
     EXPECT_EQ(poor->party(), "Player : 1/4");
+    EXPECT_NE(poor->refusal().find("gold"), std::string::npos) << poor->refusal();
+    EXPECT_NE(poor->refusal().find("200"), std::string::npos) << "the price is told";
 
     auto exact = std::make_unique<Visit>(1, 200);
     exact->openHirePage();
@@ -125,6 +133,7 @@ TEST(Shop, HiringNeedsTheWholePrice) {
     EXPECT_EQ(exact->shop.hiredCount, 1);
     EXPECT_EQ(exact->shop.shopGold, 0);
     EXPECT_EQ(exact->gold(), "Golds : 0");
+    EXPECT_EQ(exact->refusal(), "") << "a hire that goes through says nothing";
     exact->hire();
     EXPECT_EQ(exact->shop.hiredCount, 1) << "nothing is bought on credit";
     EXPECT_EQ(exact->shop.shopGold, 0);
@@ -301,4 +310,51 @@ TEST(Shop, EachPageDrawsOnlyItsOwnButtons) {
     const sf::Color returnOnHirePage = pixelAt(v->shop.returnButton);
     EXPECT_NE(nextOnFront, nextOnHirePage) << "Next is drawn on the front page only";
     EXPECT_NE(returnOnFront, returnOnHirePage) << "Return is drawn on the hire page only";
+}
+
+// Through the shell: the refusal shows under the Hire button for two seconds, then goes;
+// Return takes it away at once.
+TEST(Shop, ARefusedHireSaysWhyForTwoSeconds) {
+    auto game = makeTestGame();
+    menutest::enterWorld(game.get());
+    openShopScene(game.get());
+    ASSERT_EQ(game->sceneState, SCENE_SHOP);
+    Shop& shop = game->shop;
+    EXPECT_TRUE(saveGameScreenshot(game.get(), "shop_front"));
+    menutest::clickSprite(game.get(), shop.frontHire.sprite);
+    ASSERT_EQ(shop.hirePageOpen, 1u);
+    stepFrames(game.get(), 1);
+    const auto shown = [&] {
+        renderGame(game.get());
+        sf::Texture frame;
+        frame.create(1920, 1080);
+        frame.update(game->window);
+        return frame.copyToImage();
+    };
+    const sf::Image quiet = shown();
+
+    menutest::clickSprite(game.get(), shop.hire.sprite);
+    EXPECT_EQ(shop.hiredCount, 0) << "four heroes already";
+    stepFrames(game.get(), 1);
+    const sf::Image refused = shown();
+    const sf::FloatRect words = shop.refusal.text.getGlobalBounds();
+    ASSERT_GT(words.width, 300.f);
+    EXPECT_FALSE(words.intersects(shop.hire.sprite.getGlobalBounds())) << "the words leave the button readable";
+    int changed = 0;
+    for (int y = static_cast<int>(words.top); y < static_cast<int>(words.top + words.height); y += 2)
+        for (int x = static_cast<int>(words.left); x < static_cast<int>(words.left + words.width); x += 2)
+            changed += quiet.getPixel(static_cast<unsigned>(x), static_cast<unsigned>(y)) !=
+                       refused.getPixel(static_cast<unsigned>(x), static_cast<unsigned>(y));
+    EXPECT_GT(changed, 200) << "the words are drawn";
+    EXPECT_TRUE(saveGameScreenshot(game.get(), "shop_refusal"));
+
+    stepSeconds(game.get(), 1.5f);
+    EXPECT_GT(shop.refusal.secondsLeft, 0.f) << "still there after a second and a half";
+    stepSeconds(game.get(), 0.6f);
+    EXPECT_EQ(shop.refusal.secondsLeft, 0.f) << "gone after two seconds";
+
+    menutest::clickSprite(game.get(), shop.hire.sprite);
+    ASSERT_GT(shop.refusal.secondsLeft, 0.f);
+    menutest::clickSprite(game.get(), shop.returnButton.sprite);
+    EXPECT_EQ(shop.refusal.secondsLeft, 0.f);
 }

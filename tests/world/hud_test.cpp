@@ -1,8 +1,12 @@
 #include "core/display.hpp"
 #include "support/test_window.hpp"
 #include "world/board_test_support.hpp"
+#include "world/hud_lives.hpp"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -64,7 +68,7 @@ TEST(Hud, GoldTextEndsAtTheSameScreenXWhateverItsLength) {
     auto world = worldWithParty(1);
     const sf::Vector2f t{300.f, 40.f};
     setGoldText(&world->hud, 100, t);
-    EXPECT_EQ(world->hud.goldText.getString(), sf::String("100 :"));
+    EXPECT_EQ(world->hud.goldText.getString(), sf::String("100")) << "the amount alone, beside its bag";
     const float end100 = goldRightEnd(world->hud);
     const float width100 = world->hud.goldText.getGlobalBounds().width;
     ASSERT_GT(width100, 0.f) << "the pixel font must load";
@@ -141,4 +145,50 @@ TEST(Hud, EndTurnButtonShowsItsPressedLookUnderTheMouseAndTakesClicks) {
     EXPECT_EQ(isEndTurnClicked(&hud, {sf::Mouse::Left, 1663, 1030}), 0);
     toggleHud(&hud);
     EXPECT_EQ(hud.visible, 0);
+}
+
+// The width of each life fill the top bar draws, by portrait slot (0 for a hero shown
+// without life, -1 for a slot without a gauge).
+std::array<float, 4> lifeFills(const Hud& hud, const Party& party) {
+    std::array<float, 4> fills{-1.f, -1.f, -1.f, -1.f};
+    const sf::VertexArray mesh = hudLifeGauges(&hud, &party);
+    for (std::size_t slot = 0; slot < 4; ++slot) {
+        const sf::Vector2f gauge = hud.frameSprites[slot].getPosition() + kHudLifeGaugeOffset;
+        for (std::size_t q = 0; q + 3 < mesh.getVertexCount(); q += 4) {
+            const sf::Vertex& a = mesh[q];
+            if (a.position == gauge - sf::Vector2f(1.f, 1.f)) fills[slot] = std::max(fills[slot], 0.f);
+            if (a.position == gauge && mesh[q + 2].position.y == gauge.y + kHudLifeGaugeSize.y)
+                fills[slot] = mesh[q + 1].position.x - a.position.x;
+        }
+    }
+    return fills;
+}
+
+TEST(Hud, EachPortraitShowsItsHerosLifeUnlessTheOpenSheetCoversIt) {
+    auto world = worldWithParty(3);
+    Party& party = world->party;
+    Hud& hud = world->hud;
+    party.players[0].stats.life = 100;
+    party.players[1].stats.life = 40;
+    party.players[2].stats.maxLife = 300.f;
+    party.players[2].stats.life = 1;
+    const std::array<float, 4> fills = lifeFills(hud, party);
+    EXPECT_EQ(fills[0], kHudLifeGaugeSize.x) << "full life fills the gauge";
+    EXPECT_EQ(fills[1], std::floor(kHudLifeGaugeSize.x * 0.4f));
+    EXPECT_EQ(fills[2], 1.f) << "a hero alive keeps a sliver";
+    EXPECT_EQ(fills[3], -1.f) << "no fourth hero, no gauge";
+    EXPECT_EQ(hudLifeText(&hud, &party, 1), "40");
+    EXPECT_EQ(hudLifeText(&hud, &party, 3), "");
+
+    // A change shows at the next draw: a fight took Irina down to 25.
+    party.players[0].stats.life = 25;
+    EXPECT_LT(lifeFills(hud, party)[0], fills[0]);
+    EXPECT_EQ(hudLifeText(&hud, &party, 0), "25");
+
+    // Irina's sheet opens over the first two frames: no life is drawn over the sheet.
+    const sf::Vector2f first = middleOf(hud.frameSprites[0]);
+    hoverHud(&hud, first.x, first.y, world->camera.topLeft, 3);
+    EXPECT_EQ(hudLifeText(&hud, &party, 1), "");
+    EXPECT_EQ(lifeFills(hud, party)[1], -1.f);
+    EXPECT_EQ(hudLifeText(&hud, &party, 2), "1") << "the third frame lies clear of it";
 }

@@ -3,8 +3,13 @@
 #include "core/random.hpp"
 #include "support/test_window.hpp"
 #include "world/board_test_support.hpp"
+#include "world/hud_lives.hpp"
 
 #include <SFML/Window/Mouse.hpp>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -57,6 +62,57 @@ void enableDebug(MainData* game) {
     ASSERT_EQ(game->debugMode, 1);
 }
 
+// Frames of the game without drawing them.
+void advance(MainData* game, int frames, float dt = 1.f / 60.f) {
+    for (int i = 0; i < frames; ++i) stepGame(game, dt);
+}
+
+// What the window shows now, read back.
+sf::Image shownFrame(MainData* game) {
+    renderGame(game);
+    sf::Texture frame;
+    frame.create(1920, 1080);
+    frame.update(game->window);
+    return frame.copyToImage();
+}
+
+// The party as a player sees it: the middle of the box of the heroes' cells lies in the
+// middle of the screen, unless the view stands against the map's edge on that side.
+void expectViewOnParty(const WorldGame& world) {
+    GridPos low{kMapColumns, kMapRows}, high{-1, -1};
+    for (std::uint32_t i = 0; i < world.party.count; ++i) {
+        const GridPos cell = playerCell(&world.party.players[i]);
+        low = {std::min(low.x, cell.x), std::min(low.y, cell.y)};
+        high = {std::max(high.x, cell.x), std::max(high.y, cell.y)};
+    }
+    const sf::Vector2f middle{(low.x + high.x + 1) * kCellSize / 2.f, (low.y + high.y + 1) * kCellSize / 2.f};
+    const sf::Vector2f t = world.camera.topLeft;
+    const sf::Vector2f centre = world.camera.view.getCenter();
+    EXPECT_EQ(centre, t + sf::Vector2f(960.f, 540.f)) << "the view and its corner agree";
+    EXPECT_TRUE(std::abs(centre.x - middle.x) <= 10.f || (middle.x < centre.x && t.x == 0.f) ||
+                (middle.x > centre.x && t.x == 1920.f))
+        << "party x " << middle.x << ", view centre x " << centre.x;
+    EXPECT_TRUE(std::abs(centre.y - middle.y) <= 10.f || (middle.y < centre.y && t.y == 0.f) ||
+                (middle.y > centre.y && t.y == 1080.f))
+        << "party y " << middle.y << ", view centre y " << centre.y;
+}
+
+// Puts hero `index` on `cell`, moving its claim there.
+void moveHero(WorldGame* world, std::int32_t index, GridPos cell) {
+    WorldPlayer& hero = world->party.players[static_cast<std::size_t>(index)];
+    movePlayerOnGrid(world, index, playerCell(&hero), cell);
+    hero.body.sprite.setPosition(corner(cell));
+    hero.mpSprite.setPosition(corner(cell));
+}
+
+// The arrow pieces hero `index` shows, by position.
+std::vector<sf::Vector2f> arrowShown(const WorldGame& world, std::size_t index) {
+    std::vector<sf::Vector2f> shown;
+    for (const PathArrowPiece& piece : world.party.players[index].arrow)
+        if (piece.visible) shown.push_back(piece.sprite.getPosition());
+    return shown;
+}
+
 void press(MainData* game, sf::Keyboard::Key key) {
     dispatchEvent(game, keyPressEvent(key));
     dispatchEvent(game, keyReleaseEvent(key));
@@ -80,20 +136,22 @@ TEST(WorldShell, AWholeTurnThroughTheRealHandlers) {
     EXPECT_EQ(hero.movePoints, 2);
     saveGameScreenshot(game.get(), "world_path_arrow");
 
-    // The end-turn button refuses while the hero walks.
+    // End Turn pressed while the hero walks: the turn ends as soon as the walk does.
     const sf::Vector2i button{1664 + 126, 1005 + 34};
     dispatchEvent(game.get(), mouseMoveEvent(button.x, button.y));
     clickAt(game.get(), button.x, button.y);
     EXPECT_EQ(world.playerTurn, 1);
 
     int frames = 0;
-    while (hero.body.moving && frames++ < 300) stepFrames(game.get(), 1, 0.05f);
+    while (hero.body.moving && frames++ < 300) {
+        EXPECT_EQ(world.playerTurn, 1) << "the walk is not cut short";
+        stepFrames(game.get(), 1, 0.05f);
+    }
     ASSERT_EQ(hero.body.moving, 0);
     EXPECT_EQ(playerCell(&hero), (GridPos{9, 7}));
     EXPECT_EQ(hero.body.sprite.getPosition(), corner({9, 7}));
-
-    clickAt(game.get(), button.x, button.y);
-    ASSERT_EQ(world.playerTurn, 0);
+    ASSERT_EQ(world.playerTurn, 0) << "the press was kept for the walk's end";
+    clickAt(game.get(), button.x, button.y); // the enemies' turn takes no press
     EXPECT_EQ(world.camera.mode, CAMERA_OVERVIEW);
     EXPECT_EQ(world.hud.visible, 0);
     std::array<GridPos, 4> before{};
@@ -213,4 +271,138 @@ TEST(WorldShell, HoverOverAPortraitOpensTheCharacterSheet) {
     saveGameScreenshot(game.get(), "world_hud_sheet");
     dispatchEvent(game.get(), mouseMoveEvent(900, 600));
     EXPECT_EQ(world.hud.hovered, (std::array<std::int32_t, 4>{0, 0, 0, 0}));
+}
+
+TEST(WorldShell, TheViewOpensANewGameALevelAndEveryPlayerTurnOnTheParty) {
+    auto game = makeTestGame();
+    sf::Mouse::setPosition({960, 540}, game->window);
+    seedRandom(5);
+    const std::int32_t team[4] = {2, 1, 2, 3};
+    initWorldGame(&game->world, team);
+    game->sceneState = SCENE_WORLD;
+    WorldGame& world = game->world;
+    stepFrames(game.get(), 1);
+    expectViewOnParty(world);
+    const sf::Vector2f leader = world.party.players[0].body.sprite.getPosition() - world.camera.topLeft;
+    EXPECT_EQ(world.hud.barSprite.getPosition(), world.camera.topLeft) << "the HUD came along";
+    EXPECT_GE(leader.y, 0.f);
+    EXPECT_LE(leader.y, 1080.f - 128.f) << "the leader is on screen";
+    clickAt(game.get(), 960, 540);
+    clickAt(game.get(), 960, 540); // the tutorial's two pages
+    world.party.players[1].stats.life = 35;
+    world.party.players[3].stats.life = 80;
+    EXPECT_TRUE(saveGameScreenshot(game.get(), "hud_portraits_life"));
+
+    // The party in the middle of the map and the view pushed far from it: once the enemies
+    // have walked, the player's turn opens on the party again.
+    for (Tile& tile : world.tileMap.tiles) tile.walkable = !(tile.heroHere || tile.enemyHere);
+    const GridPos middle[4] = {{14, 8}, {15, 9}, {13, 9}, {14, 10}};
+    for (std::int32_t i = 0; i < 4; ++i) moveHero(&world, i, middle[i]);
+    dispatchEvent(game.get(), mouseMoveEvent(1919, 1079));
+    advance(game.get(), 200);
+    ASSERT_EQ(world.camera.topLeft, sf::Vector2f(1920.f, 1080.f));
+    dispatchEvent(game.get(), mouseMoveEvent(900, 600));
+    clickAt(game.get(), 1664 + 126, 1005 + 34);
+    ASSERT_EQ(world.playerTurn, 0);
+    int frames = 0;
+    while (!(world.playerTurn == 1 && world.banners.allyHidden == 1) && frames++ < 1500) advance(game.get(), 1, 0.05f);
+    ASSERT_EQ(world.playerTurn, 1);
+    ASSERT_EQ(world.phase, WORLD_PHASE_MAP) << "no enemy reached the party";
+    expectViewOnParty(world);
+    EXPECT_EQ(world.hud.endTurnSprite.getPosition(), world.camera.topLeft + kHudEndTurnOffset);
+
+    // A level reached through the shop and the road opens on the party too.
+    world.enemies.count = 0;
+    stepFrames(game.get(), 1);
+    ASSERT_EQ(game->sceneState, SCENE_SHOP);
+    clickAt(game.get(), static_cast<int>(game->shop.next.sprite.getGlobalBounds().left) + 20,
+            static_cast<int>(game->shop.next.sprite.getGlobalBounds().top) + 20);
+    frames = 0;
+    while (game->sceneState != SCENE_WORLD && frames++ < 2000) advance(game.get(), 1, 0.05f);
+    ASSERT_EQ(game->sceneState, SCENE_WORLD);
+    stepFrames(game.get(), 2);
+    EXPECT_EQ(world.level, 2);
+    expectViewOnParty(world);
+    EXPECT_EQ(world.hud.barSprite.getPosition(), world.camera.topLeft);
+}
+
+TEST(WorldShell, TheViewStopsAtTheMapsEdgesAndTheTopShowsNoVoid) {
+    auto game = worldGame();
+    WorldGame& world = game->world;
+    dispatchEvent(game.get(), mouseMoveEvent(0, 0));
+    advance(game.get(), 150);
+    EXPECT_EQ(world.camera.topLeft, sf::Vector2f(0.f, 0.f));
+    EXPECT_EQ(world.camera.view.getCenter(), sf::Vector2f(960.f, 540.f));
+    // The top bar's middle is open: the ground shows through it, never the black beyond the map.
+    const sf::Image top = shownFrame(game.get());
+    for (unsigned x = 760; x < 1480; x += 8)
+        for (unsigned y = 60; y < 120; y += 8) ASSERT_NE(top.getPixel(x, y), sf::Color::Black) << x << "," << y;
+
+    dispatchEvent(game.get(), mouseMoveEvent(1919, 1079));
+    advance(game.get(), 150);
+    EXPECT_EQ(world.camera.topLeft, sf::Vector2f(1920.f, 1080.f));
+    const sf::Image bottom = shownFrame(game.get());
+    for (unsigned x = 0; x < 1600; x += 16) ASSERT_NE(bottom.getPixel(x, 1079), sf::Color::Black) << x;
+}
+
+TEST(WorldShell, PointingAtAReachableSquareShowsTheArrowTheClickWillFollow) {
+    auto game = worldGame();
+    WorldGame& world = game->world;
+    stepFrames(game.get(), 1);
+    const auto pointAt = [&](GridPos cell) {
+        const sf::Vector2i at = screenOf(game.get(), cell);
+        dispatchEvent(game.get(), mouseMoveEvent(at.x, at.y));
+    };
+    pointAt({8, 9});
+    EXPECT_TRUE(arrowShown(world, 0).empty()) << "no hero selected";
+
+    const sf::Vector2i heroAt = screenOf(game.get(), kHeroCells[0]);
+    clickAt(game.get(), heroAt.x, heroAt.y);
+    ASSERT_GT(visibleSquareCount(&world), 0);
+    pointAt({8, 9});
+    const std::vector<sf::Vector2f> preview = arrowShown(world, 0);
+    ASSERT_EQ(preview.size(), 5u) << "four steps and the start";
+    EXPECT_EQ(world.party.players[0].arrow[0].sprite.getPosition(), corner({8, 9})) << "the head on the square";
+    EXPECT_EQ(world.party.players[0].arrow[4].sprite.getPosition(), corner(kHeroCells[0])) << "the tail on the hero";
+    EXPECT_TRUE(saveGameScreenshot(game.get(), "map_hover_path"));
+
+    pointAt(kHeroCells[0]);
+    EXPECT_TRUE(arrowShown(world, 0).empty()) << "the hero's own square";
+    pointAt({16, 7});
+    EXPECT_TRUE(arrowShown(world, 0).empty()) << "out of reach";
+    pointAt({7, 7});
+    EXPECT_EQ(arrowShown(world, 0).size(), 2u);
+
+    // The click follows the arrow shown.
+    pointAt({8, 9});
+    const sf::Vector2i target = screenOf(game.get(), {8, 9});
+    clickAt(game.get(), target.x, target.y);
+    ASSERT_EQ(world.party.players[0].body.moving, 1);
+    EXPECT_EQ(walkEnd(&world.party.players[0].walk), (GridPos{8, 9}));
+    EXPECT_EQ(arrowShown(world, 0), preview);
+    // Pointing elsewhere while it walks leaves its arrow alone.
+    pointAt({7, 7});
+    EXPECT_EQ(arrowShown(world, 0), preview);
+}
+
+TEST(WorldShell, EndTurnKeptForAWalkIsForgottenWhenTheWalkOpensTheCamp) {
+    auto game = worldGame();
+    WorldGame& world = game->world;
+    stepFrames(game.get(), 1);
+    tileAt(&world, {9, 7}).camp = 1;
+    const sf::Vector2i heroAt = screenOf(game.get(), kHeroCells[0]);
+    clickAt(game.get(), heroAt.x, heroAt.y);
+    const sf::Vector2i camp = screenOf(game.get(), {9, 7});
+    clickAt(game.get(), camp.x, camp.y);
+    ASSERT_EQ(world.party.players[0].body.moving, 1);
+    clickAt(game.get(), 1664 + 126, 1005 + 34);
+    int frames = 0;
+    while (world.party.players[0].body.moving && frames++ < 300) stepFrames(game.get(), 1, 0.05f);
+    ASSERT_EQ(world.camp.open, 1);
+    stepFrames(game.get(), 5);
+    EXPECT_EQ(world.playerTurn, 1) << "the player heals first";
+    toggleCampScreen(&world.camp, &world.party, 0, world.camera.topLeft); // the camp screen closed
+    ASSERT_EQ(world.camp.open, 0);
+    stepFrames(game.get(), 5);
+    EXPECT_EQ(world.playerTurn, 1) << "the press was for the walk, not for after the camp";
 }

@@ -1,5 +1,5 @@
-// The recruit-shop scene: a rug and heaps of coins on the counter, and the ledger strip and
-// note pad laid over it.
+// The recruit-shop scene: a rug and heaps of coins on the counter, and the ledger strip with
+// the recruiter's sign and the note pad with the price list laid over it.
 #include "menus_scenes.hpp"
 
 #include "menus_scene_parts.hpp"
@@ -58,6 +58,48 @@ Canvas shopTable() {
     return c;
 }
 
+namespace {
+
+// The recruiter's sign, hung from the ledger strip on two cords: a dark board with gold
+// letters, under the strip the hire page writes on.
+void shopSign(Canvas& c) {
+    const int x0 = 40, x1 = 236, y0 = 36, y1 = 56;
+    Canvas board(480, 270);
+    for (int y = y0; y <= y1; ++y)
+        for (int x = x0; x <= x1; ++x) {
+            int col = Earth;
+            if (y == y0 + 1) col = EarthLight;
+            if (y >= y1 - 1) col = EarthDeep;
+            // Grain: long streaks of the next darker wood.
+            if (col == Earth && hashNoise(x / 9, y, 511) > 0.78f) col = EarthDeep;
+            board.px(x, y, pal(col));
+        }
+    board.outline(pal(Ink));
+    c.blit(withDropShadow(board, 2, 2, 110), 0, 0);
+    // Cords up to the strip, and the nail heads on the board.
+    for (int x : {60, 216}) {
+        for (int y = 31; y < y0; ++y) c.px(x, y, pal(EarthDeep));
+        c.px(x, y0 + 3, pal(Steel));
+        c.px(x + 1, y0 + 3, pal(Slate));
+    }
+    shadowTextCentred(c, (x0 + x1) / 2, y0 + 4, "HEROES FOR HIRE", pal(GoldLight), 2);
+}
+
+// The price list written down the right of the pad, clear of the stat sheet the hire page
+// writes on the left: a red heading, then one entry a rule, each resting on its rule.
+void recruitNotice(Canvas& c) {
+    const int x = 364;
+    const char* lines[] = {"RECRUITS", "LIGHT", "HEAVY", "SHIELD", "", "200 GOLD", "EACH", "", "4 HEROES", "A PARTY"};
+    for (int i = 0; i < int(sizeof lines / sizeof lines[0]); ++i) {
+        const int rule = int(18.75f + float(i) * 10.f) + 1;
+        c.text(x, rule - 8, lines[i], pal(i == 0 ? Blood : Ink));
+    }
+    // The heading underlined in the same red ink.
+    c.rect(x, 20, Canvas::textWidth("RECRUITS"), 1, pal(Blood));
+}
+
+} // namespace
+
 Canvas shopNotePad() {
     Canvas c(480, 270);
     // Ledger strip for the party size and the gold, nailed to the counter.
@@ -83,7 +125,9 @@ Canvas shopNotePad() {
         c.px(x, 10, pal(Steel));
         c.px(x + 1, 10, pal(Slate));
     }
+    shopSign(c);
     notePad(c, 268, 0, 468, 124, 18.75f, 10.f);
+    recruitNotice(c);
     return c;
 }
 
