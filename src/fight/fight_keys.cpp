@@ -34,8 +34,10 @@ std::int32_t deckViewType(const AllyList& list) {
         const std::int32_t type = list.allies[static_cast<std::size_t>(selected)].heroType;
         if (type < 3) return type;
     }
-    for (std::int32_t i = 0; i < list.count; ++i)
-        if (list.allies[static_cast<std::size_t>(i)].heroType < 3) return list.allies[static_cast<std::size_t>(i)].heroType;
+    for (std::int32_t i = 0; i < list.count; ++i) {
+        const std::int32_t type = list.allies[static_cast<std::size_t>(i)].heroType;
+        if (type < 3) return type;
+    }
     return -1;
 }
 

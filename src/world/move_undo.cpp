@@ -93,7 +93,9 @@ void drawUndoButton(const WorldGame* world, sf::RenderTarget& target) {
     if (world->phase != WORLD_PHASE_MAP || !world->playerTurn || !world->hud.visible) return;
     const bool live = canUndoHeroMove(world);
     sf::Sprite button = createSprite(createTexture(kUndoButtonPath));
-    const sf::IntRect& area = !live ? kUndoSpentRect : world->moveUndo.buttonHovered ? kUndoPressedRect : kUndoNormalRect;
+    const sf::IntRect& area = !live                           ? kUndoSpentRect
+                              : world->moveUndo.buttonHovered ? kUndoPressedRect
+                                                              : kUndoNormalRect;
     setSpriteRect(&button, &area);
     button.setScale(kUndoButtonScale, kUndoButtonScale);
     const sf::FloatRect placed = buttonArea(world);

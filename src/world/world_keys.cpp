@@ -7,6 +7,8 @@
 #include "world/move_undo.hpp"
 #include "world/world_game.hpp"
 
+#include <algorithm>
+
 namespace {
 
 // The Enter cap rides the end-turn button's top-left corner; the Tab cap sits on the lower
@@ -25,11 +27,10 @@ bool ordersOpen(const WorldGame* world) {
 } // namespace
 
 std::int32_t selectNextMovableHero(WorldGame* world) {
-    const std::int32_t count = static_cast<std::int32_t>(world->party.count < kMaxPlayers ? world->party.count : kMaxPlayers);
+    const std::int32_t count = std::min(static_cast<std::int32_t>(world->party.count), kMaxPlayers);
     if (count <= 0) return -1;
-    const std::int32_t from = world->party.selectedIndex >= 0 && world->party.selectedIndex < count
-                                  ? world->party.selectedIndex
-                                  : -1;
+    const std::int32_t selected = world->party.selectedIndex;
+    const std::int32_t from = selected >= 0 && selected < count ? selected : -1;
     for (std::int32_t step = 1; step <= count; ++step) {
         const std::int32_t index = (from + step + count) % count;
         if (selectHero(world, index)) return index;

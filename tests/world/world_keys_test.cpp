@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -104,18 +105,6 @@ void expectHeroOn(const WorldGame& world, std::uint32_t hero, GridPos cell, std:
     EXPECT_EQ(tileAt(&world, cell).walkable, 0);
 }
 
-std::string shotPath(const std::string& name) {
-    const char* dir = std::getenv("OSTREVALD_KEYS_SHOTS");
-    return dir && *dir ? std::string(dir) + "/" + name + ".png" : "";
-}
-
-void shot(MainData* game, const std::string& name) {
-    const std::string path = shotPath(name);
-    if (path.empty()) return;
-    renderGame(game);
-    saveScreenshot(game->window, path);
-}
-
 } // namespace
 
 TEST(MapKeys, TabSelectsTheNextHeroThatCanMoveAndEnterEndsTheTurnOnce) {
@@ -176,7 +165,7 @@ TEST(EnemyReach, PointingAnEnemyMarksItsNextWalkAndAltMarksEveryEnemys) {
             EXPECT_LE(std::abs(cell.x - 10) + std::abs(cell.y - 3), 5) << cell.x << "," << cell.y;
         }
     EXPECT_EQ(world.enemyReach.vertexCount, 0) << "nothing drawn yet";
-    shot(game.get(), "enemy_reach");
+    saveGameScreenshot(game.get(), "enemy_reach");
     EXPECT_EQ(world.enemyReach.vertexCount, 6 * shownCount(first)) << "one picture per marked cell";
 
     // Each enemy pointed at in turn; Alt then marks all of them together.
@@ -192,7 +181,7 @@ TEST(EnemyReach, PointingAnEnemyMarksItsNextWalkAndAltMarksEveryEnemys) {
     dispatchEvent(game.get(), keyPressEvent(sf::Keyboard::LAlt));
     EXPECT_EQ(shownEnemyReach(&world), together);
     EXPECT_GT(shownCount(together), shownCount(first));
-    shot(game.get(), "enemy_reach_all");
+    saveGameScreenshot(game.get(), "enemy_reach_all");
     dispatchEvent(game.get(), keyReleaseEvent(sf::Keyboard::LAlt));
     EXPECT_EQ(shownCount(shownEnemyReach(&world)), 0);
 
@@ -218,7 +207,7 @@ TEST(MoveUndo, UTakesBackTheTurnsMovesLastFirst) {
     moveHero(game.get(), kHeroCells[2], {3, 8});
     expectHeroOn(world, 0, {9, 8}, 1);
     EXPECT_EQ(world.moveUndo.count, 3);
-    shot(game.get(), "undo_button");
+    saveGameScreenshot(game.get(), "undo_button");
 
     press(game.get(), sf::Keyboard::U);
     expectHeroOn(world, 2, kHeroCells[2], 5);
@@ -319,7 +308,7 @@ TEST(BattleKeys, NumbersPickCardsTabPassesTheFallenAndEnterEndsTheTurn) {
     // No mouse has moved in this fight yet: every card still finds its place in the fan.
     for (int place = 0; place < kShownAtBuild; ++place)
         EXPECT_GT(ally(scene, 0).hand.cards[static_cast<std::size_t>(place)].sprite.getPosition().y, 900.f) << place;
-    shot(game.get(), "battle_key_hints");
+    saveGameScreenshot(game.get(), "battle_key_hints");
     press(game.get(), sf::Keyboard::Num1);
     EXPECT_EQ(heldCard(scene.allies).slot, 0);
 
