@@ -4,6 +4,7 @@
 #include "app/scenes.hpp"
 #include "world/board_moves.hpp"
 #include "world/encounters.hpp"
+#include "world/world_keys.hpp"
 
 #include <SFML/Window/Keyboard.hpp>
 
@@ -27,7 +28,8 @@ void pressDebugKey(MainData* data, sf::Keyboard::Key key) {
     WorldGame& world = data->world;
     switch (key) {
     case sf::Keyboard::E:
-        if (!anyPlayerMoving(&world)) resetPartyTurn(&world.party);
+        // In a fight E is the battle's end-turn key.
+        if (world.phase == WORLD_PHASE_MAP && !anyPlayerMoving(&world)) resetPartyTurn(&world.party);
         break;
     case sf::Keyboard::L:
     case sf::Keyboard::Q:
@@ -87,11 +89,13 @@ void keyPressed(MainData* data, sf::Keyboard::Key key) {
         toggleCameraMode(&camera, &data->window);
         world.hud.visible = 0;
     }
+    keyPressedWorldGame(&world, key, &data->window);
     if (key == sf::Keyboard::Escape) openPauseMenuScene(data);
     if (data->debugMode == 1) pressDebugKey(data, key);
 }
 
 void keyReleased(MainData* data, sf::Keyboard::Key key) {
+    keyReleasedWorldGame(&data->world, key); // a release counts on every screen
     if (data->sceneState != SCENE_WORLD) return;
     // Releasing M returns from the overview to the close view with the HUD.
     WorldGame& world = data->world;
@@ -119,6 +123,7 @@ void dispatchEvent(MainData* data, const sf::Event& event) {
         break;
     case sf::Event::LostFocus:
         data->keysDown.fill(false);
+        releaseWorldKeys(&data->world);
         break;
     case sf::Event::KeyPressed: {
         const bool repeated = keyRemembered(data, event.key.code);

@@ -195,17 +195,20 @@ void mousePressedAllies(AllyList& list) {
     for (std::int32_t a = 0; a < list.count; ++a) {
         Ally& ally = allyAt(list, a);
         if (ally.fighter.stats.life == 0) continue; // a fallen ally is past choosing
-        if (ally.hovered && !ally.targeted) {
-            for (std::int32_t k = 0; k < list.count; ++k) {
-                Ally& other = allyAt(list, k);
-                if (other.selected)
-                    for (Card& card : other.hand.cards) card.selected = 0;
-                other.selected = 0;
-            }
-            ally.selected = 1;
-        }
+        if (ally.hovered && !ally.targeted) selectOnlyAlly(list, a);
         if (ally.fighter.stats.actionPoints != 0) selectCard(ally.hand);
     }
+}
+
+void selectOnlyAlly(AllyList& list, std::int32_t slot) {
+    if (slot < 0 || slot >= list.count) return;
+    for (std::int32_t k = 0; k < list.count; ++k) {
+        Ally& other = allyAt(list, k);
+        if (other.selected)
+            for (Card& card : other.hand.cards) card.selected = 0;
+        other.selected = 0;
+    }
+    allyAt(list, slot).selected = 1;
 }
 
 void startAllyAttack(AllyList& list, std::int32_t slot) {

@@ -65,6 +65,8 @@ void mouseMovedAllies(AllyList& list, const sf::Event::MouseMoveEvent& move);
 // A press on an ally's body selects it (dropping any card held); a press on a card of a
 // hand selects that card, while its ally has action points left.
 void mousePressedAllies(AllyList& list);
+// Selects the ally in `slot` alone; any card held by another ally is dropped.
+void selectOnlyAlly(AllyList& list, std::int32_t slot);
 void startAllyAttack(AllyList& list, std::int32_t slot);
 // Empties the list and clears every slot: an unused slot holds life 0.
 void destroyAllies(AllyList& list);

@@ -30,6 +30,9 @@ constexpr int kCardValueAtCreation = 20;
 const sf::Vector2f kCardOrigin{64.f, 84.f};
 const sf::Vector2f kContourOrigin{69.f, 89.f};
 const sf::IntRect kContourFrame{0, 0, 138, 179};
+// Where a new card waits until the fan first lays it out: far from any mouse, so that it
+// is never taken for hovered (and left unplaced) before the hand's first layout.
+const sf::Vector2f kUnplacedCard{-10000.f, -10000.f};
 
 struct DeckCard {
     std::int32_t kind;
@@ -110,6 +113,8 @@ void createCard(CardHand& hand, std::int32_t j, std::int32_t heroType) {
     card.contourSprite.setTextureRect(kContourFrame);
     card.contourSprite.setScale(kRestScale, kRestScale);
     card.contourSprite.setOrigin(kContourOrigin);
+    card.sprite.setPosition(kUnplacedCard);
+    card.contourSprite.setPosition(kUnplacedCard);
     initCardArrow(card.arrow, {0.f, 0.f});
     card.contourAnimation = createAnimation(3, 6, &kContourFrame, 1);
     card.contourCurrent = card.contourAnimation;

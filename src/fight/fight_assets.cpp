@@ -1,6 +1,7 @@
 #include "fight/fight_assets.hpp"
 
 #include "fight/fight_paths.hpp"
+#include "fight/key_hints.hpp"
 
 std::vector<AssetRequirement> fightAssetRequirements() {
     std::vector<AssetRequirement> rows = {
@@ -14,6 +15,7 @@ std::vector<AssetRequirement> fightAssetRequirements() {
         {kHudBattlePath, 0, 0},
         {kActionPointIconPath, 0, 0},
         {kFightCursorPath, 32, 32},
+        {kKeyHintsPath, 104, 26},
         // Cards.
         {kCardContourPath, 414, 179},
         // Allies.

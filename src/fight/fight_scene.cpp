@@ -3,6 +3,7 @@
 #include "core/resources.hpp"
 #include "fight/card_play.hpp"
 #include "fight/enemy_turn.hpp"
+#include "fight/fight_keys.hpp"
 #include "fight/fight_paths.hpp"
 #include "fight/visible_part.hpp"
 
@@ -50,7 +51,8 @@ sf::Sprite placedSprite(const char* path, float scale, sf::Vector2f position) {
     return sprite;
 }
 
-// The end-turn press of the allies: the enemies' turn begins and every hand is dealt anew.
+} // namespace
+
 void endAlliesTurn(FightScene& scene) {
     beginEnemiesTurn(scene.turnButton, scene.turnBanner);
     for (std::int32_t i = 0; i < scene.allies.count; ++i) {
@@ -61,7 +63,10 @@ void endAlliesTurn(FightScene& scene) {
     }
 }
 
-} // namespace
+void openDeckView(FightScene* scene, std::int32_t heroType) {
+    scene->deckPile.deckViewOpen = 1;
+    if (heroType >= 0 && heroType < 3) scene->deckPile.overviewSprite.setTextureRect(kDeckRows[heroType]);
+}
 
 void initFightScene(FightScene* scene, const UnitStats* heroes, std::int32_t heroCount, const UnitStats* enemyRecords,
                     std::int32_t enemyCount) {
@@ -109,7 +114,10 @@ void drawFightScene(const FightScene* scene, sf::RenderTarget& target) {
     drawTurnButton(scene->turnButton, target);
     drawTurnBanner(scene->turnBanner, scene->turnButton.isAllyTurn, target);
     target.draw(scene->deckCase);
-    if (scene->deckPile.deckViewOpen) target.draw(scene->deckPile.overviewSprite);
+    if (scene->deckPile.deckViewOpen)
+        target.draw(scene->deckPile.overviewSprite);
+    else
+        drawFightKeyHints(scene, target);
     // The reticle is painted on black: added light, the black vanishes.
     target.draw(scene->fightCursor.sprite, sf::RenderStates(sf::BlendAdd));
 }

@@ -62,6 +62,12 @@ void drawFightScene(const FightScene* scene, sf::RenderTarget& target);
 // A left-button press, at the mouse position the last move left.
 void mousePressedFightScene(FightScene* scene);
 void mouseMovedFightScene(FightScene* scene, sf::Event::MouseMoveEvent move);
+// The allies' turn ends (the end-turn button, or its key): the enemies' turn begins and
+// every hand is dealt anew.
+void endAlliesTurn(FightScene& scene);
+// Shows the deck overview, on the row of `heroType` (the leaders 0 to 2 have one; any other
+// type keeps the row shown last).
+void openDeckView(FightScene* scene, std::int32_t heroType);
 // Closes the fight: both lists emptied, every slot cleared (life 0).
 void destroyFightScene(FightScene* scene);
 // Decodes every picture and font a fight shows (all fighter sheets, the furniture), so that

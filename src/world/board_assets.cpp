@@ -4,7 +4,9 @@
 #include "world/camp.hpp"
 #include "world/crates.hpp"
 #include "world/dialog_box.hpp"
+#include "world/enemy_reach.hpp"
 #include "world/hud.hpp"
+#include "world/move_undo.hpp"
 #include "world/party.hpp"
 #include "world/world_enemy.hpp"
 #include "world/turn_banners.hpp"
@@ -37,6 +39,8 @@ std::vector<AssetRequirement> boardAssetRequirements() {
     rows.push_back({kHudGoldIconPath});
     rows.push_back({kHudSheetPath});
     rows.push_back({kHudEndTurnPath, 63u, 34u});
+    rows.push_back({kUndoButtonPath, 17u, 51u});
+    rows.push_back({kSquareReachPath});
     // Crates, the camp heal screen and the tutorial box with its text.
     rows.push_back({kCrateClosedPath});
     rows.push_back({kCrateOpenedPath});

@@ -52,6 +52,19 @@ void showRange(WorldGame* world, std::int32_t movePoints, GridPos start) {
     }
 }
 
+bool selectHero(WorldGame* world, std::int32_t index) {
+    Party& party = world->party;
+    if (index < 0 || static_cast<std::uint32_t>(index) >= party.count || index >= kMaxPlayers) return false;
+    const WorldPlayer& player = party.players[static_cast<std::size_t>(index)];
+    if (player.movePoints <= 0 || player.body.moving) return false;
+    const GridPos cell = playerCell(&player);
+    hideRange(&party);
+    showRange(world, player.movePoints, cell);
+    party.selectedCell = cell;
+    party.selectedIndex = index;
+    return true;
+}
+
 void storePath(WorldGame* world, std::int32_t side, std::int32_t index, GridPos start, const GridPath* found) {
     MapWalk* walk = nullptr;
     std::int32_t longest = kMaxPathCells;

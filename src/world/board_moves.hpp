@@ -10,6 +10,9 @@
 // Shows the range square of every cell the hero on `start` reaches with `movePoints`
 // steps (red on a lone enemy's cell, plain elsewhere).
 void showRange(WorldGame* world, std::int32_t movePoints, GridPos start);
+// Selects hero `index` (standing still, move points left): its range shown from its cell.
+// Returns false, changing nothing, for any other hero.
+bool selectHero(WorldGame* world, std::int32_t index);
 // Plans the walk of unit `unitIndex` of `side` from `start` toward `goal`, stores it in
 // the unit and moves the unit's claim to the path's end.
 void findPath(WorldGame* world, GridPos start, GridPos goal, std::int32_t side, std::int32_t unitIndex);

@@ -31,9 +31,9 @@ bool cellPassable(const Tile& tile, std::int32_t side) {
     return side == SIDE_PLAYER ? tile.enemyHere != 0 : tile.heroHere != 0;
 }
 
-GridFill moveRange(const TileMap* map, std::int32_t movePoints, GridPos start) {
-    return floodFillGrid(&start, 1, movePoints < 0 ? 0 : movePoints, [map](std::int32_t index) {
-        return cellPassable(map->tiles[static_cast<std::size_t>(index)], SIDE_PLAYER);
+GridFill moveRange(const TileMap* map, std::int32_t movePoints, GridPos start, std::int32_t side) {
+    return floodFillGrid(&start, 1, movePoints < 0 ? 0 : movePoints, [map, side](std::int32_t index) {
+        return cellPassable(map->tiles[static_cast<std::size_t>(index)], side);
     });
 }
 

@@ -15,9 +15,9 @@ enum : std::int32_t { SIDE_ENEMY = 0, SIDE_PLAYER = 1 };
 // side, or one of each, is closed: a cell never holds two heroes or two enemies.
 bool cellPassable(const Tile& tile, std::int32_t side);
 
-// The cells a hero standing on `start` reaches with `movePoints` steps through passable
-// cells (the start always included).
-GridFill moveRange(const TileMap* map, std::int32_t movePoints, GridPos start);
+// The cells a unit of `side` standing on `start` reaches with `movePoints` steps through
+// cells passable for it (the start always included): a hero's range, an enemy's reach.
+GridFill moveRange(const TileMap* map, std::int32_t movePoints, GridPos start, std::int32_t side = SIDE_PLAYER);
 
 // The search result, the cells from the start's successor to the end cell, in walking
 // order.

@@ -11,6 +11,7 @@
 #include "world/party_focus.hpp"
 #include "world/path_preview.hpp"
 #include "world/placement.hpp"
+#include "world/world_keys.hpp"
 
 namespace {
 
@@ -110,6 +111,7 @@ void toggleTurn(WorldGame* world, sf::RenderWindow* window) {
         return;
     }
     world->endTurnQueued = 0;
+    forgetHeroMoves(&world->moveUndo); // the enemies answer every move of the turn
     world->playerTurn = 0;
     world->banners.enemyHidden = 0;
     if (world->camera.mode == CAMERA_CLOSE) {
@@ -193,6 +195,7 @@ void updateEnemyMoves(WorldGame* world, sf::RenderWindow* window, float dt) {
 }
 
 void updateWorldGame(float dt, WorldGame* world, sf::RenderWindow* window, const ShopPurchases* purchases) {
+    forgetAnsweredMoves(world);
     if (world->phase == WORLD_PHASE_FIGHT) {
         updateFightPhase(world, window, dt);
         return;
@@ -238,6 +241,7 @@ void drawWorldGame(WorldGame* world, sf::RenderTarget& target, std::int32_t debu
     }
     if (world->phase != WORLD_PHASE_MAP) return;
     drawTileMap(target, &world->tileMap, debugMode);
+    drawEnemyReach(world, target);
     drawPartyArrows(&world->party, target);
     drawCrates(&world->crates, target);
     drawEnemies(&world->enemies, target);
@@ -248,6 +252,8 @@ void drawWorldGame(WorldGame* world, sf::RenderTarget& target, std::int32_t debu
     drawDialogBox(&world->dialog, target);
     drawHud(&world->hud, target, world->playerTurn, world->party.count);
     drawHudLives(&world->hud, &world->party, target);
+    drawUndoButton(world, target);
+    drawMapKeyHints(world, target);
 }
 
 void clickBoard(WorldGame* world, std::int32_t x, std::int32_t y) {
@@ -259,11 +265,7 @@ void clickBoard(WorldGame* world, std::int32_t x, std::int32_t y) {
         if (player.movePoints == 0 || player.body.moving) continue;
         const sf::FloatRect hitbox = playerHitbox(&player);
         if (!pointInRect(point, &hitbox)) continue;
-        const GridPos cell = playerCell(&player);
-        hideRange(&party);
-        showRange(world, player.movePoints, cell);
-        party.selectedCell = cell;
-        party.selectedIndex = static_cast<std::int32_t>(i);
+        selectHero(world, static_cast<std::int32_t>(i));
         return;
     }
     // Points outside the board never hold a shown square.
@@ -284,6 +286,8 @@ void clickBoard(WorldGame* world, std::int32_t x, std::int32_t y) {
         return;
     }
     WorldPlayer& player = party.players[static_cast<std::size_t>(selected)];
+    const GridPos from = party.selectedCell;
+    const std::int32_t pointsBefore = player.movePoints;
     findPath(world, party.selectedCell, mouseCellPos, SIDE_PLAYER, selected);
     hideRange(&party);
     if (player.walk.length <= 0) return; // nowhere to go: never a zero-length walk
@@ -294,6 +298,7 @@ void clickBoard(WorldGame* world, std::int32_t x, std::int32_t y) {
     // A move that ends on a camp or a crate has an errand there, done on arrival.
     const Tile& destination = world->tileMap.tiles[static_cast<std::size_t>(cellIndex(mouseCellPos))];
     player.interactPending = destination.camp || destination.crateHere ? 1 : 0;
+    rememberHeroMove(world, selected, from, pointsBefore, player.interactPending || destination.enemyHere);
 }
 
 void mousePressedWorldGame(WorldGame* world, sf::Event::MouseButtonEvent press, sf::RenderWindow* window) {
@@ -320,7 +325,11 @@ void mousePressedWorldGame(WorldGame* world, sf::Event::MouseButtonEvent press, 
         return;
     }
     if (!world->playerTurn) return;
-    // The end-turn button lies over the map: a click on it is for the button only.
+    // The end-turn and undo buttons lie over the map: a click on them is for the button only.
+    if (undoButtonUnder(world, static_cast<float>(worldPress.x), static_cast<float>(worldPress.y))) {
+        undoHeroMove(world);
+        return;
+    }
     if (isEndTurnClicked(&world->hud, worldPress)) {
         toggleTurn(world, window);
         return;
@@ -341,6 +350,11 @@ void mouseMovedWorldGame(WorldGame* world, sf::Event::MouseMoveEvent move) {
     // left it while the enemies walked.
     updateEndTurnHover(&world->hud, worldMove);
     pointAtBoard(world, {worldMove.x, worldMove.y});
+    hoverUndoButton(world, static_cast<float>(worldMove.x), static_cast<float>(worldMove.y));
+    if (world->camera.mode == CAMERA_CLOSE)
+        pointEnemyReach(world, worldMove.x, worldMove.y);
+    else
+        stopPointingEnemyReach(world);
     if (world->hud.visible)
         hoverHud(&world->hud, static_cast<float>(worldMove.x), static_cast<float>(worldMove.y), world->camera.topLeft,
                  world->party.count);

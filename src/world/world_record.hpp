@@ -9,9 +9,11 @@
 #include "world/camp.hpp"
 #include "world/crates.hpp"
 #include "world/dialog_box.hpp"
+#include "world/enemy_reach.hpp"
 #include "world/fight_handoff.hpp"
 #include "world/hud.hpp"
 #include "world/level_file.hpp"
+#include "world/move_undo.hpp"
 #include "world/party.hpp"
 #include "world/tile_map.hpp"
 #include "world/turn_banners.hpp"
@@ -60,6 +62,8 @@ struct WorldGame {
     CampScreen camp;
     CrateSet crates;
     TurnBanners banners;
+    EnemyReach enemyReach;
+    MoveUndo moveUndo;
 
     // Where levels 3 to 10 are read from: the folder the shell generated them into.
     std::string generatedLevelFolder = kLevelFolder;

@@ -867,4 +867,5 @@ void genWorldUi() {
     drawEndTurnButton();
     drawBanner("YOUR TURN", false, "Sprites/Fight/AllyTurn.png");
     drawBanner("ENEMY TURN", true, "Sprites/Fight/EnemyTurn.png");
+    genKeyPictures();
 }

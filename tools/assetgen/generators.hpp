@@ -6,6 +6,7 @@ void genMusic();   // menu music loop
 void genTiles();   // ground tiles of the world map
 void genUnits();   // hero and enemy map sheets
 void genWorldUi(); // move arrows, range squares, move-point digits, turn banners, HUD
+void genKeyPictures(); // key caps, the undo button, the enemies' reach square (drawn with worldui)
 void genMenus();   // main, pause, settings, team selection and end screens
 void genFight();      // card battle: background, HUD, fighters, cards, effects, cursor
 void genTransition(); // level transition sheets (map unrolling)
