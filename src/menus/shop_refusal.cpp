@@ -9,7 +9,7 @@ namespace {
 
 constexpr unsigned kRefusalTextSize = 35;
 // Centred under the Hire button, above the recruit on show.
-const sf::Vector2f kRefusalCentre(464.f, 445.f);
+const sf::Vector2f kRefusalCentre(464.f, 448.f);
 // Palette colours: Ember words with an Ink rim, to read on the dark counter.
 const sf::Color kRefusalFill{214, 104, 52};
 const sf::Color kRefusalRim{20, 16, 24};
@@ -43,7 +43,7 @@ void showHireRefusal(Shop* shop, HireRefusal refusal) {
     note.text.setCharacterSize(kRefusalTextSize);
     note.text.setFillColor(kRefusalFill);
     note.text.setOutlineColor(kRefusalRim);
-    note.text.setOutlineThickness(3.f);
+    note.text.setOutlineThickness(4.f);
     note.text.setString(hireRefusalText(refusal));
     const sf::FloatRect bounds = note.text.getLocalBounds();
     note.text.setOrigin(std::floor(bounds.left + bounds.width / 2.f), std::floor(bounds.top + bounds.height / 2.f));

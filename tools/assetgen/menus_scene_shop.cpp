@@ -77,10 +77,14 @@ void shopSign(Canvas& c) {
     board.outline(pal(Ink));
     c.blit(withDropShadow(board, 2, 2, 110), 0, 0);
     // Cords up to the strip, and the nail heads on the board.
+    // The cords are light hemp with a shaded side, so they read against the dark counter.
     for (int x : {60, 216}) {
-        for (int y = 31; y < y0; ++y) c.px(x, y, pal(EarthDeep));
-        c.px(x, y0 + 3, pal(Steel));
-        c.px(x + 1, y0 + 3, pal(Slate));
+        for (int y = 30; y < y0 + 3; ++y) {
+            c.px(x, y, pal(y < y0 ? SandLight : Sand));
+            c.px(x + 1, y, pal(y < y0 ? Sand : EarthLight));
+        }
+        c.px(x, y0 + 3, pal(Silver));
+        c.px(x + 1, y0 + 3, pal(Steel));
     }
     shadowTextCentred(c, (x0 + x1) / 2, y0 + 4, "HEROES FOR HIRE", pal(GoldLight), 2);
 }
