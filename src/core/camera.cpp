@@ -16,15 +16,16 @@ void moveView(Camera* camera, sf::RenderWindow* window, sf::Vector2i step) {
     camera->scrollStep = step;
 }
 
-float wholeSteps(float value, float max) {
+float wholeSteps(float value, float min, float max) {
     const float step = static_cast<float>(kCameraScrollStep);
-    return std::clamp(std::round(value / step) * step, 0.f, max);
+    return std::clamp(std::round(value / step) * step, min, max);
 }
 
 } // namespace
 
 sf::Vector2f cameraTopLeftCentredOn(sf::Vector2f point) {
-    return {wholeSteps(point.x - 960.f, kCameraTopLeftMax.x), wholeSteps(point.y - 540.f, kCameraTopLeftMax.y)};
+    return {wholeSteps(point.x - 960.f, kCameraTopLeftMin.x, kCameraTopLeftMax.x),
+            wholeSteps(point.y - 540.f, kCameraTopLeftMin.y, kCameraTopLeftMax.y)};
 }
 
 void focusCamera(Camera* camera, sf::Vector2f point) {
@@ -84,7 +85,7 @@ void updateCameraAt(Camera* camera, sf::RenderWindow* window, sf::Vector2i m) {
         setWindowView(window, &camera->view);
         camera->topLeft.y += step;
         camera->scrollStep.y = kCameraScrollStep;
-    } else if (m.y <= 1 && c.y > 540.f) {
+    } else if (m.y <= 1 && c.y > 540.f + kCameraTopLeftMin.y) {
         camera->view.move(0.f, -step);
         setWindowView(window, &camera->view);
         camera->topLeft.y -= step;

@@ -31,12 +31,15 @@ struct Camera {
 };
 
 constexpr int kCameraScrollStep = 20;
-// The close view's top-left stays inside the map (3840 x 2176 pixels): it never shows
-// what lies past the map's edges.
+// The close view's top-left stays inside the map (3840 x 2176 pixels) but for the band above
+// it that the top bar covers: it never shows what lies past the map's edges.
 inline const sf::Vector2f kCameraTopLeftMax{1920.f, 1080.f};
+// The view may rise this far above the map, so that the top row shows below the top bar;
+// the bar covers that band across the whole screen.
+inline const sf::Vector2f kCameraTopLeftMin{0.f, -120.f};
 
 // The close view's top-left that centres `point` (world pixels): whole scroll steps,
-// inside the map.
+// within the scrolling's limits.
 sf::Vector2f cameraTopLeftCentredOn(sf::Vector2f point);
 // Asks the next close-view update to centre the view on `point` at once; the jump is
 // reported as that frame's scroll step, so everything fixed on the screen follows it.

@@ -424,27 +424,16 @@ void drawMoveDigits() {
 
 // HUD.png is authored at half resolution (960 x 65) and doubled, so its pixels match the
 // map art. Layout on screen: portrait frames at x 20..626, y 20..108 on the left panel;
-// gold bag at (1800, 15) and gold text ending at x 1785 (y 52..78) on the right panel;
-// between them only the beam (and its pennants) covers the top of the map.
+// gold bag at (1800, 15) and gold text ending at x 1785 (y 52..78) on the right panel.
+// Boards close the whole width down to y 120: the view may rise 120 pixels above the map
+// (so that its top row shows below the bar), and that band is never seen.
 void drawHudBar() {
     constexpr int W = 960, H = 65;
     constexpr int beamBottom = 20;
-    constexpr int leftEnd = 326, leftBottom = 59;   // portrait panel
-    constexpr int rightStart = 770, rightBottom = 47; // gold panel
+    constexpr int barBottom = 59;
     Canvas c(W, H);
 
-    auto leftPanel = [&](int x, int y) {
-        if (y > leftBottom || x > leftEnd + 26) return false;
-        if (x <= leftEnd) return true;
-        // slanted end from (leftEnd, leftBottom) up to (leftEnd + 26, beamBottom)
-        return y <= leftBottom - (x - leftEnd) * (leftBottom - beamBottom) / 26;
-    };
-    auto rightPanel = [&](int x, int y) {
-        if (y > rightBottom || x < rightStart - 18) return false;
-        if (x >= rightStart) return true;
-        return y <= rightBottom - (rightStart - x) * (rightBottom - beamBottom) / 18;
-    };
-    auto inBar = [&](int x, int y) { return y <= beamBottom || leftPanel(x, y) || rightPanel(x, y); };
+    auto inBar = [&](int, int y) { return y <= barBottom; };
 
     // Wood: a lighter beam across the top, darker boards on the panels below it.
     for (int y = 0; y < H; ++y)
@@ -495,19 +484,19 @@ void drawHudBar() {
 
     // Iron brackets between the portrait frames, a gold stud in each.
     for (int gx : {71, 161, 251}) {
-        for (int y = beamBottom + 3; y < leftBottom - 4; ++y)
+        for (int y = beamBottom + 3; y < barBottom - 4; ++y)
             for (int x = -2; x <= 2; ++x)
                 c.px(gx + x, y, pal(x == -2 ? Steel : (x == 2 ? Ink : Slate)));
-        for (int y : {beamBottom + 6, leftBottom - 8}) rivet(c, gx - 1, y);
-        c.rect(gx - 3, (beamBottom + leftBottom) / 2 - 3, 7, 7, pal(Ink));
-        c.rect(gx - 2, (beamBottom + leftBottom) / 2 - 2, 5, 5, pal(Gold));
-        c.rect(gx - 2, (beamBottom + leftBottom) / 2 - 2, 4, 4, pal(GoldLight));
-        c.rect(gx - 1, (beamBottom + leftBottom) / 2 - 1, 3, 3, pal(Gold));
-        c.px(gx - 1, (beamBottom + leftBottom) / 2 - 1, pal(White));
+        for (int y : {beamBottom + 6, barBottom - 8}) rivet(c, gx - 1, y);
+        c.rect(gx - 3, (beamBottom + barBottom) / 2 - 3, 7, 7, pal(Ink));
+        c.rect(gx - 2, (beamBottom + barBottom) / 2 - 2, 5, 5, pal(Gold));
+        c.rect(gx - 2, (beamBottom + barBottom) / 2 - 2, 4, 4, pal(GoldLight));
+        c.rect(gx - 1, (beamBottom + barBottom) / 2 - 1, 3, 3, pal(Gold));
+        c.px(gx - 1, (beamBottom + barBottom) / 2 - 1, pal(White));
     }
 
     // Pennants hanging from the beam across the middle of the screen.
-    for (int px = 396; px < rightStart - 40; px += 84) {
+    for (int px = 396; px < 770 - 40; px += 84) {
         Canvas flag(18, 18);
         // Swallowtail pennant: a 12 x 14 cloth with a V cut at the bottom.
         for (int y = 0; y < 14; ++y)
