@@ -24,6 +24,19 @@ bool ordersOpen(const WorldGame* world) {
            !world->camp.open && world->playerTurn;
 }
 
+// A hero picked by key while the view looks elsewhere: the view goes to it.
+void bringHeroIntoView(WorldGame* world, std::int32_t index) {
+    if (index < 0) return;
+    const GridPos cell = playerCell(&world->party.players[static_cast<std::size_t>(index)]);
+    const float half = static_cast<float>(kCellSize) / 2.f;
+    const sf::Vector2f centre{static_cast<float>(cell.x * kCellSize) + half, static_cast<float>(cell.y * kCellSize) + half};
+    const sf::Vector2f from = world->camera.topLeft;
+    // Clear of the top bar and of the screen's edges, where the view would scroll away.
+    const bool shown = centre.x > from.x + half && centre.x < from.x + 1920.f - half && centre.y > from.y + 120.f + half &&
+                       centre.y < from.y + 1080.f - half;
+    if (!shown) focusCamera(&world->camera, centre);
+}
+
 } // namespace
 
 std::int32_t selectNextMovableHero(WorldGame* world) {
@@ -47,7 +60,7 @@ void keyPressedWorldGame(WorldGame* world, sf::Keyboard::Key key, sf::RenderWind
     if (!ordersOpen(world)) return;
     switch (key) {
     case sf::Keyboard::Tab:
-        selectNextMovableHero(world);
+        bringHeroIntoView(world, selectNextMovableHero(world));
         break;
     case sf::Keyboard::Enter:
         toggleTurn(world, window);

@@ -122,6 +122,18 @@ TEST(MapKeys, TabSelectsTheNextHeroThatCanMoveAndEnterEndsTheTurnOnce) {
     EXPECT_EQ(world.party.selectedIndex, 0) << "wraps round, past the spent hero";
     EXPECT_TRUE(squareVisible(&world, {8, 7}));
     EXPECT_FALSE(squareVisible(&world, {1, 10})) << "the earlier range is gone";
+    // A hero picked while the view looks elsewhere is brought into view.
+    focusCamera(&world.camera, {3800.f, 2150.f});
+    stepFrames(game.get(), 1);
+    press(game.get(), sf::Keyboard::Tab);
+    stepFrames(game.get(), 1);
+    const GridPos shown = playerCell(&world.party.players[static_cast<std::size_t>(world.party.selectedIndex)]);
+    const sf::Vector2f from = world.camera.topLeft;
+    EXPECT_GT(static_cast<float>(shown.x * kCellSize), from.x);
+    EXPECT_LT(static_cast<float>((shown.x + 1) * kCellSize), from.x + 1920.f);
+    EXPECT_GT(static_cast<float>(shown.y * kCellSize), from.y + 120.f);
+    EXPECT_LT(static_cast<float>((shown.y + 1) * kCellSize), from.y + 1080.f);
+    const std::int32_t selectedBeforeTheEnemies = world.party.selectedIndex;
 
     // The tutorial box takes no keys.
     world.dialog.visible = 1;
@@ -136,7 +148,7 @@ TEST(MapKeys, TabSelectsTheNextHeroThatCanMoveAndEnterEndsTheTurnOnce) {
     press(game.get(), sf::Keyboard::Enter);
     EXPECT_EQ(world.playerTurn, 0);
     press(game.get(), sf::Keyboard::Tab);
-    EXPECT_EQ(world.party.selectedIndex, 0);
+    EXPECT_EQ(world.party.selectedIndex, selectedBeforeTheEnemies);
 }
 
 TEST(EnemyReach, PointingAnEnemyMarksItsNextWalkAndAltMarksEveryEnemys) {
