@@ -45,7 +45,11 @@ std::uint32_t mix(std::uint32_t seed, std::uint32_t cell) {
 
 GroundLookCell groundLookCell(int look) {
     GroundLookCell cell;
-    if (look >= kDecorLookFirst) {
+    if (look >= kRoadEndLookFirst) {
+        cell.sheet = GROUND_SHEET_ROAD_ENDS;
+        cell.column = (look - kRoadEndLookFirst) % shore::kArmPatterns;
+        cell.row = (look - kRoadEndLookFirst) / shore::kArmPatterns;
+    } else if (look >= kDecorLookFirst) {
         const int k = look - kDecorLookFirst;
         cell.sheet = GROUND_SHEET_DECOR;
         cell.column = k % shore::kDecorColumns;
@@ -61,6 +65,63 @@ GroundLookCell groundLookCell(int look) {
         cell.row = look / shore::kSheetColumns;
     }
     return cell;
+}
+
+int roadArms(int code) {
+    using namespace shore;
+    switch (code) {
+    case TILE_ROAD_HORIZONTAL: return ARM_E | ARM_W;
+    case TILE_ROAD_T_DOWN: return ARM_E | ARM_S | ARM_W;
+    case TILE_ROAD_L_LEFT_DOWN: return ARM_S | ARM_W;
+    case TILE_ROAD_VERTICAL: return ARM_N | ARM_S;
+    case TILE_ROAD_T_LEFT: return ARM_N | ARM_S | ARM_W;
+    case TILE_ROAD_T_UP: return ARM_N | ARM_E | ARM_W;
+    case TILE_ROAD_T_RIGHT: return ARM_N | ARM_E | ARM_S;
+    case TILE_ROAD_L_LEFT_UP: return ARM_N | ARM_W;
+    case TILE_ROAD_L_RIGHT_UP: return ARM_N | ARM_E;
+    case TILE_ROAD_L_RIGHT_DOWN: return ARM_E | ARM_S;
+    case TILE_ROAD_CROSSING: return ARM_N | ARM_E | ARM_S | ARM_W;
+    default: break;
+    }
+    const int deck = bridgeDeck(code);
+    return deck < 0 ? 0 : kBridgeDeckArms[static_cast<std::size_t>(deck)];
+}
+
+int roadEndArms(const LevelCodes& codes, int index) {
+    using namespace shore;
+    const int code = codes[static_cast<std::size_t>(index)];
+    const int column = index % kMapColumns, row = index / kMapColumns;
+    // Each side: the step to the neighbour, our arm, and the neighbour's arm facing us.
+    static constexpr int kSides[4][4] = {{0, -1, ARM_N, ARM_S}, {1, 0, ARM_E, ARM_W}, {0, 1, ARM_S, ARM_N}, {-1, 0, ARM_W, ARM_E}};
+    int arms = 0;
+    for (const auto& side : kSides) {
+        const int c = column + side[0], r = row + side[1];
+        if (c < 0 || r < 0 || c >= kMapColumns || r >= kMapRows) continue;
+        const int neighbour = codeAt(codes, c, r);
+        const bool pair = (code == TILE_PATH_MARKER && (neighbour == TILE_PATH_MARKER || neighbour == TILE_TENT)) ||
+                          (code == TILE_TENT && neighbour == TILE_PATH_MARKER);
+        if (pair || (roadArms(neighbour) & side[3])) arms |= side[2];
+    }
+    return arms;
+}
+
+int joinedRoadArms(const LevelCodes& codes, int index) {
+    using namespace shore;
+    const int own = roadArms(codes[static_cast<std::size_t>(index)]);
+    const int column = index % kMapColumns, row = index / kMapColumns;
+    static constexpr int kSides[4][4] = {{0, -1, ARM_N, ARM_S}, {1, 0, ARM_E, ARM_W}, {0, 1, ARM_S, ARM_N}, {-1, 0, ARM_W, ARM_E}};
+    int arms = 0;
+    for (const auto& side : kSides) {
+        if (!(own & side[2])) continue;
+        const int c = column + side[0], r = row + side[1];
+        if (c < 0 || r < 0 || c >= kMapColumns || r >= kMapRows) {
+            arms |= side[2]; // the road leaves the map
+            continue;
+        }
+        const int neighbour = codeAt(codes, c, r);
+        if (neighbour == TILE_PATH_MARKER || neighbour == TILE_TENT || (roadArms(neighbour) & side[3])) arms |= side[2];
+    }
+    return arms;
 }
 
 bool isWaterGround(int code) {
@@ -94,8 +155,24 @@ int groundLookOf(const LevelCodes& codes, int index, std::uint32_t seed) {
         if (h % kDecorOneIn != 0) return kNoGroundLook;
         return kDecorLookFirst + static_cast<int>((h / kDecorOneIn) % shore::kDecorCount);
     }
-    const int deck = bridgeDeck(code);
+    if (code == TILE_PATH_MARKER || code == TILE_TENT) {
+        const int arms = roadEndArms(codes, index);
+        if (arms == 0) return kNoGroundLook;
+        return kRoadEndLookFirst + (code == TILE_TENT ? shore::kArmPatterns : 0) + arms;
+    }
+    int deck = bridgeDeck(code);
+    if (deck < 0 && roadArms(code) != 0) {
+        const int arms = joinedRoadArms(codes, index);
+        return arms == roadArms(code) ? kNoGroundLook : kRoadEndLookFirst + 2 * shore::kArmPatterns + arms;
+    }
     if (code != TILE_WATER && deck < 0) return kNoGroundLook;
+    if (deck >= 0) {
+        // A bridge one of whose ways leads nowhere shows the deck of the ways that are used,
+        // when there is such a bridge picture.
+        const int arms = joinedRoadArms(codes, index);
+        for (std::size_t d = 0; d < shore::kBridgeDeckArms.size(); ++d)
+            if (shore::kBridgeDeckArms[d] == arms) deck = static_cast<int>(d);
+    }
     const int piece = shore::pieceOf(waterNeighbours(codes, index));
     if (piece == shore::kOpenWaterPiece || !landIsAllSand(codes, index)) return kNoGroundLook;
     return deck < 0 ? kShoreLookFirst + piece : kBridgeLookFirst + deck * shore::kPieceCount + piece;

@@ -1,7 +1,7 @@
 // Ground looks: what a cell shows in place of its own picture, chosen from its neighbours
 // and a cosmetic scatter. Water and bridges whose land neighbours are all sand get a shore or
-// a bank (world/shore_pieces.hpp); some plain sand cells get a small plant, stones, flowers
-// or tracks. Codes, walkability and every gameplay draw stay as they are: a look is only a
+// a bank (world/shore_pieces.hpp); a road-end marker or a tent that a road reaches gets the
+// road's band running in; some plain sand cells get a small plant, stones, flowers or tracks. Codes, walkability and every gameplay draw stay as they are: a look is only a
 // different cell of the ground atlas, drawn in the same single pass as the rest.
 #pragma once
 
@@ -15,23 +15,40 @@ constexpr int kNoGroundLook = -1;
 constexpr int kShoreLookFirst = 0;
 constexpr int kBridgeLookFirst = kShoreLookFirst + shore::kPieceCount;
 constexpr int kDecorLookFirst = kBridgeLookFirst + static_cast<int>(shore::kBridgeCodes.size()) * shore::kPieceCount;
-constexpr int kGroundLookCount = kDecorLookFirst + shore::kDecorCount;
+constexpr int kRoadEndLookFirst = kDecorLookFirst + shore::kDecorCount; // markers, tents, then roads
+constexpr int kGroundLookCount = kRoadEndLookFirst + shore::kRoadEndRows * shore::kArmPatterns;
 
 // About one plain sand cell in this many carries a decoration.
 constexpr int kDecorOneIn = 7;
 
 // The sheets the looks are cut from, and the cell of each look on its sheet.
-enum GroundSheet { GROUND_SHEET_SHORE = 0, GROUND_SHEET_BRIDGES = 1, GROUND_SHEET_DECOR = 2, kGroundSheetCount = 3 };
+enum GroundSheet {
+    GROUND_SHEET_SHORE = 0,
+    GROUND_SHEET_BRIDGES = 1,
+    GROUND_SHEET_DECOR = 2,
+    GROUND_SHEET_ROAD_ENDS = 3,
+    kGroundSheetCount = 4
+};
 inline constexpr const char* kGroundSheetPaths[kGroundSheetCount] = {
     "Assets/Sprites/GroundEdges/SandShore.png",
     "Assets/Sprites/GroundEdges/BridgeShore.png",
     "Assets/Sprites/GroundEdges/SandDecor.png",
+    "Assets/Sprites/GroundEdges/RoadEnds.png",
 };
 struct GroundLookCell {
     GroundSheet sheet = GROUND_SHEET_SHORE;
     int column = 0, row = 0; // in 64-pixel cells
 };
 GroundLookCell groundLookCell(int look);
+
+// The sides (shore::Arm bits) a desert road or bridge picture joins; 0 for other codes.
+int roadArms(int code);
+// The sides from which a road arrives at the marker or tent of cell `index`: a road or bridge
+// joining toward it, or the marker and its tent side by side.
+int roadEndArms(const LevelCodes& codes, int index);
+// The sides of the road or bridge of cell `index` that something joins back: a road or bridge
+// joining toward it, a marker or a tent. A hill laid over a road's way takes its side away.
+int joinedRoadArms(const LevelCodes& codes, int index);
 
 // Water, the bridges and the lake pieces: a shore's "open" side.
 bool isWaterGround(int code);

@@ -55,6 +55,18 @@ constexpr int kOpenWaterPiece = kPieceCount - 1;
 constexpr std::array<int, 10> kBridgeCodes = {95, 96, 132, 133, 134, 135, 136, 137, 138, 139};
 constexpr int kBridgeBlocksAcross = 2;
 
+// Road ends: a marker or a tent with the road arriving from some of its four sides, and a
+// desert road reaching only those sides. Column = arms (1 N, 2 E, 4 S, 8 W, summed); row 0
+// the markers, row 1 the tents, row 2 the roads.
+enum Arm : int { ARM_N = 1, ARM_E = 2, ARM_S = 4, ARM_W = 8 };
+constexpr int kArmPatterns = 16;
+constexpr int kRoadEndRows = 3;
+// The sides each bridge of kBridgeCodes joins.
+constexpr std::array<int, 10> kBridgeDeckArms = {
+    ARM_E | ARM_W,         ARM_N | ARM_S,         ARM_N | ARM_W,         ARM_N | ARM_E,         ARM_E | ARM_S,
+    ARM_S | ARM_W,         ARM_N | ARM_E | ARM_W, ARM_N | ARM_E | ARM_S, ARM_E | ARM_S | ARM_W, ARM_N | ARM_S | ARM_W,
+};
+
 // Decorated sand: cells of sand with one small thing on it, 4 to a row.
 constexpr int kDecorCount = 16;
 constexpr int kDecorColumns = 4;

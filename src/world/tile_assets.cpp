@@ -22,7 +22,7 @@ std::vector<AssetRequirement> tileAssetRequirements() {
 }
 
 // The sheets of the ground looks: shores 8 x 6 cells, bridge banks two blocks of 8 x 6
-// across and five down, decorated sand 4 x 4.
+// across and five down, decorated sand 4 x 4, road ends 16 x 2.
 std::vector<AssetRequirement> groundLookAssetRequirements() {
     const unsigned cell = shore::kCellPixels;
     const unsigned bridgeBlocksDown =
@@ -33,5 +33,6 @@ std::vector<AssetRequirement> groundLookAssetRequirements() {
          cell * shore::kSheetRows * bridgeBlocksDown},
         {kGroundSheetPaths[GROUND_SHEET_DECOR], cell * shore::kDecorColumns,
          cell * ((shore::kDecorCount + shore::kDecorColumns - 1) / shore::kDecorColumns)},
+        {kGroundSheetPaths[GROUND_SHEET_ROAD_ENDS], cell * shore::kArmPatterns, cell * shore::kRoadEndRows},
     };
 }

@@ -6,6 +6,8 @@
 //   Sprites/GroundEdges/SandShore.png    47 water cells with sandy shores (world/shore_pieces.hpp order)
 //   Sprites/GroundEdges/BridgeShore.png  the 10 bridge decks, each over the same 47 shores
 //   Sprites/GroundEdges/SandDecor.png    16 sand cells, each with a plant, stones, flowers or tracks
+//   Sprites/GroundEdges/RoadEnds.png     the road-end marker, the tent and a desert road with the
+//                                        road arriving from each set of sides
 #include "tiles_kit.hpp"
 #include "world/shore_pieces.hpp"
 
@@ -26,25 +28,48 @@ Cell shoreCell(int piece) {
     return cell;
 }
 
-// The deck of each bridge code, in shore::kBridgeCodes order (sides N, E, S, W it joins).
+// The deck of each bridge code, in shore::kBridgeCodes order.
 Cell deckCell(int deck) {
-    static const bool kDecks[10][4] = {
-        {false, true, false, true}, // 95 Pont_Horizontale
-        {true, false, true, false}, // 96 Pont_Verticale
-        {true, false, false, true}, // 132 LBridge
-        {true, true, false, false}, // 133 LBridge2
-        {false, true, true, false}, // 134 LBridge3
-        {false, false, true, true}, // 135 LBridge4
-        {true, true, false, true},  // 136 TBridge
-        {true, true, true, false},  // 137 TBridge2
-        {false, true, true, true},  // 138 TBridge3
-        {true, false, true, true},  // 139 TBridge4
-    };
-    const bool* d = kDecks[deck];
-    return cellOpen(d[0], d[1], d[2], d[3]);
+    const int arms = shore::kBridgeDeckArms[static_cast<std::size_t>(deck)];
+    return cellOpen((arms & shore::ARM_N) != 0, (arms & shore::ARM_E) != 0, (arms & shore::ARM_S) != 0,
+                    (arms & shore::ARM_W) != 0);
 }
 
 void blitCell(Canvas& sheet, const Canvas& cell, int column, int row) { sheet.blit(cell, column * kTile, row * kTile); }
+
+// Where the deck reaches a side that is land, its last planks give way to the road's packed
+// earth, so the bridge runs on into the road beside it without a seam.
+constexpr int kLanding = 5;
+
+void landDeck(Canvas& c, const Cell& deck, const Cell& water) {
+    for (int side = 0; side < 4; ++side) {
+        if (!deck.open[side] || water.open[side]) continue;
+        const bool vertical = side == N || side == S;
+        const Canvas road = desertRoadCell(cellOpen(vertical, !vertical, vertical, !vertical), 1);
+        for (int t = 0; t < kTile; ++t)
+            for (int k = 0; k < kLanding; ++k) {
+                const int along = side == N || side == W ? k : kTile - 1 - k;
+                const int x = vertical ? t : along, y = vertical ? along : t;
+                if (t >= kBand - 2 && t <= kTile - kBand + 1) c.px(x, y, road.get(x, y));
+            }
+    }
+}
+
+Cell armsCell(int arms) {
+    return cellOpen((arms & shore::ARM_N) != 0, (arms & shore::ARM_E) != 0, (arms & shore::ARM_S) != 0,
+                    (arms & shore::ARM_W) != 0);
+}
+
+// A road end: the road pieces' band runs in from each arm's side (a dead-end piece's round
+// end when there is one arm), under the marker's patch or the tent.
+Canvas roadEndGround(int arms) {
+    if (arms == 0) {
+        Canvas c(kTile, kTile);
+        paintSand(c, 9);
+        return c;
+    }
+    return desertRoadCell(armsCell(arms), 12 + arms);
+}
 
 // ---- Small things on the sand: drawn on their own layer, rimmed with the ground's darkest
 // earth (softer than the props' Ink: they belong to the ground), with a flat shadow.
@@ -206,6 +231,7 @@ void genGroundEdges() {
             const Cell water = shoreCell(piece);
             Canvas c = lakeCell(water, 40 + piece % 5);
             bridgeDeckOver(c, deckCell(d), 1 + d, [&water](int x, int y) { return lakeWaterAt(water, x, y); });
+            landDeck(c, deckCell(d), water);
             blitCell(bridges, c, bx + k % blockW, by + k / blockW);
         }
     }
@@ -216,6 +242,14 @@ void genGroundEdges() {
     for (int k = 0; k < shore::kDecorCount; ++k)
         blitCell(decor, decorCell(k), k % shore::kDecorColumns, k / shore::kDecorColumns);
     decor.save(out("Sprites/GroundEdges/SandDecor.png"));
+
+    Canvas ends(shore::kArmPatterns * kTile, shore::kRoadEndRows * kTile);
+    for (int arms = 0; arms < shore::kArmPatterns; ++arms) {
+        blitCell(ends, pathMarkerOver(roadEndGround(arms)), arms, 0);
+        blitCell(ends, tentOver(roadEndGround(arms)), arms, 1);
+        blitCell(ends, desertRoadCell(armsCell(arms), 12 + arms), arms, 2);
+    }
+    ends.save(out("Sprites/GroundEdges/RoadEnds.png"));
 }
 
 } // namespace tiles

@@ -108,6 +108,14 @@ bool lakeWaterAt(const Cell& cell, int x, int y);
 // A bridge deck joining the open sides of `cell`, laid over `c`; `water` tells where `c` is water.
 void bridgeDeckOver(art::Canvas& c, const Cell& cell, int variant, const std::function<bool(int, int)>& water);
 
+// ---- Desert pieces the road ends reuse ----
+// A desert road on sand whose band joins the open sides of `cell`.
+art::Canvas desertRoadCell(const Cell& cell, int variant);
+// The waymark of a road end (its trodden patch and post) over `ground`.
+art::Canvas pathMarkerOver(art::Canvas ground);
+// The tent (a camp) over `ground`, with its shadow.
+art::Canvas tentOver(art::Canvas ground);
+
 // Ramps used across tiles.
 extern const std::vector<int> kLeafRamp;
 extern const std::vector<int> kStoneRamp;

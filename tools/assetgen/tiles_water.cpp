@@ -114,7 +114,9 @@ void bridgeDeckOver(Canvas& c, const Cell& cell, int variant, const std::functio
             bool horizontal = mainHorizontal;
             if (inHBand && !inVBand) horizontal = true;
             else if (inVBand && !inHBand) horizontal = false;
-            const int along = horizontal ? x : y;
+            // Planks 4 pixels wide, the gaps between them off the tile's edges (at 1, 5, ... 61),
+            // so that two decks meet in the middle of a plank and not on a doubled gap.
+            const int along = (horizontal ? x : y) + 2;
             const int across = horizontal ? y : x;
             const int plank = along / 4;
             sf::Color col;
