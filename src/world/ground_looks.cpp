@@ -87,41 +87,34 @@ int roadArms(int code) {
     return deck < 0 ? 0 : kBridgeDeckArms[static_cast<std::size_t>(deck)];
 }
 
-int roadEndArms(const LevelCodes& codes, int index) {
+namespace {
+
+bool isRoadEnd(int code) { return code == TILE_PATH_MARKER || code == TILE_TENT; }
+
+} // namespace
+
+int roadLinks(const LevelCodes& codes, int index) {
     using namespace shore;
     const int code = codes[static_cast<std::size_t>(index)];
+    const int own = roadArms(code);
+    if (own == 0 && !isRoadEnd(code)) return 0;
     const int column = index % kMapColumns, row = index / kMapColumns;
     // Each side: the step to the neighbour, our arm, and the neighbour's arm facing us.
     static constexpr int kSides[4][4] = {{0, -1, ARM_N, ARM_S}, {1, 0, ARM_E, ARM_W}, {0, 1, ARM_S, ARM_N}, {-1, 0, ARM_W, ARM_E}};
-    int arms = 0;
+    int links = 0;
     for (const auto& side : kSides) {
-        const int c = column + side[0], r = row + side[1];
-        if (c < 0 || r < 0 || c >= kMapColumns || r >= kMapRows) continue;
-        const int neighbour = codeAt(codes, c, r);
-        const bool pair = (code == TILE_PATH_MARKER && (neighbour == TILE_PATH_MARKER || neighbour == TILE_TENT)) ||
-                          (code == TILE_TENT && neighbour == TILE_PATH_MARKER);
-        if (pair || (roadArms(neighbour) & side[3])) arms |= side[2];
-    }
-    return arms;
-}
-
-int joinedRoadArms(const LevelCodes& codes, int index) {
-    using namespace shore;
-    const int own = roadArms(codes[static_cast<std::size_t>(index)]);
-    const int column = index % kMapColumns, row = index / kMapColumns;
-    static constexpr int kSides[4][4] = {{0, -1, ARM_N, ARM_S}, {1, 0, ARM_E, ARM_W}, {0, 1, ARM_S, ARM_N}, {-1, 0, ARM_W, ARM_E}};
-    int arms = 0;
-    for (const auto& side : kSides) {
-        if (!(own & side[2])) continue;
         const int c = column + side[0], r = row + side[1];
         if (c < 0 || r < 0 || c >= kMapColumns || r >= kMapRows) {
-            arms |= side[2]; // the road leaves the map
+            links |= own & side[2]; // a road leaving the map keeps going
             continue;
         }
         const int neighbour = codeAt(codes, c, r);
-        if (neighbour == TILE_PATH_MARKER || neighbour == TILE_TENT || (roadArms(neighbour) & side[3])) arms |= side[2];
+        const int theirs = roadArms(neighbour);
+        if (theirs == 0 && !isRoadEnd(neighbour)) continue; // sand, a hill, a palm: nothing joins
+        const bool pair = code == TILE_PATH_MARKER ? isRoadEnd(neighbour) : (code == TILE_TENT && neighbour == TILE_PATH_MARKER);
+        if ((own & side[2]) || (theirs & side[3]) || pair) links |= side[2];
     }
-    return arms;
+    return links;
 }
 
 bool isWaterGround(int code) {
@@ -155,21 +148,21 @@ int groundLookOf(const LevelCodes& codes, int index, std::uint32_t seed) {
         if (h % kDecorOneIn != 0) return kNoGroundLook;
         return kDecorLookFirst + static_cast<int>((h / kDecorOneIn) % shore::kDecorCount);
     }
-    if (code == TILE_PATH_MARKER || code == TILE_TENT) {
-        const int arms = roadEndArms(codes, index);
+    if (isRoadEnd(code)) {
+        const int arms = roadLinks(codes, index);
         if (arms == 0) return kNoGroundLook;
         return kRoadEndLookFirst + (code == TILE_TENT ? shore::kArmPatterns : 0) + arms;
     }
     int deck = bridgeDeck(code);
     if (deck < 0 && roadArms(code) != 0) {
-        const int arms = joinedRoadArms(codes, index);
+        const int arms = roadLinks(codes, index);
         return arms == roadArms(code) ? kNoGroundLook : kRoadEndLookFirst + 2 * shore::kArmPatterns + arms;
     }
     if (code != TILE_WATER && deck < 0) return kNoGroundLook;
     if (deck >= 0) {
-        // A bridge one of whose ways leads nowhere shows the deck of the ways that are used,
-        // when there is such a bridge picture.
-        const int arms = joinedRoadArms(codes, index);
+        // A bridge whose ways do not match its neighbours' shows the deck that does, when
+        // there is such a bridge picture.
+        const int arms = roadLinks(codes, index);
         for (std::size_t d = 0; d < shore::kBridgeDeckArms.size(); ++d)
             if (shore::kBridgeDeckArms[d] == arms) deck = static_cast<int>(d);
     }

@@ -43,12 +43,11 @@ GroundLookCell groundLookCell(int look);
 
 // The sides (shore::Arm bits) a desert road or bridge picture joins; 0 for other codes.
 int roadArms(int code);
-// The sides from which a road arrives at the marker or tent of cell `index`: a road or bridge
-// joining toward it, or the marker and its tent side by side.
-int roadEndArms(const LevelCodes& codes, int index);
-// The sides of the road or bridge of cell `index` that something joins back: a road or bridge
-// joining toward it, a marker or a tent. A hill laid over a road's way takes its side away.
-int joinedRoadArms(const LevelCodes& codes, int index);
+// The sides along which the road, bridge, marker or tent of cell `index` is joined to a
+// neighbour (shore::Arm bits): where either of the two leads into the other, or a marker
+// meets a marker or its tent; never into sand, a hill or a palm. A road leaving the map
+// keeps that side. 0 for other codes.
+int roadLinks(const LevelCodes& codes, int index);
 
 // Water, the bridges and the lake pieces: a shore's "open" side.
 bool isWaterGround(int code);

@@ -83,10 +83,11 @@ TEST(GroundLooks, EachPieceShowsItsNeighbourPattern) {
                 return atlas.getPixel(static_cast<unsigned>(area.left + x), static_cast<unsigned>(area.top + y));
             };
             const int deckArms = deck < 0 ? 0 : shore::kBridgeDeckArms[static_cast<std::size_t>(deck)];
-            for (const Probe& side : sides)
-                if (!(deckArms & side.arm))
-                    EXPECT_EQ(looksWatery(at(side.x, side.y)), (mask & side.bit) != 0)
+            for (const Probe& side : sides) {
+                if (deckArms & side.arm) continue;
+                EXPECT_EQ(looksWatery(at(side.x, side.y)), (mask & side.bit) != 0)
                     << "deck " << deck << " piece " << piece << " side " << side.bit;
+            }
             for (const Probe& corner : corners) {
                 // A corner is water only where the neighbour there and both sides beside it are.
                 EXPECT_EQ(looksWatery(at(corner.x, corner.y)), (mask & corner.bit) != 0)
@@ -128,7 +129,7 @@ TEST(GroundLooks, EveryEdgeTheGeneratorMakesHasItsPiece) {
                     EXPECT_EQ(shore::pieceMasks()[static_cast<std::size_t>(piece)], shore::reduce(mask));
                     EXPECT_EQ(look < kBridgeLookFirst, code == TILE_WATER);
                 } else if (code == TILE_PATH_MARKER || code == TILE_TENT) {
-                    const int arms = roadEndArms(codes, i);
+                    const int arms = roadLinks(codes, i);
                     if (arms == 0) {
                         EXPECT_EQ(look, kNoGroundLook);
                         continue;
@@ -137,7 +138,7 @@ TEST(GroundLooks, EveryEdgeTheGeneratorMakesHasItsPiece) {
                     EXPECT_EQ(look, kRoadEndLookFirst + (code == TILE_TENT ? shore::kArmPatterns : 0) + arms);
                 } else if (roadArms(code) != 0) {
                     // A road running into a hill laid over its way stops short of it.
-                    const int arms = joinedRoadArms(codes, i);
+                    const int arms = roadLinks(codes, i);
                     EXPECT_EQ(look, arms == roadArms(code) ? kNoGroundLook : kRoadEndLookFirst + 2 * shore::kArmPatterns + arms);
                 } else {
                     EXPECT_EQ(look, kNoGroundLook) << "code " << code << " never changes its picture";
