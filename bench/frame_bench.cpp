@@ -15,6 +15,7 @@
 #include "core/resources.hpp"
 #include "menus/end_screens.hpp"
 #include "menus/team_select.hpp"
+#include "world/level_generator.hpp"
 #include "world/tile_catalogue.hpp"
 #include "world/world_game.hpp"
 
@@ -139,6 +140,38 @@ void BM_GroundLayer(benchmark::State& state) {
 }
 BENCHMARK(BM_GroundLayer)
     ->ArgNames({"batched", "overview"})
+    ->Args({0, 0})
+    ->Args({1, 0})
+    ->Args({0, 1})
+    ->Args({1, 1})
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+// The world frame on a generated level (the party and enemies of the rig's level 1 standing
+// on it). Argument looks 1: with its shores, banks, road ends and decorations, as the game
+// draws it; 0: each cell showing its own code's picture, as before them. Either way the
+// ground is one draw: the looks are other cells of the same atlas.
+void BM_GeneratedLevelFrame(benchmark::State& state) {
+    FrameRig& r = rig();
+    TileMap& map = r.world->tileMap;
+    const LevelCodes levelOne = map.tileCodes;
+    seedRandom(7);
+    LevelCodes generated{};
+    for (int level = kFirstGeneratedLevel; level <= 5; ++level) { // the seed's level 5: a river with bridges
+        randomGround(&generated);
+        refineCodes(&generated, nullptr);
+    }
+    map.tileCodes = generated;
+    buildTileMap(&map, kMapColumns, kMapRows);
+    if (state.range(0) == 0) showPlainGround(&map);
+    r.world->hud.visible = state.range(1) ? 0 : 1;
+    runAgainstFloor(state, state.range(1) ? r.overview : r.closeView, [&] { drawWorldGame(r.world.get(), r.target, 0); });
+    map.tileCodes = levelOne;
+    buildTileMap(&map, kMapColumns, kMapRows);
+    r.world->hud.visible = 1;
+}
+BENCHMARK(BM_GeneratedLevelFrame)
+    ->ArgNames({"looks", "overview"})
     ->Args({0, 0})
     ->Args({1, 0})
     ->Args({0, 1})

@@ -1,7 +1,9 @@
 // Renders a level file to a PNG, the way the world map draws it.
 //
-//   maprender LEVEL.txt OUT.png [--width N] [--overlays] [--codes] [--grid]
+//   maprender LEVEL.txt OUT.png [--width N] [--overlays] [--codes] [--grid] [--plain] [--seed N]
 //       --width N    scale the 3840x2176 map down to N pixels wide (a thumbnail)
+//       --plain      every cell shows its own code's picture (no shores, banks or decorations)
+//       --seed N     seed the random generators first (the decorations' cosmetic draw)
 //       --overlays   draw the debug overlays (obstacles red, camps blue)
 //       --codes      print each cell's tile code in its corner
 //       --grid       draw the cell borders
@@ -29,7 +31,7 @@
 namespace {
 
 int usage() {
-    std::fprintf(stderr, "usage: maprender LEVEL.txt OUT.png [--width N] [--overlays] [--codes] [--grid]\n"
+    std::fprintf(stderr, "usage: maprender LEVEL.txt OUT.png [--width N] [--overlays] [--codes] [--grid] [--plain] [--seed N]\n"
                          "       maprender --generate SEED FOLDER\n");
     return 2;
 }
@@ -47,12 +49,15 @@ int main(int argc, char** argv) {
     const std::string levelPath = argv[1], outPath = argv[2];
     unsigned width = kMapColumns * kCellSize;
     int overlays = 0;
-    bool codes = false, grid = false;
+    bool codes = false, grid = false, plain = false;
     for (int i = 3; i < argc; ++i) {
         if (std::strcmp(argv[i], "--width") == 0 && i + 1 < argc) width = static_cast<unsigned>(std::atoi(argv[++i]));
         else if (std::strcmp(argv[i], "--overlays") == 0) overlays = 1;
         else if (std::strcmp(argv[i], "--codes") == 0) codes = true;
         else if (std::strcmp(argv[i], "--grid") == 0) grid = true;
+        else if (std::strcmp(argv[i], "--plain") == 0) plain = true;
+        else if (std::strcmp(argv[i], "--seed") == 0 && i + 1 < argc)
+            seedRandom(static_cast<std::uint32_t>(std::strtoul(argv[++i], nullptr, 10)));
         else return usage();
     }
 
@@ -63,6 +68,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     buildTileMap(map.get(), kMapColumns, kMapRows);
+    if (plain) showPlainGround(map.get());
 
     const unsigned fullWidth = kMapColumns * kCellSize, fullHeight = kMapRows * kCellSize;
     sf::RenderTexture full;

@@ -1,5 +1,6 @@
 #include "world/tile_map.hpp"
 
+#include "core/random.hpp"
 #include "core/resources.hpp"
 #include "world/level_file.hpp"
 #include "world/tile_atlas.hpp"
@@ -12,15 +13,12 @@ namespace {
 const sf::Color kObstacleOverlayColour(255, 0, 0, 100);
 const sf::Color kCampOverlayColour(0, 0, 255, 100);
 
-// Cell `index`'s two ground triangles: its picture's atlas area at twice its size on the
-// cell, split along the same diagonal as a sprite's quad; nothing at all without a picture.
-void setGroundCell(TileMap* map, int index, int code) {
+// Cell `index`'s two ground triangles: the atlas area `area` at twice its size on the
+// cell, split along the same diagonal as a sprite's quad; nothing at all for an empty area.
+void setGroundCellArea(TileMap* map, int index, sf::IntRect area) {
     sf::Vertex* v = &map->groundVertices[static_cast<std::size_t>(index * kGroundVerticesPerCell)];
     const float x = static_cast<float>((index % kMapColumns) * kCellSize);
     const float y = static_cast<float>((index / kMapColumns) * kCellSize);
-    const sf::IntRect area = isValidTileCode(code) && map->tileTextures[static_cast<std::size_t>(code - 1)]
-                                 ? map->tileAtlasAreas[static_cast<std::size_t>(code - 1)]
-                                 : sf::IntRect();
     if (!map->tileAtlas || area.width == 0 || area.height == 0) {
         for (int k = 0; k < kGroundVerticesPerCell; ++k) v[k] = sf::Vertex(sf::Vector2f(x, y));
         return;
@@ -37,6 +35,13 @@ void setGroundCell(TileMap* map, int index, int code) {
     v[3] = topRight;
     v[4] = bottomLeft;
     v[5] = bottomRight;
+}
+
+void setGroundCell(TileMap* map, int index, int code) {
+    setGroundCellArea(map, index,
+                      isValidTileCode(code) && map->tileTextures[static_cast<std::size_t>(code - 1)]
+                          ? map->tileAtlasAreas[static_cast<std::size_t>(code - 1)]
+                          : sf::IntRect());
 }
 
 void drawOverlays(sf::RenderTarget& target, const TileMap* map) {
@@ -63,9 +68,15 @@ void loadTileTextures(TileMap* map) {
         if (texture && texture->getSize().x == 0) texture = nullptr; // unreadable file: draw nothing
         map->tileTextures[static_cast<std::size_t>(code - 1)] = texture;
     }
-    const TileAtlasLayout layout = layoutTileAtlas(map->tileTextures);
+    GroundSheets sheets{};
+    for (int sheet = 0; sheet < kGroundSheetCount; ++sheet) {
+        const sf::Texture* texture = &createTexture(kGroundSheetPaths[sheet]);
+        sheets[static_cast<std::size_t>(sheet)] = texture->getSize().x ? texture : nullptr;
+    }
+    const TileAtlasLayout layout = layoutTileAtlas(map->tileTextures, sheets);
     map->tileAtlasAreas = layout.areas;
-    map->tileAtlas = cachedTileAtlas(map->tileTextures, layout);
+    map->groundLookAreas = layout.lookAreas;
+    map->tileAtlas = cachedTileAtlas(map->tileTextures, layout, sheets);
 }
 
 bool loadLevel(TileMap* map, int level, const std::string& generatedFolder) {
@@ -100,6 +111,46 @@ void buildTileMap(TileMap* map, int columns, int rows) {
             tile.sprite.setPosition(x, y);
             tile.sprite.setScale(2.f, 2.f);
         }
+    }
+    map->groundLooks.fill(kNoGroundLook); // every cell shows its own picture now
+    map->groundLookSeed = hasDecoratableGround(map->tileCodes) ? static_cast<std::uint32_t>(cosmeticRandomInt()) : 0u;
+    applyGroundLooks(map);
+}
+
+void applyGroundLooks(TileMap* map) {
+    showPlainGround(map);
+    for (int index = 0; index < kCellCount; ++index) {
+        const int look = groundLookOf(map->tileCodes, index, map->groundLookSeed);
+        const sf::IntRect area = look >= 0 ? map->groundLookAreas[static_cast<std::size_t>(look)] : sf::IntRect();
+        if (!map->tileAtlas || area.width == 0) {
+            map->groundLooks[static_cast<std::size_t>(index)] = kNoGroundLook;
+            continue;
+        }
+        map->groundLooks[static_cast<std::size_t>(index)] = static_cast<std::int16_t>(look);
+        setGroundCellArea(map, index, area);
+        // The cell's sprite shows the same atlas cell, so both ways of drawing agree.
+        Tile& tile = map->tiles[static_cast<std::size_t>(index)];
+        tile.sprite = createSprite(*map->tileAtlas);
+        tile.sprite.setTextureRect(area);
+        tile.sprite.setPosition(static_cast<float>((index % kMapColumns) * kCellSize),
+                                static_cast<float>((index / kMapColumns) * kCellSize));
+        tile.sprite.setScale(2.f, 2.f);
+    }
+}
+
+void showPlainGround(TileMap* map) {
+    for (int index = 0; index < kCellCount; ++index) {
+        if (map->groundLooks[static_cast<std::size_t>(index)] == kNoGroundLook) continue;
+        const int code = map->tileCodes[static_cast<std::size_t>(index)];
+        const sf::Texture* texture =
+            isValidTileCode(code) ? map->tileTextures[static_cast<std::size_t>(code - 1)] : nullptr;
+        Tile& tile = map->tiles[static_cast<std::size_t>(index)];
+        tile.sprite = texture ? createSprite(*texture) : sf::Sprite();
+        tile.sprite.setPosition(static_cast<float>((index % kMapColumns) * kCellSize),
+                                static_cast<float>((index / kMapColumns) * kCellSize));
+        tile.sprite.setScale(2.f, 2.f);
+        setGroundCell(map, index, code);
+        map->groundLooks[static_cast<std::size_t>(index)] = kNoGroundLook;
     }
 }
 

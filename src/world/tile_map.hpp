@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/grid.hpp"
+#include "world/ground_looks.hpp"
 
 #include <SFML/Graphics/Color.hpp>
 #include <SFML/Graphics/RectangleShape.hpp>
@@ -41,6 +42,11 @@ struct TileMap {
     // Null when the pictures do not fit one texture: the ground is then drawn cell by cell.
     const sf::Texture* tileAtlas = nullptr;
     std::array<sf::IntRect, kTileCatalogueSize> tileAtlasAreas{}; // entry c - 1: code c's picture
+    // Where each ground look lies in tileAtlas (empty: not held), the look each cell shows
+    // (kNoGroundLook: its own picture) and the cosmetic draw that scattered the decorations.
+    std::array<sf::IntRect, kGroundLookCount> groundLookAreas{};
+    std::array<std::int16_t, kCellCount> groundLooks{};
+    std::uint32_t groundLookSeed = 0;
     // Cell i owns vertices 6i to 6i + 5; a cell without a picture keeps them all on one
     // point, so it draws nothing.
     std::array<sf::Vertex, kGroundVertexCount> groundVertices{};
@@ -59,8 +65,15 @@ void loadTileTextures(TileMap* map);
 bool loadLevel(TileMap* map, int level, const std::string& generatedFolder);
 // loadLevel for any level file path; returns true when tileCodes was replaced.
 bool loadLevelFile(TileMap* map, const std::string& path);
-// Rebuilds every cell's sprite, overlay and flags from tileCodes (always 30 x 17).
+// Rebuilds every cell's sprite, overlay and flags from tileCodes (always 30 x 17), then
+// gives each cell its ground look: shores and bridge banks where water meets sand, and a
+// scatter of decorations on plain sand from one draw of the cosmetic generator (made only
+// when the board has sand, so the authored levels draw nothing).
 void buildTileMap(TileMap* map, int columns, int rows);
+// Each cell shows the look groundLookOf gives it with groundLookSeed, where the atlas holds it.
+void applyGroundLooks(TileMap* map);
+// Each cell shows its own code's picture, without any look (comparisons, benchmarks).
+void showPlainGround(TileMap* map);
 // Sets one cell's sprite and kind from `code`: obstacles get `obstacleColour` as overlay
 // and lose walkable, camps get the blue overlay and the camp flag. A code outside 1 to 144
 // draws nothing and stays walkable.

@@ -4,6 +4,7 @@
 
 std::vector<AssetRequirement> worldAssetRequirements() {
     std::vector<AssetRequirement> all = tileAssetRequirements();
+    appendAssetRequirements(all, groundLookAssetRequirements());
     appendAssetRequirements(all, boardAssetRequirements());
     appendAssetRequirements(all, transitionAssetRequirements());
     return all;

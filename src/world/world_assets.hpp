@@ -4,5 +4,6 @@
 #include "core/asset_contract.hpp"
 
 std::vector<AssetRequirement> tileAssetRequirements();
+std::vector<AssetRequirement> groundLookAssetRequirements();
 std::vector<AssetRequirement> boardAssetRequirements();
 std::vector<AssetRequirement> worldAssetRequirements();

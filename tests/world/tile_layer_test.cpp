@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -204,17 +205,20 @@ TEST(TileLayer, TwoThirdsScaledWindowShowsTheSameGroundBothWays) {
             << view.name;
 }
 
-// True when `colour` is one of the texels of cell `cell`'s picture within one texel of the
-// texel (tx, ty).
+// True when `colour` is one of the texels of what cell `cell`'s sprite shows (its picture,
+// or its ground look) within one texel of the texel (tx, ty).
 bool nearTexelOfCell(const TileMap& map, int cell, float tx, float ty, sf::Color colour) {
-    const int code = map.tileCodes[static_cast<std::size_t>(cell)];
-    if (!isValidTileCode(code) || !map.tileTextures[static_cast<std::size_t>(code - 1)]) return false;
-    const sf::Image picture = map.tileTextures[static_cast<std::size_t>(code - 1)]->copyToImage();
-    const int w = static_cast<int>(picture.getSize().x), h = static_cast<int>(picture.getSize().y);
+    const sf::Sprite& sprite = map.tiles[static_cast<std::size_t>(cell)].sprite;
+    if (!sprite.getTexture()) return false;
+    static std::map<const sf::Texture*, sf::Image> read; // the atlas is read back once
+    auto found = read.find(sprite.getTexture());
+    if (found == read.end()) found = read.emplace(sprite.getTexture(), sprite.getTexture()->copyToImage()).first;
+    const sf::Image& picture = found->second;
+    const sf::IntRect area = sprite.getTextureRect();
     for (int y = static_cast<int>(ty) - 1; y <= static_cast<int>(ty) + 1; ++y)
         for (int x = static_cast<int>(tx) - 1; x <= static_cast<int>(tx) + 1; ++x)
-            if (picture.getPixel(static_cast<unsigned>(std::clamp(x, 0, w - 1)),
-                                 static_cast<unsigned>(std::clamp(y, 0, h - 1))) == colour)
+            if (picture.getPixel(static_cast<unsigned>(area.left + std::clamp(x, 0, area.width - 1)),
+                                 static_cast<unsigned>(area.top + std::clamp(y, 0, area.height - 1))) == colour)
                 return true;
     return false;
 }
@@ -264,7 +268,9 @@ TEST(TileLayer, PicturesTheAtlasCannotHoldKeepCellByCellDrawing) {
     EXPECT_EQ(wide->tileAtlas, nullptr);
     wide->tileCodes = everyCode();
     buildTileMap(wide.get(), kMapColumns, kMapRows);
+    // Without the atlas there are no ground looks either: each cell shows its own picture.
     const auto sprites = boardWith(everyCode());
+    showPlainGround(sprites.get());
     EXPECT_TRUE(samePixels(render(target, *wide, overview(), true, 0), render(target, *sprites, overview(), false, 0)));
 
     sf::Image solid;

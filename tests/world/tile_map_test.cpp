@@ -142,6 +142,9 @@ TEST(TileMap, RebuildingReplacesEverythingAndLoadsNoNewPictures) {
     EXPECT_EQ(overlayAt(*world, 10).a, 0);
     EXPECT_EQ(tileAt(*world, 11).walkable, 1);
     EXPECT_EQ(tileAt(*world, 12).walkable, 0);
+    // Without the scattered decorations every sand cell shows the same picture, the old
+    // tent's cell included.
+    showPlainGround(world.get());
     EXPECT_EQ(tileAt(*world, 10).sprite.getTexture(), tileAt(*world, 0).sprite.getTexture());
 }
 

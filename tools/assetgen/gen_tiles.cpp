@@ -11,4 +11,5 @@ void genTiles() {
     tiles::genDesertGround();
     tiles::genWaterTiles();
     tiles::genDesertProps();
+    tiles::genGroundEdges();
 }

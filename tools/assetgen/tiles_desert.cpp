@@ -9,10 +9,8 @@ using namespace art;
 
 namespace tiles {
 
-namespace {
-
 // A packed-earth road on sand: the band 16..47 reaches every side the piece joins.
-Canvas desertRoad(const Cell& cell, int variant) {
+Canvas desertRoadCell(const Cell& cell, int variant) {
     Canvas c(kTile, kTile);
     paintSand(c, variant);
     Canvas earth(kTile, kTile);
@@ -45,10 +43,8 @@ Canvas desertRoad(const Cell& cell, int variant) {
     return c;
 }
 
-// The road-end marker: a trodden patch in the middle of the sand with a waymark post.
-Canvas pathMarker() {
-    Canvas c(kTile, kTile);
-    paintSand(c, 9);
+// The road-end marker: a trodden patch in the middle of `c` with a waymark post.
+Canvas pathMarkerOver(Canvas c) {
     Canvas earth(kTile, kTile);
     paintEarth(earth, 9);
     for (int y = 0; y < kTile; ++y)
@@ -85,6 +81,17 @@ Canvas pathMarker() {
     c.blit(shade, 0, 0);
     c.blit(post, 0, 0);
     return c;
+}
+
+namespace {
+
+Canvas desertRoad(const Cell& cell, int variant) { return desertRoadCell(cell, variant); }
+
+// The marker alone in the sand.
+Canvas pathMarker() {
+    Canvas c(kTile, kTile);
+    paintSand(c, 9);
+    return pathMarkerOver(c);
 }
 
 // The 3x3 hill of the generated levels is a ring of rock around a sand hollow (the centre

@@ -120,9 +120,11 @@ void paintSand(Canvas& c, int variant) {
         for (int x = 0; x < kTile; ++x) {
             const float f = wrapFbm(x, y, 21);
             float v = 0.5f + (f - 0.5f) * 0.5f;
-            // Wind ripples: wavy crests every 8 rows, broken up by noise.
-            const float wave = float(y) + 2.5f * std::sin(2 * kPi * float(x) / 64.f + 1.3f) +
-                               1.5f * std::sin(2 * kPi * float(x) / 32.f);
+            // Wind ripples: crests every 8 rows, bent by wrapping noise so that their steeper
+            // stretches fall anywhere in the tile, not in one column band at every tile edge
+            // (which read as a seam between cells), and broken up by noise.
+            const float wave = float(y) + 4.f + 3.f * (wrapNoise(x, y, 32, 24) - 0.5f) +
+                               1.2f * (wrapNoise(x, y, 16, 25) - 0.5f) + 1.f * std::sin(2 * kPi * float(x) / 64.f + 1.3f);
             const float ph = wave / 8.f - std::floor(wave / 8.f);
             const float strength = wrapNoise(x, y, 16, 23);
             if (strength > 0.52f) {

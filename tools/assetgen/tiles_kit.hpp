@@ -100,6 +100,22 @@ void placeProp(art::Canvas& ground, art::Canvas prop, int shadowDx = 4, int shad
 // fully opaque and the name is not empty.
 void saveTile(const art::Canvas& c, const std::string& name);
 
+// ---- Water pieces shared by the lake, the bridges and the shore sheets ----
+// A water cell with a sandy shore along each closed side and a bank in each closed corner.
+art::Canvas lakeCell(const Cell& cell, int variant);
+// True where lakeCell(cell, ...) shows water.
+bool lakeWaterAt(const Cell& cell, int x, int y);
+// A bridge deck joining the open sides of `cell`, laid over `c`; `water` tells where `c` is water.
+void bridgeDeckOver(art::Canvas& c, const Cell& cell, int variant, const std::function<bool(int, int)>& water);
+
+// ---- Desert pieces the road ends reuse ----
+// A desert road on sand whose band joins the open sides of `cell`.
+art::Canvas desertRoadCell(const Cell& cell, int variant);
+// The waymark of a road end (its trodden patch and post) over `ground`.
+art::Canvas pathMarkerOver(art::Canvas ground);
+// The tent (a camp) over `ground`, with its shadow.
+art::Canvas tentOver(art::Canvas ground);
+
 // Ramps used across tiles.
 extern const std::vector<int> kLeafRamp;
 extern const std::vector<int> kStoneRamp;
@@ -113,5 +129,6 @@ void genGreenProps();    // trees, stump, houses
 void genDesertGround();  // sand, roads, cheminN2, desert hill
 void genWaterTiles();    // water, lake, bridges
 void genDesertProps();   // rocks, barrels, crates, bones, tent, palm
+void genGroundEdges();   // shore and bridge-bank sheets, decorated sand
 
 } // namespace tiles

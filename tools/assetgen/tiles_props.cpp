@@ -650,10 +650,12 @@ Canvas tent() {
     t.rect(32, 4, 2, 6, pal(EarthDeep));
     t.px(32, 3, pal(Gold));
     t.px(33, 3, pal(GoldLight));
-    t.line(8, 50, 3, 58, pal(EarthLight));
-    t.line(56, 48, 61, 57, pal(EarthLight));
-    t.rect(2, 58, 2, 2, pal(EarthDeep));
-    t.rect(61, 57, 2, 2, pal(EarthDeep));
+    // The pegs stay far enough inside that neither they nor their shadow reach the tile's
+    // edge: the sand beside the tent joins the next cell's.
+    t.line(8, 50, 4, 55, pal(EarthLight));
+    t.line(56, 48, 56, 54, pal(EarthLight));
+    t.rect(3, 55, 2, 2, pal(EarthDeep));
+    t.rect(56, 55, 2, 2, pal(EarthDeep));
     // Bedroll glimpsed inside.
     t.rect(30, 48, 6, 3, pal(Blood));
     t.rect(30, 48, 6, 1, pal(Ember));
@@ -718,13 +720,40 @@ void onGrass(const char* name, const Canvas& prop, int variant) {
     saveTile(g, name);
 }
 
+// Moves a prop so that it, its outline and its shadow (4 right, 3 down) stay inside the tile,
+// where it fits: the tile's edges then show plain sand and join any neighbour.
+Canvas keptInside(const Canvas& prop) {
+    int left = kTile, top = kTile, right = -1, bottom = -1;
+    for (int y = 0; y < kTile; ++y)
+        for (int x = 0; x < kTile; ++x)
+            if (prop.opaque(x, y)) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    if (right < 0) return prop;
+    int dx = 0, dy = 0;
+    if (right > 57) dx = std::max(57 - right, 1 - left);
+    if (bottom > 58) dy = std::max(58 - bottom, 1 - top);
+    if (dx == 0 && dy == 0) return prop;
+    Canvas moved = layer();
+    moved.blit(prop, dx, dy);
+    return moved;
+}
+
 void onSand(const char* name, const Canvas& prop, int variant) {
     Canvas g = sandTile(variant);
-    placeProp(g, prop);
+    placeProp(g, keptInside(prop));
     saveTile(g, name);
 }
 
 } // namespace
+
+Canvas tentOver(Canvas ground) {
+    placeProp(ground, keptInside(tent()));
+    return ground;
+}
 
 void genGreenProps() {
     onGrass("Tree", oak(), 100);

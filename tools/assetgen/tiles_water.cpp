@@ -11,17 +11,26 @@ namespace tiles {
 
 namespace {
 
-// A lake cell: water, with a sandy shore along each closed side.
-Canvas lake(const Cell& cell, int variant) {
-    Canvas c(kTile, kTile);
-    paintSand(c, variant);
-    Canvas water(kTile, kTile);
-    paintWater(water, variant);
+Edge lakeEdge() {
     Edge e;
     e.depth = 15;
     e.jitter = 1;
     e.round = 12;
     e.seed = 3;
+    return e;
+}
+
+} // namespace
+
+bool lakeWaterAt(const Cell& cell, int x, int y) { return cellInside(cell, lakeEdge(), x, y); }
+
+// A lake cell: water, with a sandy shore along each closed side.
+Canvas lakeCell(const Cell& cell, int variant) {
+    Canvas c(kTile, kTile);
+    paintSand(c, variant);
+    Canvas water(kTile, kTile);
+    paintWater(water, variant);
+    const Edge e = lakeEdge();
     const std::vector<int> in = insideDistance(cell, e, 5);
     const std::vector<int> outD = outsideDistance(cell, e, 4);
     for (int y = 0; y < kTile; ++y)
@@ -62,10 +71,10 @@ Canvas lake(const Cell& cell, int variant) {
     return c;
 }
 
-// A bridge cell over water: a plank deck across the band 16..47 toward every side it joins.
-Canvas bridge(const Cell& cell, int variant) {
-    Canvas c(kTile, kTile);
-    paintWater(c, variant);
+// A plank deck across the band 16..47 toward every side `cell` joins, over `c`; `water` says
+// where `c` shows water (the deck's shadow and the ripples round its piles fall there; on a
+// shore the shadow darkens the sand instead).
+void bridgeDeckOver(Canvas& c, const Cell& cell, int variant, const std::function<bool(int, int)>& water) {
     Edge e;
     e.jitter = 0;
     e.round = 0;
@@ -75,7 +84,10 @@ Canvas bridge(const Cell& cell, int variant) {
     // Shadow of the deck on the water, down-right.
     for (int y = 0; y < kTile; ++y)
         for (int x = 0; x < kTile; ++x)
-            if (!deck(x, y) && (deck(x - 2, y - 3) || deck(x - 1, y - 3))) c.px(x, y, bayer(x, y) < 0.7f ? pal(WaterDeep) : pal(Water));
+            if (!deck(x, y) && (deck(x - 2, y - 3) || deck(x - 1, y - 3))) {
+                if (water(x, y)) c.px(x, y, bayer(x, y) < 0.7f ? pal(WaterDeep) : pal(Water));
+                else c.px(x, y, bayer(x, y) < 0.7f ? pal(Earth) : pal(EarthLight));
+            }
     // Piles under the rails and a ripple where they stand in the water.
     for (int y = 0; y < kTile; ++y)
         for (int x = 0; x < kTile; ++x) {
@@ -85,6 +97,7 @@ Canvas bridge(const Cell& cell, int variant) {
             if (belowDeck && postCol) {
                 c.px(x, y, pal(EarthDeep));
                 c.px(x, y + 1, pal(EarthDeep));
+                if (!water(x, y + 2)) continue;
                 c.px(x, y + 2, pal(Foam));
                 c.px(x - 1, y + 2, pal(WaterLight));
                 c.px(x + 1, y + 2, pal(WaterLight));
@@ -101,7 +114,9 @@ Canvas bridge(const Cell& cell, int variant) {
             bool horizontal = mainHorizontal;
             if (inHBand && !inVBand) horizontal = true;
             else if (inVBand && !inHBand) horizontal = false;
-            const int along = horizontal ? x : y;
+            // Planks 4 pixels wide, the gaps between them off the tile's edges (at 1, 5, ... 61),
+            // so that two decks meet in the middle of a plank and not on a doubled gap.
+            const int along = (horizontal ? x : y) + 2;
             const int across = horizontal ? y : x;
             const int plank = along / 4;
             sf::Color col;
@@ -141,8 +156,19 @@ Canvas bridge(const Cell& cell, int variant) {
     for (int y = 0; y < kTile; ++y)
         for (int x = 0; x < kTile; ++x)
             if (!deck(x, y) && (deck(x + 1, y) || deck(x - 1, y) || deck(x, y + 1) || deck(x, y - 1))) c.px(x, y, pal(Ink));
+}
+
+namespace {
+
+// A bridge cell over open water.
+Canvas bridge(const Cell& cell, int variant) {
+    Canvas c(kTile, kTile);
+    paintWater(c, variant);
+    bridgeDeckOver(c, cell, variant, [](int, int) { return true; });
     return c;
 }
+
+Canvas lake(const Cell& cell, int variant) { return lakeCell(cell, variant); }
 
 } // namespace
 
