@@ -2,6 +2,7 @@
 
 #include "core/asset_cache.hpp"
 #include "core/resources.hpp"
+#include "core/sound.hpp"
 #include "fight/fight_paths.hpp"
 #include "fight/visible_part.hpp"
 
@@ -202,6 +203,7 @@ void mousePressedAllies(AllyList& list) {
                     for (Card& card : other.hand.cards) card.selected = 0;
                 other.selected = 0;
             }
+            if (!ally.selected) playSound(Sound::HeroSelected);
             ally.selected = 1;
         }
         if (ally.fighter.stats.actionPoints != 0) selectCard(ally.hand);

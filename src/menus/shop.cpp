@@ -3,6 +3,7 @@
 #include "core/asset_cache.hpp"
 #include "core/fonts.hpp"
 #include "core/resources.hpp"
+#include "core/sound.hpp"
 #include "world/party.hpp"
 
 #include <cstdio>
@@ -98,6 +99,7 @@ void refreshShopTexts(Shop* shop) {
 // Buys the type on show when the party has room and the gold is there; otherwise nothing.
 void hireShownType(Shop* shop) {
     const bool room = shop->partySize + shop->hiredCount < kShopPartyLimit && shop->hiredCount < kShopPartyLimit;
+    playSound(!room || shop->shopGold < kHirePrice ? Sound::Refused : Sound::Hire);
     if (!room || shop->shopGold < kHirePrice) return;
     shop->recruitList[static_cast<std::size_t>(shop->hiredCount)] = shop->carouselIndex;
     shop->shopGold -= kHirePrice;

@@ -2,6 +2,7 @@
 
 
 #include "core/resources.hpp"
+#include "core/sound.hpp"
 #include "core/vector_math.hpp"
 
 #include <cmath>
@@ -173,6 +174,7 @@ void resetPartyTurn(Party* party) {
 
 void stepPlayer(Party* party, WorldPlayer* player, float dt) {
     const bool reached = stepWalk(&player->body, &player->walk, dt);
+    if (reached) playSound(Sound::HeroStep);
     player->mpSprite.setPosition(player->body.sprite.getPosition());
     if (player->walk.length == 0)
         hidePath(player);

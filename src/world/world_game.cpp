@@ -1,11 +1,13 @@
 #include "world/world_game.hpp"
 
+#include "core/sound.hpp"
 #include "core/vector_math.hpp"
 #include "world/board_moves.hpp"
 #include "world/camp.hpp"
 #include "world/crates.hpp"
 #include "world/dialog_box.hpp"
 #include "world/encounters.hpp"
+#include "world/enemy_pace.hpp"
 #include "world/level_change.hpp"
 #include "world/placement.hpp"
 
@@ -97,7 +99,9 @@ void toggleTurn(WorldGame* world, sf::RenderWindow* window) {
         world->autosaveDue = 1;
         return;
     }
+    if (anyPlayerMoving(world)) playSound(Sound::Refused);
     if (anyPlayerMoving(world)) return; // a hero still walks: the turn cannot end yet
+    playSound(Sound::EndTurn);
     world->playerTurn = 0;
     world->banners.enemyHidden = 0;
     if (world->camera.mode == CAMERA_CLOSE) {
@@ -187,10 +191,7 @@ void updateWorldGame(float dt, WorldGame* world, sf::RenderWindow* window, const
         else
             updateTurnBanners(&world->banners, world->camera.topLeft, dt);
     } else {
-        if (world->banners.enemyHidden)
-            updateEnemyMoves(world, window, dt);
-        else
-            updateTurnBanners(&world->banners, world->camera.topLeft, dt);
+        updatePacedEnemyTurn(world, window, dt);
     }
     updatePartyAnimations(&world->party, dt);
     updateEnemyAnimations(&world->enemies, dt);
@@ -236,6 +237,7 @@ void clickBoard(WorldGame* world, std::int32_t x, std::int32_t y) {
         showRange(world, player.movePoints, cell);
         party.selectedCell = cell;
         party.selectedIndex = static_cast<std::int32_t>(i);
+        playSound(Sound::HeroSelected);
         return;
     }
     // Points outside the board never hold a shown square.

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/camera.hpp"
+#include "core/enemy_speed.hpp"
 #include "fight/fight_scene.hpp"
 #include "world/camp.hpp"
 #include "world/crates.hpp"
@@ -54,6 +55,8 @@ struct WorldGame {
     WorldPhase phase = WORLD_PHASE_MAP;
     Encounter encounter;
     std::int32_t playerTurn = 1;
+    // How fast the enemies' turns play, set by the shell every frame (enemy_pace).
+    EnemySpeed enemySpeed = EnemySpeed::Normal;
 
     CampScreen camp;
     CrateSet crates;

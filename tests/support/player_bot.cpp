@@ -45,6 +45,10 @@ struct Bot {
     MainData* game = nullptr;
     BotGameReport* report = nullptr;
     std::mt19937 rng;
+    // Whether to skip the rest of an enemies' wait: drawn from a generator of its own, since
+    // the wait lasts more or fewer frames with the enemy-turn speed and must not shift the
+    // choices the bot makes afterwards.
+    std::mt19937 impatience;
     int wait = 0;
     // A click is made in two frames, as a hand makes it: the pointer arrives, then the button
     // goes down and up on the next frame (hover effects see the pointer first).
@@ -165,8 +169,13 @@ void actInFight(Bot& bot) {
     if (fight.turnBanner.animating) return;
     if (!fight.turnButton.isAllyTurn) {
         bot.lastAllyTurn = 0;
-        // A player who has seen every enemy act skips the rest of the wait.
-        if (fight.turnButton.enemiesActed && pick(bot, 4) == 0) clickSprite(bot, fight.turnButton.sprite);
+        // A player who has seen every enemy act skips the rest of the wait. The press goes in
+        // at once: one left for the next frame could land after the wait ended on its own,
+        // on the allies' end-turn button.
+        if (fight.turnButton.enemiesActed && bot.impatience() % 4 == 0) {
+            clickSprite(bot, fight.turnButton.sprite);
+            pressNow(bot);
+        }
         return;
     }
     if (bot.lastAllyTurn != 1) {
@@ -542,6 +551,7 @@ BotGameReport playWholeGame(MainData* game, std::uint32_t seed, const BotOptions
     bot.game = game;
     bot.report = &report;
     bot.rng.seed(seed * 2654435761u + 17u);
+    bot.impatience.seed(seed ^ 0x2545F491u);
     moveMouse(bot, kScreenCentre);
     int shotsTaken = 0;
     long pendingShot = -1;
