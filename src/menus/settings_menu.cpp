@@ -23,7 +23,11 @@ constexpr unsigned kPercentSize = 40;
 const sf::Color kPercentColour(112, 114, 110, 255);
 constexpr float kMusicRowY = 340.f;
 constexpr float kSoundRowY = 490.f;
-constexpr float kSpeedRowY = 712.f;
+// The enemy-turn speed sits between Back and Apply, a little smaller than the rows above.
+constexpr float kSpeedRowY = 790.f;
+constexpr float kSpeedScale = 1.2f;
+constexpr float kSpeedLabelX = 614.f;
+constexpr float kSpeedTagX = 994.f;
 // The volume track starts this far into the bar and is this much shorter than it.
 constexpr float kTrackInset = 10.f;
 constexpr float kTrackShortening = 19.f;
@@ -266,10 +270,10 @@ void initSettingsMenu(SettingsMenu* menu, const std::string& filePath) {
     menu->english = makePanelSprite(*menu->englishTexture, kPanelScale, {1175.f, 645.f});
 
     menu->speedLabelTexture = &createTexture(kSettingsSpeedLabelPath);
-    menu->speedLabel = makePanelSprite(*menu->speedLabelTexture, kPanelScale, {260.f, kSpeedRowY});
+    menu->speedLabel = makePanelSprite(*menu->speedLabelTexture, kSpeedScale, {kSpeedLabelX, kSpeedRowY});
     for (std::int32_t i = 0; i < kEnemySpeedCount; ++i) menu->speedTextures[i] = &createTexture(kSettingsSpeedPaths[i]);
     menu->speedTag = makePanelSprite(*menu->speedTextures[std::clamp(menu->enemySpeed, 0, kEnemySpeedCount - 1)],
-                                     kPanelScale, {1175.f, kSpeedRowY + 5.f});
+                                     kSpeedScale, {kSpeedTagX, kSpeedRowY + 4.f});
 
     initMenuButton(&menu->back, kSettingsBackPath, kSettingsBackHoverPath);
     setLeftMiddleOrigin(&menu->back.sprite);

@@ -315,6 +315,8 @@ TEST(Settings, EnemySpeedIsReadWrittenAndSteppedWithoutDisturbingTheOlderKeys) {
     EXPECT_EQ(chosenEnemySpeed(&menu), EnemySpeed::Normal);
     EXPECT_EQ(menu.speedTag.getTexture(), menu.speedTextures[0]);
     clickSprite(game.get(), menu.speedTag);
+    stepFrames(game.get(), 2);
+    EXPECT_TRUE(saveGameScreenshot(game.get(), "settings-enemy-speed-fast"));
     EXPECT_EQ(readFile(menu.filePath), "Music_Enable 1\nMusic_Volume 25\nSound_Enable 1\nSound_Volume 25\nEnemy_Speed 1\n");
     clickSprite(game.get(), menu.apply.sprite);
     SettingsValues written;

@@ -253,6 +253,7 @@ void actInFight(Bot& bot) {
         }
     }
     clickSprite(bot, fight.turnButton.sprite);
+    bot.lastAllyTurn = 0; // the next allies' turn is a new one, even when the enemies' passes unseen
     bot.fightAlly = -1;
     bot.wait = 3;
 }
@@ -420,8 +421,10 @@ void actOnMap(Bot& bot) {
         }
         return;
     }
-    // Everyone has moved: end the turn.
+    // Everyone has moved: end the turn. The next turn of the party is a new one even when the
+    // enemies' turn passes within the frame (at Instant speed the bot never sees it).
     clickScreen(bot, toScreen(bot, centreOf(world.hud.endTurnSprite.getGlobalBounds())));
+    bot.lastPlayerTurn = 0;
     bot.wait = 2;
 }
 
