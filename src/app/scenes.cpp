@@ -1,8 +1,8 @@
 #include "app/scenes.hpp"
 
 #include "app/autosave.hpp"
-#include "app/enemy_speed_hold.hpp"
 #include "app/cursor.hpp"
+#include "app/enemy_speed_hold.hpp"
 #include "app/scene_changes.hpp"
 
 #include <array>
