@@ -51,16 +51,16 @@ LevelCodes previousLevel() {
 
 bool sameValues(const SettingsValues& a, const SettingsValues& b) {
     return a.musicEnable == b.musicEnable && a.musicVolume == b.musicVolume && a.soundEnable == b.soundEnable &&
-           a.soundVolume == b.soundVolume;
+           a.soundVolume == b.soundVolume && a.enemySpeed == b.enemySpeed;
 }
 
 // In-range values a settings file rarely holds, so that a change shows.
-constexpr SettingsValues kStartValues{1, 37, 0, 73};
+constexpr SettingsValues kStartValues{1, 37, 0, 73, 1};
 
 bool valuesInRange(const SettingsValues& v) {
     const auto in = [](std::int32_t value, std::int32_t high) { return value >= 0 && value <= high; };
     return in(v.musicEnable, 1) && in(v.soundEnable, 1) && in(v.musicVolume, kSettingsVolumeMax) &&
-           in(v.soundVolume, kSettingsVolumeMax);
+           in(v.soundVolume, kSettingsVolumeMax) && in(v.enemySpeed, kEnemySpeedCount - 1);
 }
 
 } // namespace
@@ -98,7 +98,8 @@ std::string fuzzSettingsText(const std::uint8_t* data, std::size_t size) {
     } fields[] = {{"Music_Enable", kStartValues.musicEnable, values.musicEnable},
                   {"Music_Volume", kStartValues.musicVolume, values.musicVolume},
                   {"Sound_Enable", kStartValues.soundEnable, values.soundEnable},
-                  {"Sound_Volume", kStartValues.soundVolume, values.soundVolume}};
+                  {"Sound_Volume", kStartValues.soundVolume, values.soundVolume},
+                  {"Enemy_Speed", kStartValues.enemySpeed, values.enemySpeed}};
     for (const auto& field : fields)
         if (field.after != field.before && text.find(field.key) == std::string::npos)
             return std::string(field.key) + " changed though the text never names it";

@@ -6,6 +6,7 @@
 #include "core/display.hpp"
 #include "core/random.hpp"
 #include "core/resources.hpp"
+#include "core/sound.hpp"
 #include "world/level_generator.hpp"
 
 #include <algorithm>
@@ -60,6 +61,8 @@ void initGameInWindow(MainData* data) {
     initMusic(data->music.get());
     // The music follows the settings file from the first frame on.
     applyMusicSettings(&data->settingsMenu, data->music.get());
+    initSounds();
+    applySoundSettings(&data->settingsMenu);
     data->cursorTexture = &createTexture(kCursorTexturePath);
     data->cursorSprite = createSprite(*data->cursorTexture);
     // Without its picture the game's pointer would be invisible: the system's one stands in.
@@ -92,6 +95,7 @@ void stepGame(MainData* data, float dt) {
     // A slow frame (a level being loaded, the window dragged) would otherwise carry animations
     // and timers past whole parts of what they show.
     dt = std::min(dt, kMaxFrameSeconds);
+    beginSoundFrame();
     const Scene& scene = sceneOf(data->sceneState);
     if (scene.update) scene.update(data, dt);
     pointSceneAtCursor(data);

@@ -124,6 +124,7 @@ void dispatchEvent(MainData* data, const sf::Event& event) {
     case sf::Event::LostFocus:
         data->keysDown.fill(false);
         releaseWorldKeys(&data->world);
+        data->rightButtonDown = false;
         break;
     case sf::Event::KeyPressed: {
         const bool repeated = keyRemembered(data, event.key.code);
@@ -137,11 +138,13 @@ void dispatchEvent(MainData* data, const sf::Event& event) {
         keyReleased(data, event.key.code);
         break;
     case sf::Event::MouseButtonPressed: {
+        if (event.mouseButton.button == sf::Mouse::Right) data->rightButtonDown = true;
         const Scene& scene = sceneOf(data->sceneState);
         if (scene.press) scene.press(data, event.mouseButton);
         break;
     }
     case sf::Event::MouseButtonReleased:
+        if (event.mouseButton.button == sf::Mouse::Right) data->rightButtonDown = false;
         // Any release anywhere ends a volume-cursor drag.
         mouseReleasedSettingsMenu(&data->settingsMenu);
         break;

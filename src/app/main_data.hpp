@@ -61,6 +61,8 @@ struct MainData {
     float transitionTimer = 0.f;
     // Keys held, as told by the window's key events (cleared when focus is lost).
     std::array<bool, sf::Keyboard::KeyCount> keysDown{};
+    // The right mouse button is held (pressed in the window, not released yet).
+    bool rightButtonDown = false;
     // The save Continue resumes, as read when the main menu was last shown.
     SaveData savedGame;
     // 1 after an autosave could not be written (until one is).

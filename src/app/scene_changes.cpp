@@ -2,6 +2,7 @@
 
 #include "app/autosave.hpp"
 #include "app/cursor.hpp"
+#include "core/sound.hpp"
 #include "world/level_change.hpp"
 
 namespace {
@@ -124,6 +125,7 @@ void checkLevelComplete(MainData* data) {
     // A fight still being closed, or a hero still walking onto the last enemy, finishes first.
     if (data->world.phase != WORLD_PHASE_MAP) return;
     if (data->world.level >= 10) {
+        playSound(Sound::WinScreen);
         initWinScreen(&data->winScreen);
         data->sceneState = SCENE_WIN;
         showScreenView(data);
@@ -134,6 +136,7 @@ void checkLevelComplete(MainData* data) {
 }
 
 void goToNextLevel(MainData* data) {
+    playSound(Sound::LevelCleared);
     startNextLevel(&data->world, &data->window);
     openShopScene(data);
 }
@@ -142,6 +145,7 @@ void checkDefeat(MainData* data) {
     if (data->world.party.leaderAlive != 0) return;
     showScreenView(data);
     data->world.hud.visible = 0;
+    playSound(Sound::DefeatScreen);
     initDefeatScreen(&data->defeatScreen);
     data->sceneState = SCENE_DEFEAT;
     endSavedGame(data); // the game is lost: nothing is left to continue

@@ -2,6 +2,7 @@
 
 #include "app/autosave.hpp"
 #include "app/cursor.hpp"
+#include "app/enemy_speed_hold.hpp"
 #include "app/scene_changes.hpp"
 
 #include <array>
@@ -38,6 +39,7 @@ void moveMainMenuScene(MainData* data, sf::Event::MouseMoveEvent move) { mouseMo
 
 void updateWorldScene(MainData* data, float dt) {
     const ShopPurchases purchases = shopPurchases(data->shop);
+    data->world.enemySpeed = enemySpeedInForce(data);
     updateWorldGame(dt, &data->world, &data->window, &purchases);
     checkLevelComplete(data);
     checkDefeat(data);

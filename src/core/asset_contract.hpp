@@ -12,7 +12,7 @@ struct AssetRequirement {
     unsigned minHeight = 0;
 };
 
-// The fonts and the music (the files core itself opens).
+// The fonts, the music and the sound effects (the files core itself opens).
 std::vector<AssetRequirement> coreAssetRequirements();
 // Appends `more` to `all`.
 void appendAssetRequirements(std::vector<AssetRequirement>& all, const std::vector<AssetRequirement>& more);

@@ -20,5 +20,6 @@ std::unique_ptr<MusicRecord> createMusicRecord();
 void initMusic(MusicRecord* music);
 // Volume 0 to 100 (values outside are clamped); ignored when the game runs silent.
 void setMusicVolume(MusicRecord* music, float volume);
-// True when the machine has an audio output the game can open.
+// True when the machine has an audio output the game can open. Asked once per run, with
+// whatever the audio library prints about a missing output kept off the terminal.
 bool audioDeviceAvailable();

@@ -2,6 +2,7 @@
 
 #include "core/asset_cache.hpp"
 #include "core/resources.hpp"
+#include "core/sound.hpp"
 #include "fight/fight_paths.hpp"
 #include "fight/visible_part.hpp"
 
@@ -208,6 +209,7 @@ void selectOnlyAlly(AllyList& list, std::int32_t slot) {
             for (Card& card : other.hand.cards) card.selected = 0;
         other.selected = 0;
     }
+    if (!allyAt(list, slot).selected) playSound(Sound::HeroSelected);
     allyAt(list, slot).selected = 1;
 }
 

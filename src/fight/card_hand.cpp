@@ -4,6 +4,7 @@
 #include "core/fonts.hpp"
 #include "core/random.hpp"
 #include "core/resources.hpp"
+#include "core/sound.hpp"
 #include "fight/fight_paths.hpp"
 
 #include <algorithm>
@@ -262,6 +263,7 @@ void selectCard(CardHand& hand) {
         if (!picked.hovered || picked.used) continue;
         for (Card& card : hand.cards) card.selected = 0;
         picked.selected = 1;
+        playSound(Sound::CardPicked);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "fight/card_play.hpp"
 
+#include "core/sound.hpp"
+
 namespace {
 
 // Armor takes the blow first; what it cannot hold (a negative overflow) reaches life,
@@ -41,6 +43,7 @@ void applyDamageCard(std::int32_t kind, const Ally& owner, FightEnemyList& enemi
 
 void applySupportCard(std::int32_t kind, const Ally& owner, AllyList& allies, Ally& target) {
     const UnitStats& gifts = owner.fighter.stats;
+    playSound(kind == CARD_ARMOR_ONE || kind == CARD_ARMOR_ALL ? Sound::ArmorGained : Sound::Boost);
     switch (kind) {
     case CARD_ARMOR_ONE:
         target.fighter.armor += gifts.armorGift + owner.defenseBoost;
@@ -99,4 +102,5 @@ void playCard(AllyList& allies, FightEnemyList& enemies, HeldCard held, CardTarg
     }
     spendCard(owner.hand, held.slot);
     owner.fighter.stats.actionPoints -= 1;
+    playSound(Sound::CardPlayed);
 }

@@ -1,6 +1,7 @@
 #include "fight/enemy_turn.hpp"
 
 #include "core/random.hpp"
+#include "core/sound.hpp"
 
 #include <cstdio>
 
@@ -11,11 +12,11 @@ constexpr float kTintSeconds = 1.f;
 void carryOutIntent(AllyList& allies, FightEnemyList& enemies, std::int32_t index, std::int32_t engagedAllyCount) {
     FightEnemy& enemy = enemies.enemies[static_cast<std::size_t>(index)];
     Fighter& f = enemy.fighter;
+    if (f.armor < 1) f.armor = 0;
+    if (enemy.acted) return;
     // With no ally engaged there is nobody to draw as a target.
     const std::int32_t target = engagedAllyCount > 0 ? randomInt() % engagedAllyCount : -1;
     std::printf("Nombre allié : %d\n", static_cast<int>(engagedAllyCount));
-    if (f.armor < 1) f.armor = 0;
-    if (enemy.acted) return;
     if (enemy.intentAttack) {
         // An attack drawn against a fallen ally is lost, but the swing still plays.
         if (damageAlly(allies, target, f.stats.attack)) enemy.acted = 1;
@@ -24,6 +25,7 @@ void carryOutIntent(AllyList& allies, FightEnemyList& enemies, std::int32_t inde
     }
     if (enemy.intentShield) {
         f.armor += f.stats.armorGift;
+        playSound(Sound::ArmorGained);
         enemy.acted = 1;
         enemy.intentShield = 0;
     }
@@ -51,24 +53,31 @@ void fadeEnemyTint(AllyList& allies, FightEnemyList& enemies, float dt) {
     }
 }
 
+// Every fighter of one side has fallen (slots past the count hold no life).
+template <class Members> bool allFallen(const Members& members) {
+    for (const auto& member : members)
+        if (fighterStanding(member.fighter)) return false;
+    return true;
+}
+
 } // namespace
 
 void updateEnemyTurn(AllyList& allies, FightEnemyList& enemies, TurnButton& turnButton, TurnBanner& turnBanner,
-                     float dt, std::int32_t engagedAllyCount) {
-    // Intent choice: a draw for every living enemy every frame; one that has no intent
-    // during the allies' turn takes the one drawn.
-    for (std::int32_t i = 0; i < enemies.count; ++i) {
+                     float dt, std::int32_t engagedAllyCount, EnemySpeed speed) {
+    // Intent choice, during the allies' turn: a draw for every living enemy every frame; one
+    // that has no intent takes the one drawn.
+    for (std::int32_t i = 0; i < enemies.count && turnButton.isAllyTurn; ++i) {
         FightEnemy& enemy = enemies.enemies[static_cast<std::size_t>(i)];
         if (!fighterStanding(enemy.fighter)) continue;
         const int r = randomInt() % 2;
-        if (turnButton.isAllyTurn && !enemy.intentAttack && !enemy.intentShield) {
+        if (!enemy.intentAttack && !enemy.intentShield) {
             if (r == 0) enemy.intentAttack = 1;
             else enemy.intentShield = 1;
         }
     }
 
     if (!turnButton.isAllyTurn) {
-        turnButton.enemyTurnTimer -= dt;
+        turnButton.enemyTurnTimer -= dt * enemyTimeScale(speed);
         for (std::int32_t i = 0; i < enemies.count; ++i)
             if (fighterStanding(enemies.enemies[static_cast<std::size_t>(i)].fighter))
                 carryOutIntent(allies, enemies, i, engagedAllyCount);
@@ -85,7 +94,10 @@ void updateEnemyTurn(AllyList& allies, FightEnemyList& enemies, TurnButton& turn
                 enemy.fighter.tintTimer = kTintSeconds;
             }
         }
-        if (turnButton.enemyTurnTimer <= 0.f) finishEnemyTurn(allies, enemies, turnButton, turnBanner);
+        // Instant ends the turn in the frame the enemies act, unless that decided the fight:
+        // then the fight ends as it would have during the wait.
+        const bool instant = speed == EnemySpeed::Instant && !allFallen(allies.allies) && !allFallen(enemies.enemies);
+        if (turnButton.enemyTurnTimer <= 0.f || instant) finishEnemyTurn(allies, enemies, turnButton, turnBanner);
     }
 
     fadeEnemyTint(allies, enemies, dt);

@@ -1,8 +1,11 @@
 // The enemies' side of the turn cycle: each living enemy announces an intent during the
 // allies' turn and carries it out in the first frame of the enemies' turn, which lasts
-// five seconds.
+// five seconds at Normal speed, half that at Fast and no longer than that first frame at
+// Instant. The gameplay generator is drawn only in the allies' turn and in that first
+// frame, so the length of the wait never changes what comes after it.
 #pragma once
 
+#include "core/enemy_speed.hpp"
 #include "fight/ally_list.hpp"
 #include "fight/fight_enemy_list.hpp"
 #include "fight/turn_controls.hpp"
@@ -10,7 +13,7 @@
 #include <cstdint>
 
 void updateEnemyTurn(AllyList& allies, FightEnemyList& enemies, TurnButton& turnButton, TurnBanner& turnBanner,
-                     float dt, std::int32_t engagedAllyCount);
+                     float dt, std::int32_t engagedAllyCount, EnemySpeed speed = EnemySpeed::Normal);
 // Ends the enemies' turn now: the allies' turn begins, the next enemies' turn is whole
 // again and every enemy will act in it.
 void finishEnemyTurn(AllyList& allies, FightEnemyList& enemies, TurnButton& turnButton, TurnBanner& turnBanner);

@@ -1,6 +1,7 @@
 #include "fight/fight_enemy_list.hpp"
 
 #include "core/resources.hpp"
+#include "core/sound.hpp"
 #include "fight/ally_list.hpp"
 #include "fight/fight_paths.hpp"
 #include "fight/visible_part.hpp"
@@ -178,6 +179,7 @@ void updateFightEnemies(FightEnemyList& list, float dt, const AllyList& allies, 
         if (fighterStanding(list.enemies[s].fighter)) enemiesGone = false;
         if (fighterStanding(allies.allies[s].fighter)) alliesGone = false;
     }
+    if ((enemiesGone || alliesGone) && !turnButton.fightOver) playSound(alliesGone ? Sound::BattleLost : Sound::BattleWon);
     if (enemiesGone || alliesGone) turnButton.fightOver = 1;
 }
 

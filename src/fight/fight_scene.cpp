@@ -1,6 +1,7 @@
 #include "fight/fight_scene.hpp"
 
 #include "core/resources.hpp"
+#include "core/sound.hpp"
 #include "fight/card_play.hpp"
 #include "fight/enemy_turn.hpp"
 #include "fight/fight_keys.hpp"
@@ -54,6 +55,7 @@ sf::Sprite placedSprite(const char* path, float scale, sf::Vector2f position) {
 } // namespace
 
 void endAlliesTurn(FightScene& scene) {
+    playSound(Sound::EndTurn);
     beginEnemiesTurn(scene.turnButton, scene.turnBanner);
     for (std::int32_t i = 0; i < scene.allies.count; ++i) {
         Ally& ally = scene.allies.allies[static_cast<std::size_t>(i)];
@@ -101,7 +103,8 @@ void updateFightScene(FightScene* scene, float dt) {
     if (scene->deckPile.hovered)
         updateAnimation(&scene->deckPile.backCurrent, &scene->deckPile.backSprite, dt);
     slideTurnBanner(scene->turnBanner, scene->turnButton.isAllyTurn, dt);
-    updateEnemyTurn(scene->allies, scene->enemies, scene->turnButton, scene->turnBanner, dt, scene->engagedAllyCount);
+    updateEnemyTurn(scene->allies, scene->enemies, scene->turnButton, scene->turnBanner, dt, scene->engagedAllyCount,
+                    scene->enemySpeed);
 }
 
 void drawFightScene(const FightScene* scene, sf::RenderTarget& target) {

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "core/animation.hpp"
+#include "core/enemy_speed.hpp"
 #include "core/unit_stats.hpp"
 #include "fight/ally_list.hpp"
 #include "fight/fight_background.hpp"
@@ -52,6 +53,8 @@ struct FightScene {
     sf::Sprite hudBattle;
     sf::Sprite actionPointIcon;
     TurnBanner turnBanner;
+    // How fast the enemies' turn plays (set by the board every frame).
+    EnemySpeed enemySpeed = EnemySpeed::Normal;
 };
 
 // Opens a fight between `heroCount` heroes and `enemyCount` enemies (0 to 3 each), copied.

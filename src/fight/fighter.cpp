@@ -1,6 +1,7 @@
 #include "fight/fighter.hpp"
 
 #include "core/resources.hpp"
+#include "core/sound.hpp"
 
 #include <cstdlib>
 
@@ -78,6 +79,7 @@ void swingFighter(Fighter& fighter, std::int32_t attackSlot) {
 }
 
 void markFighterHit(Fighter& fighter) {
+    playSound(Sound::Hit);
     tintFighterBody(fighter.body, kHitTint);
     fighter.hit = 1;
 }

@@ -1,6 +1,7 @@
 #include "fight/fighter_body.hpp"
 
 #include "core/resources.hpp"
+#include "core/sound.hpp"
 
 void initFighterBody(FighterBody& body, const char* path, unsigned frameWidth) {
     body.sheet = cachedTexturePages(path, frameWidth);
@@ -35,6 +36,7 @@ void startFighterDeath(FighterBody& body, std::int32_t deathSlot) {
         return;
     }
     body.deathStarted = 1;
+    playSound(Sound::FighterFall);
     playBodyAnimation(body, deathSlot);
 }
 

@@ -1,12 +1,19 @@
 #include "menus/menu_button.hpp"
 
 #include "core/resources.hpp"
+#include "core/sound.hpp"
 
 #include <cstddef>
 
 namespace {
 
 bool usesSheetAreas(const MenuButton* button) { return button->normalArea.width > 0; }
+
+bool showsHoverLook(const MenuButton* button) {
+    if (usesSheetAreas(button)) return button->sprite.getTextureRect() == button->hoverArea;
+    return button->hoverTexture && button->hoverTexture != button->normalTexture &&
+           button->sprite.getTexture() == button->hoverTexture;
+}
 
 } // namespace
 
@@ -39,12 +46,16 @@ void initSheetMenuButton(MenuButton* button, const char* sheetPath, sf::IntRect 
     button->sprite.setPosition(position);
 }
 
+// Asked by the press handlers only: a press that lands on a button clicks.
 bool menuButtonHit(const MenuButton* button, float x, float y) {
-    return button->sprite.getGlobalBounds().contains(x, y);
+    const bool hit = button->sprite.getGlobalBounds().contains(x, y);
+    if (hit) playSound(Sound::ButtonClick);
+    return hit;
 }
 
 void hoverMenuButton(MenuButton* button, float x, float y) {
-    const bool hit = menuButtonHit(button, x, y);
+    const bool hit = button->sprite.getGlobalBounds().contains(x, y);
+    if (hit && !showsHoverLook(button)) playSound(Sound::ButtonHover);
     if (usesSheetAreas(button)) {
         setSpriteRect(&button->sprite, hit ? &button->hoverArea : &button->normalArea);
         return;

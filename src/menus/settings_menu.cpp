@@ -7,6 +7,7 @@
 #include "core/data_dir.hpp"
 #include "core/fonts.hpp"
 #include "core/resources.hpp"
+#include "core/sound.hpp"
 
 #include <algorithm>
 #include <cstdio>
@@ -22,6 +23,11 @@ constexpr unsigned kPercentSize = 40;
 const sf::Color kPercentColour(112, 114, 110, 255);
 constexpr float kMusicRowY = 340.f;
 constexpr float kSoundRowY = 490.f;
+// The enemy-turn speed sits between Back and Apply, a little smaller than the rows above.
+constexpr float kSpeedRowY = 790.f;
+constexpr float kSpeedScale = 1.2f;
+constexpr float kSpeedLabelX = 614.f;
+constexpr float kSpeedTagX = 994.f;
 // The volume track starts this far into the bar and is this much shorter than it.
 constexpr float kTrackInset = 10.f;
 constexpr float kTrackShortening = 19.f;
@@ -144,6 +150,7 @@ SettingsField fieldOfKey(SettingsValues* values, const WordReader& reader) {
     if (word == "Music_Volume") return {&values->musicVolume, kSettingsVolumeMax};
     if (word == "Sound_Enable") return {&values->soundEnable, 1};
     if (word == "Sound_Volume") return {&values->soundVolume, kSettingsVolumeMax};
+    if (word == "Enemy_Speed") return {&values->enemySpeed, kEnemySpeedCount - 1};
     return {};
 }
 
@@ -177,24 +184,28 @@ void loadSettings(SettingsMenu* menu, const std::string& path) {
     std::size_t got = 0;
     while ((got = std::fread(buffer, 1, sizeof(buffer), file)) > 0) text.append(buffer, got);
     std::fclose(file);
-    SettingsValues values{menu->musicEnable, menu->musicVolume, menu->soundEnable, menu->soundVolume};
+    SettingsValues values{menu->musicEnable, menu->musicVolume, menu->soundEnable, menu->soundVolume, menu->enemySpeed};
     parseSettingsText(text, &values);
     menu->musicEnable = values.musicEnable;
     menu->musicVolume = values.musicVolume;
     menu->soundEnable = values.soundEnable;
     menu->soundVolume = values.soundVolume;
+    menu->enemySpeed = values.enemySpeed;
 }
 
 std::string formatSettingsText(const SettingsValues& values) {
-    char text[160];
-    std::snprintf(text, sizeof(text), "Music_Enable %d\nMusic_Volume %d\nSound_Enable %d\nSound_Volume %d\n",
+    char text[200];
+    std::snprintf(text, sizeof(text),
+                  "Music_Enable %d\nMusic_Volume %d\nSound_Enable %d\nSound_Volume %d\nEnemy_Speed %d\n",
                   static_cast<int>(values.musicEnable), static_cast<int>(values.musicVolume),
-                  static_cast<int>(values.soundEnable), static_cast<int>(values.soundVolume));
+                  static_cast<int>(values.soundEnable), static_cast<int>(values.soundVolume),
+                  static_cast<int>(values.enemySpeed));
     return text;
 }
 
 bool saveSettings(const SettingsMenu* menu, const std::string& path) {
-    const SettingsValues values{menu->musicEnable, menu->musicVolume, menu->soundEnable, menu->soundVolume};
+    const SettingsValues values{menu->musicEnable, menu->musicVolume, menu->soundEnable, menu->soundVolume,
+                                menu->enemySpeed};
     return writeFileAtomically(path, formatSettingsText(values)) == WriteResult::Written;
 }
 
@@ -258,6 +269,12 @@ void initSettingsMenu(SettingsMenu* menu, const std::string& filePath) {
     menu->englishTexture = &createTexture(kSettingsEnglishPath);
     menu->english = makePanelSprite(*menu->englishTexture, kPanelScale, {1175.f, 645.f});
 
+    menu->speedLabelTexture = &createTexture(kSettingsSpeedLabelPath);
+    menu->speedLabel = makePanelSprite(*menu->speedLabelTexture, kSpeedScale, {kSpeedLabelX, kSpeedRowY});
+    for (std::int32_t i = 0; i < kEnemySpeedCount; ++i) menu->speedTextures[i] = &createTexture(kSettingsSpeedPaths[i]);
+    menu->speedTag = makePanelSprite(*menu->speedTextures[std::clamp(menu->enemySpeed, 0, kEnemySpeedCount - 1)],
+                                     kSpeedScale, {kSpeedTagX, kSpeedRowY + 4.f});
+
     initMenuButton(&menu->back, kSettingsBackPath, kSettingsBackHoverPath);
     setLeftMiddleOrigin(&menu->back.sprite);
     menu->back.sprite.setScale(kButtonScale, kButtonScale);
@@ -281,6 +298,7 @@ void dragSoundCursor(SettingsMenu* menu, float mouseX) {
     if (!menu->soundDragging) return;
     menu->soundVolume = dragCursor(&menu->soundCursor, menu->soundBar, mouseX);
     updateSoundVolumeText(menu);
+    applySoundSettings(menu);
 }
 
 void drawSettingsMenu(SettingsMenu* menu, sf::RenderTarget& target) {
@@ -302,6 +320,8 @@ void drawSettingsMenu(SettingsMenu* menu, sf::RenderTarget& target) {
     target.draw(menu->musicCursor);
     target.draw(menu->soundCursor);
     target.draw(menu->english);
+    target.draw(menu->speedLabel);
+    target.draw(menu->speedTag);
     target.draw(menu->back.sprite);
     target.draw(menu->apply.sprite);
 
@@ -320,6 +340,12 @@ SettingsChoice mousePressedSettingsMenu(SettingsMenu* menu, sf::Event::MouseButt
         toggleSpeaker(menu, &menu->musicEnable, &menu->musicSpeaker);
     } else if (menu->soundSpeaker.getGlobalBounds().contains(x, y)) {
         toggleSpeaker(menu, &menu->soundEnable, &menu->soundSpeaker);
+        applySoundSettings(menu);
+        playSound(Sound::ButtonClick);
+    } else if (menu->speedTag.getGlobalBounds().contains(x, y)) {
+        menu->enemySpeed = (std::clamp(menu->enemySpeed, 0, kEnemySpeedCount - 1) + 1) % kEnemySpeedCount;
+        setSpriteTexture(&menu->speedTag, *menu->speedTextures[menu->enemySpeed], true);
+        playSound(Sound::ButtonClick);
     } else if (menuButtonHit(&menu->apply, x, y)) {
         saveSettings(menu, menu->filePath);
     }
@@ -327,6 +353,11 @@ SettingsChoice mousePressedSettingsMenu(SettingsMenu* menu, sf::Event::MouseButt
 }
 
 void mouseReleasedSettingsMenu(SettingsMenu* menu) {
+    // Letting go of the sound cursor plays a sample at the volume just chosen.
+    if (menu->soundDragging) {
+        applySoundSettings(menu);
+        playSound(Sound::ButtonClick);
+    }
     menu->soundDragging = 0;
     menu->musicDragging = 0;
 }
@@ -348,4 +379,12 @@ void applyMusicSettings(const SettingsMenu* menu, MusicRecord* music) {
     if (!music) return;
     const float volume = menu->musicEnable ? static_cast<float>(std::clamp(menu->musicVolume, 0, 100)) : 0.f;
     setMusicVolume(music, volume);
+}
+
+void applySoundSettings(const SettingsMenu* menu) {
+    setSoundVolume(menu->soundEnable ? static_cast<float>(std::clamp(menu->soundVolume, 0, 100)) : 0.f);
+}
+
+EnemySpeed chosenEnemySpeed(const SettingsMenu* menu) {
+    return static_cast<EnemySpeed>(std::clamp(menu->enemySpeed, 0, kEnemySpeedCount - 1));
 }

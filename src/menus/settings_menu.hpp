@@ -3,6 +3,7 @@
 // on Apply. The panel is laid out and hit-tested in screen coordinates.
 #pragma once
 
+#include "core/enemy_speed.hpp"
 #include "menus/menu_button.hpp"
 
 #include <SFML/Graphics/Font.hpp>
@@ -34,6 +35,11 @@ inline constexpr const char* kSettingsBackPath = "Assets/SettingsMenu/Sprites/Bu
 inline constexpr const char* kSettingsBackHoverPath = "Assets/SettingsMenu/Sprites/ButtonBackSelect.png";
 inline constexpr const char* kSettingsApplyPath = "Assets/SettingsMenu/Sprites/ButtonApply.png";
 inline constexpr const char* kSettingsApplyHoverPath = "Assets/SettingsMenu/Sprites/ButtonApplySelect.png";
+// The enemy-turn speed row: its label and one picture per speed (Normal, Fast, Instant).
+inline constexpr const char* kSettingsSpeedLabelPath = "Assets/SettingsMenu/Sprites/Enemy_Speed.png";
+inline constexpr const char* kSettingsSpeedPaths[kEnemySpeedCount] = {
+    "Assets/SettingsMenu/Sprites/Speed_Normal.png", "Assets/SettingsMenu/Sprites/Speed_Fast.png",
+    "Assets/SettingsMenu/Sprites/Speed_Instant.png"};
 
 // A word of the settings file has at most this many characters.
 constexpr int kSettingsWordMax = 50;
@@ -70,12 +76,17 @@ struct SettingsMenu {
     sf::Sprite soundCursor;
     const sf::Texture* englishTexture = nullptr;
     sf::Sprite english;
+    const sf::Texture* speedLabelTexture = nullptr;
+    sf::Sprite speedLabel;
+    const sf::Texture* speedTextures[kEnemySpeedCount] = {};
+    sf::Sprite speedTag; // the speed chosen; a press on it steps to the next one
     MenuButton back;  // Back normal texture, hover texture, sprite
     MenuButton apply; // Apply normal texture, hover texture, sprite
     std::int32_t soundEnable = 0;
     std::int32_t soundVolume = 0;
     std::int32_t musicEnable = 0;
     std::int32_t musicVolume = 0;
+    std::int32_t enemySpeed = 0; // EnemySpeed: 0 Normal, 1 Fast, 2 Instant
     std::uint32_t soundDragging = 0;
     std::uint32_t musicDragging = 0;
     // The file read at start-up and written by Apply.
@@ -91,30 +102,32 @@ void mouseReleasedSettingsMenu(SettingsMenu* menu);
 SettingsChoice escapeSettingsMenu(SettingsMenu* menu);
 void mouseMovedSettingsMenu(SettingsMenu* menu, sf::Event::MouseMoveEvent move);
 
-// The four values of the settings file.
+// The values of the settings file. A file written before the enemy-turn speed existed has
+// no Enemy_Speed key and reads as Normal.
 struct SettingsValues {
     std::int32_t musicEnable = 0;
     std::int32_t musicVolume = 0;
     std::int32_t soundEnable = 0;
     std::int32_t soundVolume = 0;
+    std::int32_t enemySpeed = 0;
 };
 
 // Reads the text of a settings file over `values`: whitespace-separated words, a key
-// ("Music_Enable", "Music_Volume", "Sound_Enable", "Sound_Volume", case-sensitive) followed
-// by a decimal integer sets that value, clamped to its range (0..1 for the toggles, 0..100
-// for the volumes, whatever the number's size); a later key wins; any other word is skipped. A value word that is not such an integer leaves the value and is
+// ("Music_Enable", "Music_Volume", "Sound_Enable", "Sound_Volume", "Enemy_Speed",
+// case-sensitive) followed by a decimal integer sets that value, clamped to its range (0..1
+// for the toggles, 0..100 for the volumes, 0..2 for the speed, whatever the number's size); a later key wins; any other word is skipped. A value word that is not such an integer leaves the value and is
 // looked at again as an ordinary word. Words longer than kSettingsWordMax characters, or
 // holding a NUL byte, are neither keys nor values.
 void parseSettingsText(const std::string& text, SettingsValues* values);
 
-// The text Apply writes: "Music_Enable %d", "Music_Volume %d", "Sound_Enable %d" and
-// "Sound_Volume %d", in that order, each line ending in a newline.
+// The text Apply writes: "Music_Enable %d", "Music_Volume %d", "Sound_Enable %d",
+// "Sound_Volume %d" and "Enemy_Speed %d", in that order, each line ending in a newline.
 std::string formatSettingsText(const SettingsValues& values);
 
-// Reads the four values from `path` (parseSettingsText); a file that cannot be opened
+// Reads the values from `path` (parseSettingsText); a file that cannot be opened
 // changes nothing.
 void loadSettings(SettingsMenu* menu, const std::string& path);
-// Writes the four values (formatSettingsText) to `path` through a temporary file renamed
+// Writes the values (formatSettingsText) to `path` through a temporary file renamed
 // over it, so that a failed write never leaves a truncated file behind. Returns false when
 // nothing was written.
 bool saveSettings(const SettingsMenu* menu, const std::string& path);
@@ -126,3 +139,6 @@ void updateSoundVolumeText(SettingsMenu* menu);
 // The music plays at the panel's music volume (clamped to 0..100), or silent when the
 // music is switched off.
 void applyMusicSettings(const SettingsMenu* menu, MusicRecord* music);
+// The sound effects play at the panel's sound volume, or not at all when switched off.
+void applySoundSettings(const SettingsMenu* menu);
+EnemySpeed chosenEnemySpeed(const SettingsMenu* menu);

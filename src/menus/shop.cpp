@@ -3,6 +3,7 @@
 #include "core/asset_cache.hpp"
 #include "core/fonts.hpp"
 #include "core/resources.hpp"
+#include "core/sound.hpp"
 #include "world/party.hpp"
 
 #include <cstdio>
@@ -99,6 +100,7 @@ void refreshShopTexts(Shop* shop) {
 void hireShownType(Shop* shop) {
     const HireRefusal refusal = hireRefusalOf(shop);
     showHireRefusal(shop, refusal);
+    playSound(refusal != HireRefusal::None ? Sound::Refused : Sound::Hire);
     if (refusal != HireRefusal::None) return;
     shop->recruitList[static_cast<std::size_t>(shop->hiredCount)] = shop->carouselIndex;
     shop->shopGold -= kHirePrice;

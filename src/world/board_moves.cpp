@@ -1,6 +1,7 @@
 #include "world/board_moves.hpp"
 
 #include "core/resources.hpp"
+#include "core/sound.hpp"
 
 #include <algorithm>
 
@@ -62,6 +63,7 @@ bool selectHero(WorldGame* world, std::int32_t index) {
     showRange(world, player.movePoints, cell);
     party.selectedCell = cell;
     party.selectedIndex = index;
+    playSound(Sound::HeroSelected);
     return true;
 }
 

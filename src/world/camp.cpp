@@ -3,6 +3,7 @@
 #include "core/asset_cache.hpp"
 #include "core/fonts.hpp"
 #include "core/resources.hpp"
+#include "core/sound.hpp"
 #include "core/vector_math.hpp"
 
 #include <cmath>
@@ -98,6 +99,7 @@ void clickCampScreen(CampScreen* camp, Party* party, std::int32_t* gold, sf::Eve
     const sf::Vector2f point{static_cast<float>(press.x), static_cast<float>(press.y)};
     const sf::FloatRect acceptHitbox = camp->healButton.getGlobalBounds();
     if (pointInRect(point, &acceptHitbox)) {
+        if (inParty(party, camp->player) && *gold < kHealCost) playSound(Sound::Refused);
         if (!inParty(party, camp->player) || *gold < kHealCost) return;
         UnitStats& stats = party->players[static_cast<std::size_t>(camp->player)].stats;
         // Nothing to heal, nothing spent.
@@ -105,6 +107,7 @@ void clickCampScreen(CampScreen* camp, Party* party, std::int32_t* gold, sf::Eve
         stats.life = static_cast<float>(stats.life + kHealAmount) > stats.maxLife ? static_cast<std::int32_t>(stats.maxLife)
                                                                                    : stats.life + kHealAmount;
         resetAnimation(&camp->healAnimation);
+        playSound(Sound::CampHeal);
         *gold -= kHealCost;
         showLife(camp, stats);
         return;

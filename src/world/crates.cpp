@@ -4,6 +4,7 @@
 #include "core/fonts.hpp"
 #include "core/random.hpp"
 #include "core/resources.hpp"
+#include "core/sound.hpp"
 #include "world/tile_catalogue.hpp"
 
 #include <cstdio>
@@ -91,6 +92,7 @@ void openCrate(CrateSet* crates, TileMap* map, std::int32_t* gold, std::int32_t 
     std::int32_t gain = randomInt() % kCrateGoldRange;
     if (gain < kCrateGoldMin) gain = kCrateGoldMin;
     *gold += gain;
+    playSound(Sound::CrateGold);
     map->tiles[static_cast<std::size_t>(cellIndex(cell))].crateHere = 0;
     char tempTab[50];
     std::snprintf(tempTab, sizeof tempTab, "+%d", gain);

@@ -1,6 +1,7 @@
 #include "world/encounters.hpp"
 
 #include "core/random.hpp"
+#include "core/sound.hpp"
 #include "world/board_moves.hpp"
 #include "world/dialog_box.hpp"
 
@@ -135,6 +136,7 @@ void openFight(WorldGame* world, sf::RenderWindow* window) {
         toggleHud(&world->hud);
     }
     Encounter& encounter = world->encounter;
+    playSound(Sound::FightOpen);
     world->phase = WORLD_PHASE_FIGHT;
     applyCamera(&camera, window, 1);
     if (camera.mode == CAMERA_CLOSE) toggleHud(&world->hud);
@@ -197,6 +199,7 @@ void endFight(WorldGame* world, sf::RenderWindow* window) {
 }
 
 void updateFightPhase(WorldGame* world, sf::RenderWindow* window, float dt) {
+    world->fight.enemySpeed = world->enemySpeed;
     updateFightScene(&world->fight, dt);
     if (!world->fight.turnButton.fightOver) return;
     world->phase = WORLD_PHASE_MAP;

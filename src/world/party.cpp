@@ -3,6 +3,7 @@
 #include "world/path_preview.hpp"
 
 #include "core/resources.hpp"
+#include "core/sound.hpp"
 #include "core/vector_math.hpp"
 
 #include <cmath>
@@ -180,6 +181,7 @@ void resetPartyTurn(Party* party) {
 
 void stepPlayer(Party* party, WorldPlayer* player, float dt) {
     const bool reached = stepWalk(&player->body, &player->walk, dt);
+    if (reached) playSound(Sound::HeroStep);
     player->mpSprite.setPosition(player->body.sprite.getPosition());
     if (player->walk.length == 0)
         hidePath(player);

@@ -2,6 +2,7 @@
 
 
 #include "core/resources.hpp"
+#include "core/sound.hpp"
 
 UnitSheetLayout enemySheetLayout(std::int32_t type) {
     if (type < 0 || type >= kEnemyTypeCount) return kEnemySheetLayouts[0];
@@ -43,7 +44,9 @@ void drawEnemies(EnemyList* list, sf::RenderTarget& target) {
     for (std::uint32_t i = 0; i < list->count && i < kMaxEnemies; ++i) target.draw(list->enemies[i].body.sprite);
 }
 
-void stepEnemy(WorldEnemy* enemy, float dt) { stepWalk(&enemy->body, &enemy->walk, dt); }
+void stepEnemy(WorldEnemy* enemy, float dt) {
+    if (stepWalk(&enemy->body, &enemy->walk, dt)) playSound(Sound::EnemyStep);
+}
 
 void resetEnemyTurn(EnemyList* list) {
     for (std::uint32_t i = 0; i < list->count && i < kMaxEnemies; ++i) {

@@ -1,11 +1,13 @@
 #include "world/world_game.hpp"
 
+#include "core/sound.hpp"
 #include "core/vector_math.hpp"
 #include "world/board_moves.hpp"
 #include "world/camp.hpp"
 #include "world/crates.hpp"
 #include "world/dialog_box.hpp"
 #include "world/encounters.hpp"
+#include "world/enemy_pace.hpp"
 #include "world/hud_lives.hpp"
 #include "world/level_change.hpp"
 #include "world/party_focus.hpp"
@@ -112,6 +114,7 @@ void toggleTurn(WorldGame* world, sf::RenderWindow* window) {
     }
     world->endTurnQueued = 0;
     forgetHeroMoves(&world->moveUndo); // the enemies answer every move of the turn
+    playSound(Sound::EndTurn);
     world->playerTurn = 0;
     world->banners.enemyHidden = 0;
     if (world->camera.mode == CAMERA_CLOSE) {
@@ -213,10 +216,7 @@ void updateWorldGame(float dt, WorldGame* world, sf::RenderWindow* window, const
         else
             updateTurnBanners(&world->banners, world->camera.topLeft, dt);
     } else {
-        if (world->banners.enemyHidden)
-            updateEnemyMoves(world, window, dt);
-        else
-            updateTurnBanners(&world->banners, world->camera.topLeft, dt);
+        updatePacedEnemyTurn(world, window, dt);
     }
     updatePartyAnimations(&world->party, dt);
     updateEnemyAnimations(&world->enemies, dt);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/camera.hpp"
+#include "core/enemy_speed.hpp"
 #include "fight/fight_scene.hpp"
 #include "world/camp.hpp"
 #include "world/crates.hpp"
@@ -58,6 +59,8 @@ struct WorldGame {
     std::int32_t playerTurn = 1;
     // End Turn was pressed while a hero walked: the turn ends once the walks are over.
     std::int32_t endTurnQueued = 0;
+    // How fast the enemies' turns play, set by the shell every frame (enemy_pace).
+    EnemySpeed enemySpeed = EnemySpeed::Normal;
 
     CampScreen camp;
     CrateSet crates;

@@ -7,8 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -32,6 +35,20 @@ TEST(AssetContract, EveryFileTheGameOpensExistsAndIsLargeEnough) {
         } else if (endsWith(path, ".ttf")) {
             sf::Font font;
             EXPECT_TRUE(font.loadFromFile(path)) << "not a font: " << row.path;
+        } else if (endsWith(path, ".wav") && row.path.find("/Sounds/") != std::string::npos) {
+            // An effect: short, mono, and normalized so that none drowns the others.
+            sf::InputSoundFile sound;
+            ASSERT_TRUE(sound.openFromFile(path)) << "not a sound: " << row.path;
+            EXPECT_GT(sound.getDuration().asSeconds(), 0.05f) << row.path;
+            EXPECT_LT(sound.getDuration().asSeconds(), 2.5f) << row.path;
+            EXPECT_EQ(sound.getChannelCount(), 1u) << row.path;
+            std::vector<sf::Int16> samples(static_cast<std::size_t>(sound.getSampleCount()));
+            ASSERT_EQ(sound.read(samples.data(), samples.size()), samples.size()) << row.path;
+            int peak = 0;
+            for (const sf::Int16 s : samples) peak = std::max(peak, std::abs(static_cast<int>(s)));
+            EXPECT_GT(peak, 32767 / 4) << "quieter than -12 dBFS: " << row.path;  // -12 dB
+            EXPECT_LT(peak, 32767 * 9 / 10) << "louder than -1 dBFS: " << row.path; // -1 dB
+            EXPECT_LE(std::abs(static_cast<int>(samples.back())), 64) << "ends with a click: " << row.path;
         } else if (endsWith(path, ".wav")) {
             sf::InputSoundFile sound;
             ASSERT_TRUE(sound.openFromFile(path)) << "not a sound: " << row.path;

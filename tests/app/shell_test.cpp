@@ -196,7 +196,7 @@ TEST(Shell, EveryFileTheGameWritesGoesToItsUserFolders) {
     ASSERT_EQ(game->sceneState, SCENE_MENU_SETTINGS);
     clickSprite(game.get(), game->settingsMenu.apply.sprite);
     EXPECT_EQ(readFile(folders.settings + "/Settings.txt"),
-              "Music_Enable 0\nMusic_Volume 0\nSound_Enable 0\nSound_Volume 0\n");
+              "Music_Enable 0\nMusic_Volume 0\nSound_Enable 0\nSound_Volume 0\nEnemy_Speed 0\n");
     clickSprite(game.get(), game->settingsMenu.back.sprite);
 
     // A game started from team selection reads its levels from where they were generated.

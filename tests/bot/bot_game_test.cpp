@@ -1,4 +1,5 @@
 #include "core/asset_cache.hpp"
+#include "core/sound.hpp"
 #include "support/game_invariants.hpp"
 #include "support/player_bot.hpp"
 #include "support/test_window.hpp"
@@ -64,6 +65,10 @@ TEST(BotGame, FromTheMapThroughFightsTheShopAndTheTransitionToTheNextLevelWithTh
     BotGameReport report;
     for (std::uint32_t seed = 1; seed <= 40; ++seed) {
         game = gameWithSeed(seed);
+        game->settingsMenu.soundEnable = 1; // a player who listens
+        game->settingsMenu.soundVolume = 30;
+        applySoundSettings(&game->settingsMenu);
+        resetSoundBooks();
         report = playWholeGame(game.get(), seed, options);
         if (report.outcome == BotOutcome::ReachedLevel) break;
     }
@@ -87,6 +92,52 @@ TEST(BotGame, FromTheMapThroughFightsTheShopAndTheTransitionToTheNextLevelWithTh
     EXPECT_EQ(static_cast<std::int32_t>(world.enemies.count), world.level + 3);
     EXPECT_EQ(checkGameInvariants(game.get()), "");
     EXPECT_TRUE(saveGameScreenshot(game.get(), "bot-hires-joined"));
+
+    // What the player heard on the way: the sound module was asked at each of these moments,
+    // and its pool never grew past its voices.
+    const SoundBooks& heard = soundBooks();
+    for (const Sound sound : {Sound::ButtonHover, Sound::ButtonClick, Sound::HeroSelected, Sound::HeroStep,
+                              Sound::EnemyStep, Sound::EndTurn, Sound::FightOpen, Sound::CardPicked, Sound::CardPlayed,
+                              Sound::Hit, Sound::ArmorGained, Sound::FighterFall, Sound::BattleWon, Sound::LevelCleared,
+                              Sound::Hire}) {
+        const auto index = static_cast<std::size_t>(sound);
+        EXPECT_GT(heard.asked[index], 0) << kSoundPaths[index];
+        EXPECT_GT(heard.played[index], 0) << kSoundPaths[index];
+        EXPECT_LE(heard.played[index], heard.asked[index]) << kSoundPaths[index];
+    }
+    for (const Sound sound : {Sound::WinScreen, Sound::DefeatScreen})
+        EXPECT_EQ(heard.asked[static_cast<std::size_t>(sound)], 0) << kSoundPaths[static_cast<std::size_t>(sound)];
+    EXPECT_EQ(heard.asked[static_cast<std::size_t>(Sound::FightOpen)], report.fights) << "one opening per fight";
+    EXPECT_LE(heard.voicesMade, kSoundVoices);
+}
+
+// The enemy-turn speed changes only how long the player waits: the same seed played at
+// Normal, at Fast and with Space held (Instant) starts every level on the same board and
+// ends every fight the same way.
+TEST(BotGame, EveryEnemyTurnSpeedPlaysTheSameGame) {
+    BotOptions options;
+    options.drawEvery = 0;
+    options.stopAtLevel = 3;
+    const auto playAt = [&](EnemySpeed setting, bool holdSpace) {
+        auto game = gameWithSeed(4u);
+        game->settingsMenu.enemySpeed = static_cast<std::int32_t>(setting);
+        if (holdSpace) dispatchEvent(game.get(), keyPressEvent(sf::Keyboard::Space));
+        return playWholeGame(game.get(), 4u, options);
+    };
+    const BotGameReport normal = playAt(EnemySpeed::Normal, false);
+    const BotGameReport fast = playAt(EnemySpeed::Fast, false);
+    const BotGameReport held = playAt(EnemySpeed::Normal, true);
+    ASSERT_EQ(normal.outcome, BotOutcome::ReachedLevel) << normal.failure;
+    ASSERT_GE(normal.fightHashes.size(), 2u);
+    for (const BotGameReport* other : {&fast, &held}) {
+        EXPECT_EQ(other->outcome, normal.outcome) << other->failure;
+        EXPECT_EQ(other->levelHashes, normal.levelHashes) << "the board at every level start";
+        EXPECT_EQ(other->fightHashes, normal.fightHashes) << "every fight's outcome";
+    }
+    std::printf("frames to level 3: %ld at Normal, %ld at Fast, %ld at Instant\n", normal.frames, fast.frames,
+                held.frames);
+    EXPECT_LT(fast.frames, normal.frames);
+    EXPECT_LT(held.frames, fast.frames);
 }
 
 // Resident memory and cached pictures stay flat over many fights, levels and shop visits.

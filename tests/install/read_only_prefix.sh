@@ -5,7 +5,9 @@ source "$(dirname "$0")/lib.sh"
 
 install_game
 for file in bin/ostrevald share/ostrevald/Level/Level01.txt share/ostrevald/Level/Level02.txt \
-    share/ostrevald/SettingsMenu/Settings.txt share/applications/org.ostrevald.Ostrevald.desktop \
+    share/ostrevald/SettingsMenu/Settings.txt share/ostrevald/Sounds/ButtonClick.wav \
+    share/ostrevald/Sounds/DefeatScreen.wav share/ostrevald/SettingsMenu/Sprites/Speed_Instant.png \
+    share/applications/org.ostrevald.Ostrevald.desktop \
     share/metainfo/org.ostrevald.Ostrevald.metainfo.xml share/man/man6/ostrevald.6 \
     share/icons/hicolor/48x48/apps/org.ostrevald.Ostrevald.png \
     share/icons/hicolor/128x128/apps/org.ostrevald.Ostrevald.png \

@@ -1,5 +1,7 @@
 #include "core/atomic_write.hpp"
+#include "core/sound.hpp"
 #include "menus/menu_test_support.hpp"
+#include "support/silent_output.hpp"
 
 #include <filesystem>
 
@@ -39,6 +41,7 @@ std::unique_ptr<MainData> gameWithSettingsFile(const TempFolder& tmp, const std:
     game->settingsMenu = SettingsMenu{};
     initSettingsMenu(&game->settingsMenu, path);
     applyMusicSettings(&game->settingsMenu, game->music.get());
+    applySoundSettings(&game->settingsMenu);
     game->sceneState = SCENE_MENU_SETTINGS;
     return game;
 }
@@ -101,7 +104,7 @@ TEST(Settings, OverlongWordIsSkippedWholeAndGarbageChangesNothing) {
     expectValues(m, {7, 7, 7, 7});
 }
 
-TEST(Settings, ApplyWritesExactlyTheFourLinesAndLeavesNoTemporaryFile) {
+TEST(Settings, ApplyWritesTheFiveLinesAndLeavesNoTemporaryFile) {
     TempFolder tmp;
     auto game = gameWithSettingsFile(tmp, "Music_Enable 1\nMusic_Volume 25\nSound_Enable 0\nSound_Volume 40\n");
     SettingsMenu& menu = game->settingsMenu;
@@ -110,7 +113,7 @@ TEST(Settings, ApplyWritesExactlyTheFourLinesAndLeavesNoTemporaryFile) {
     EXPECT_EQ(menu.musicSpeaker.getTexture(), menu.mutedSpeakerTexture);
     EXPECT_EQ(menu.soundSpeaker.getTexture(), menu.speakerTexture);
     clickSprite(game.get(), menu.apply.sprite);
-    EXPECT_EQ(readFile(menu.filePath), "Music_Enable 0\nMusic_Volume 25\nSound_Enable 1\nSound_Volume 40\n");
+    EXPECT_EQ(readFile(menu.filePath), "Music_Enable 0\nMusic_Volume 25\nSound_Enable 1\nSound_Volume 40\nEnemy_Speed 0\n");
     EXPECT_FALSE(std::filesystem::exists(temporaryPathFor(menu.filePath)));
     EXPECT_EQ(game->sceneState, SCENE_MENU_SETTINGS);
 }
@@ -231,7 +234,7 @@ TEST(Settings, OutOfRangeValuesAreShownOnTheirBarsAndWrittenBackInRange) {
                                                            menu.soundBar.getGlobalBounds().height / 2.f);
     EXPECT_FLOAT_EQ(game->music->volume, 100.f);
     clickSprite(game.get(), menu.apply.sprite);
-    EXPECT_EQ(readFile(menu.filePath), "Music_Enable 1\nMusic_Volume 100\nSound_Enable 1\nSound_Volume 0\n");
+    EXPECT_EQ(readFile(menu.filePath), "Music_Enable 1\nMusic_Volume 100\nSound_Enable 1\nSound_Volume 0\nEnemy_Speed 0\n");
 }
 
 TEST(Settings, APressReturnsBackAndTheShellReturnsToWhatThePanelWasOpenedOver) {
@@ -284,4 +287,79 @@ TEST(Settings, PanelOverTheScrolledWorldIsHitInScreenCoordinates) {
     dispatchEvent(game.get(), mouseReleaseEvent(c.x, c.y));
     clickSprite(game.get(), menu.back.sprite);
     EXPECT_EQ(game->sceneState, SCENE_WORLD);
+}
+
+// The enemy-turn speed: a file from before it existed reads as Normal with its four values
+// intact; the plate steps Normal, Fast, Instant and round, and Apply keeps the choice.
+TEST(Settings, EnemySpeedIsReadWrittenAndSteppedWithoutDisturbingTheOlderKeys) {
+    TempFolder tmp;
+    SettingsMenu old = readSettings(tmp, "Music_Enable 1\nMusic_Volume 30\nSound_Enable 0\nSound_Volume 60\n", {0, 0, 0, 0});
+    expectValues(old, {1, 30, 0, 60});
+    EXPECT_EQ(chosenEnemySpeed(&old), EnemySpeed::Normal);
+    const SettingsMenu instant = readSettings(tmp, "Enemy_Speed 2 Music_Volume 5");
+    EXPECT_EQ(chosenEnemySpeed(&instant), EnemySpeed::Instant);
+    SettingsMenu clamped = readSettings(tmp, "Enemy_Speed 9\nSound_Volume 12\n");
+    EXPECT_EQ(clamped.enemySpeed, 2);
+    EXPECT_EQ(clamped.soundVolume, 12);
+    EXPECT_EQ(readSettings(tmp, "Enemy_Speed fast Enemy_Speed -4").enemySpeed, 0);
+
+    auto game = gameWithSettingsFile(tmp, "Music_Enable 1\nMusic_Volume 25\nSound_Enable 1\nSound_Volume 25\nEnemy_Speed 1\n");
+    SettingsMenu& menu = game->settingsMenu;
+    expectDrawn(menu.speedLabel);
+    expectDrawn(menu.speedTag);
+    EXPECT_EQ(menu.speedTag.getTexture(), menu.speedTextures[1]);
+    clickSprite(game.get(), menu.speedTag);
+    EXPECT_EQ(chosenEnemySpeed(&menu), EnemySpeed::Instant);
+    EXPECT_EQ(menu.speedTag.getTexture(), menu.speedTextures[2]);
+    clickSprite(game.get(), menu.speedTag);
+    EXPECT_EQ(chosenEnemySpeed(&menu), EnemySpeed::Normal);
+    EXPECT_EQ(menu.speedTag.getTexture(), menu.speedTextures[0]);
+    clickSprite(game.get(), menu.speedTag);
+    stepFrames(game.get(), 2);
+    EXPECT_TRUE(saveGameScreenshot(game.get(), "settings-enemy-speed-fast"));
+    EXPECT_EQ(readFile(menu.filePath), "Music_Enable 1\nMusic_Volume 25\nSound_Enable 1\nSound_Volume 25\nEnemy_Speed 1\n");
+    clickSprite(game.get(), menu.apply.sprite);
+    SettingsValues written;
+    parseSettingsText(readFile(menu.filePath), &written);
+    EXPECT_EQ(written.enemySpeed, 1);
+    EXPECT_EQ(written.musicVolume, 25);
+}
+
+// The sound row drives the effects live: every voice follows the cursor while it is dragged,
+// letting go plays a sample at the new volume, and the speaker switched off silences them.
+TEST(Settings, TheSoundVolumeReachesEveryVoiceLiveAndLettingGoPlaysASample) {
+    useSilentAudioOutput();
+    TempFolder tmp;
+    auto game = gameWithSettingsFile(tmp, "Music_Enable 1\nMusic_Volume 25\nSound_Enable 1\nSound_Volume 40\n");
+    SettingsMenu& menu = game->settingsMenu;
+    EXPECT_FLOAT_EQ(soundVolume(), 40.f);
+    for (int k = 0; k < kSoundVoices; ++k) playSound(static_cast<Sound>(k)); // every voice made
+    const int voices = soundBooks().voicesMade;
+
+    const sf::Vector2i c = centreOf(menu.soundCursor);
+    dispatchEvent(game.get(), mousePressEvent(c.x, c.y));
+    const float quarter = trackLeft(menu.soundBar) + (trackEnd(menu.soundBar) - trackLeft(menu.soundBar)) / 4.f;
+    moveTo(game.get(), static_cast<int>(quarter), c.y);
+    EXPECT_GE(menu.soundVolume, 23);
+    EXPECT_LE(menu.soundVolume, 27);
+    EXPECT_FLOAT_EQ(soundVolume(), static_cast<float>(menu.soundVolume)) << "before the drag ends";
+    const auto volumes = voiceVolumes();
+    for (int v = 0; v < voices; ++v) EXPECT_FLOAT_EQ(volumes[static_cast<std::size_t>(v)], soundVolume()) << "voice " << v;
+
+    stepFrames(game.get(), 1);
+    const int clicks = soundBooks().played[static_cast<int>(Sound::ButtonClick)];
+    dispatchEvent(game.get(), mouseReleaseEvent(c.x, c.y));
+    EXPECT_EQ(soundBooks().played[static_cast<int>(Sound::ButtonClick)], clicks + 1) << "the sample";
+    stepFrames(game.get(), 1);
+    dispatchEvent(game.get(), mouseReleaseEvent(c.x, c.y));
+    EXPECT_EQ(soundBooks().played[static_cast<int>(Sound::ButtonClick)], clicks + 1) << "only a drag's release plays it";
+
+    clickSprite(game.get(), menu.soundSpeaker);
+    EXPECT_EQ(menu.soundEnable, 0);
+    EXPECT_FLOAT_EQ(soundVolume(), 0.f);
+    for (const float volume : voiceVolumes()) EXPECT_FLOAT_EQ(volume, 0.f);
+    stepFrames(game.get(), 1);
+    const int played = soundBooks().played[static_cast<int>(Sound::Hit)];
+    playSound(Sound::Hit);
+    EXPECT_EQ(soundBooks().played[static_cast<int>(Sound::Hit)], played) << "switched off";
 }

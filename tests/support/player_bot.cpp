@@ -45,6 +45,10 @@ struct Bot {
     MainData* game = nullptr;
     BotGameReport* report = nullptr;
     std::mt19937 rng;
+    // Whether to skip the rest of an enemies' wait: drawn from a generator of its own, since
+    // the wait lasts more or fewer frames with the enemy-turn speed and must not shift the
+    // choices the bot makes afterwards.
+    std::mt19937 impatience;
     int wait = 0;
     // A click is made in two frames, as a hand makes it: the pointer arrives, then the button
     // goes down and up on the next frame (hover effects see the pointer first).
@@ -165,8 +169,13 @@ void actInFight(Bot& bot) {
     if (fight.turnBanner.animating) return;
     if (!fight.turnButton.isAllyTurn) {
         bot.lastAllyTurn = 0;
-        // A player who has seen every enemy act skips the rest of the wait.
-        if (fight.turnButton.enemiesActed && pick(bot, 4) == 0) clickSprite(bot, fight.turnButton.sprite);
+        // A player who has seen every enemy act skips the rest of the wait. The press goes in
+        // at once: one left for the next frame could land after the wait ended on its own,
+        // on the allies' end-turn button.
+        if (fight.turnButton.enemiesActed && bot.impatience() % 4 == 0) {
+            clickSprite(bot, fight.turnButton.sprite);
+            pressNow(bot);
+        }
         return;
     }
     if (bot.lastAllyTurn != 1) {
@@ -244,6 +253,7 @@ void actInFight(Bot& bot) {
         }
     }
     clickSprite(bot, fight.turnButton.sprite);
+    bot.lastAllyTurn = 0; // the next allies' turn is a new one, even when the enemies' passes unseen
     bot.fightAlly = -1;
     bot.wait = 3;
 }
@@ -411,8 +421,10 @@ void actOnMap(Bot& bot) {
         }
         return;
     }
-    // Everyone has moved: end the turn.
+    // Everyone has moved: end the turn. The next turn of the party is a new one even when the
+    // enemies' turn passes within the frame (at Instant speed the bot never sees it).
     clickScreen(bot, toScreen(bot, centreOf(world.hud.endTurnSprite.getGlobalBounds())));
+    bot.lastPlayerTurn = 0;
     bot.wait = 2;
 }
 
@@ -542,6 +554,7 @@ BotGameReport playWholeGame(MainData* game, std::uint32_t seed, const BotOptions
     bot.game = game;
     bot.report = &report;
     bot.rng.seed(seed * 2654435761u + 17u);
+    bot.impatience.seed(seed ^ 0x2545F491u);
     moveMouse(bot, kScreenCentre);
     int shotsTaken = 0;
     long pendingShot = -1;

@@ -1,6 +1,7 @@
 // The world scene driven through the shell's real event handlers and frame steps.
 #include "app/game.hpp"
 #include "core/random.hpp"
+#include "core/sound.hpp"
 #include "support/test_window.hpp"
 #include "world/board_test_support.hpp"
 #include "world/hud_lives.hpp"
@@ -188,6 +189,47 @@ TEST(WorldShell, AWholeTurnThroughTheRealHandlers) {
     clickAt(game.get(), again.x, again.y);
     EXPECT_GT(visibleSquareCount(&world), 0);
     saveGameScreenshot(game.get(), "world_range");
+}
+
+// Holding the right button (or Space) plays the enemies' turn at Instant: every enemy walks
+// its whole way in the frame the turn ends, their footsteps sound once in that frame, and
+// letting go brings back the speed of the settings.
+TEST(WorldShell, HoldingTheRightButtonPlaysTheEnemiesTurnInOneFrame) {
+    auto game = worldGame();
+    WorldGame& world = game->world;
+    std::array<GridPos, 4> before{};
+    for (std::uint32_t i = 0; i < world.enemies.count; ++i) before[i] = enemyCell(&world.enemies.enemies[i]);
+    const sf::Vector2i button{1664 + 126, 1005 + 34};
+    dispatchEvent(game.get(), mouseMoveEvent(button.x, button.y));
+    dispatchEvent(game.get(), mousePressEvent(960, 540, sf::Mouse::Right));
+    setSoundVolume(40.f);
+    stepFrames(game.get(), 1, 0.05f);
+    resetSoundBooks();
+    clickAt(game.get(), button.x, button.y);
+    ASSERT_EQ(world.playerTurn, 0);
+    stepFrames(game.get(), 1, 0.05f);
+    EXPECT_EQ(world.playerTurn, 1) << "the whole turn in one frame";
+    EXPECT_EQ(world.camera.mode, CAMERA_CLOSE);
+    for (std::uint32_t i = 0; i < world.enemies.count; ++i) {
+        const WorldEnemy& enemy = world.enemies.enemies[i];
+        const GridPos now = enemyCell(&enemy);
+        EXPECT_EQ(enemy.body.sprite.getPosition(), corner(now));
+        EXPECT_EQ(std::abs(now.x - before[i].x) + std::abs(now.y - before[i].y), 5) << "enemy " << i;
+        EXPECT_EQ(tileAt(&world, now).enemyHere, 1);
+    }
+    const auto step = static_cast<std::size_t>(Sound::EnemyStep);
+    EXPECT_EQ(soundBooks().asked[step], 5 * static_cast<int>(world.enemies.count));
+    EXPECT_EQ(soundBooks().played[step], 1) << "one footstep sound for the frame, not a storm";
+
+    // Let go: the settings' Normal speed walks again.
+    dispatchEvent(game.get(), mouseReleaseEvent(960, 540, sf::Mouse::Right));
+    int frames = 0;
+    while (!world.banners.allyHidden && frames++ < 200) stepFrames(game.get(), 1, 0.05f);
+    clickAt(game.get(), button.x, button.y);
+    ASSERT_EQ(world.playerTurn, 0);
+    stepFrames(game.get(), 5, 0.05f);
+    EXPECT_EQ(world.playerTurn, 0);
+    EXPECT_EQ(world.banners.enemyHidden, 0) << "the enemies' banner shows again";
 }
 
 TEST(WorldShell, HoldingMShowsTheWholeMapOnlyOnThePlayersTurn) {

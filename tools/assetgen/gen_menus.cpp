@@ -357,6 +357,18 @@ Canvas settingsLabel(const std::string& word, int icon) {
         ic.px(7, 5, pal(Ember));
         ic.px(8, 7, pal(Ember));
         ic.px(5, 9, pal(GoldLight));
+    } else if (icon == 3) {
+        // An hourglass: the enemies' turn and how long it takes.
+        ic.rect(2, 0, 7, 1, pal(EarthLight));
+        ic.rect(2, 10, 7, 1, pal(EarthLight));
+        for (int y = 1; y < 10; ++y) {
+            const int half = y < 5 ? 4 - y : y - 5;
+            ic.rect(5 - half, y, 2 * half + 1, 1, pal(Cloud));
+        }
+        for (int y = 2; y < 4; ++y) ic.rect(5 - (3 - y), y, 2 * (3 - y) + 1, 1, pal(GoldLight));
+        ic.rect(3, 8, 5, 1, pal(Gold));
+        ic.rect(4, 7, 3, 1, pal(Gold));
+        ic.px(5, 6, pal(GoldLight));
     } else {
         // A globe.
         ic.disc(5, 5, 4, pal(Water));
@@ -375,9 +387,12 @@ Canvas settingsLabel(const std::string& word, int icon) {
     return upscale(c, 4);
 }
 
-Canvas englishTag() {
-    const int tw = Canvas::textWidth("ENGLISH", 1);
-    const int W = tw + 18, H = 13;
+// A value plate of the settings panel: the word on a small field, then its marker.
+// markers 0: a down-pointing arrow (a list to choose from); 1 to 3: that many right-pointing
+// arrows (the enemy-turn speeds, one arrow more for each step faster).
+Canvas valueTag(const std::string& word, int markers) {
+    const int tw = Canvas::textWidth(word, 1);
+    const int W = tw + (markers == 0 ? 18 : 12 + 5 * markers), H = 13;
     Canvas c{unsigned(W), unsigned(H)};
     // A small plate like a selection field.
     for (int y = 1; y < H - 1; ++y)
@@ -395,13 +410,24 @@ Canvas englishTag() {
     Canvas p{unsigned(W + 2), unsigned(H + 2)};
     p.blit(c, 1, 1);
     p.outline(pal(Ink));
-    shadowText(p, 5, 4, "ENGLISH", pal(GoldLight), 1);
-    // Small down-pointing marker at the right end.
-    const int mx = W - 6;
-    for (int j = 0; j < 3; ++j)
-        for (int i = -2 + j; i <= 2 - j; ++i) p.px(mx + i, 6 + j, pal(Cloud));
+    shadowText(p, 5, 4, word, pal(GoldLight), 1);
+    if (markers == 0) {
+        // Small down-pointing marker at the right end.
+        const int mx = W - 6;
+        for (int j = 0; j < 3; ++j)
+            for (int i = -2 + j; i <= 2 - j; ++i) p.px(mx + i, 6 + j, pal(Cloud));
+    }
+    for (int m = 0; m < markers; ++m) {
+        // Right-pointing arrows side by side, the last one brightest.
+        const int mx = tw + 8 + 5 * m;
+        const int col = m == markers - 1 ? Cloud : Silver;
+        for (int j = 0; j < 3; ++j)
+            for (int i = -2 + j; i <= 2 - j; ++i) p.px(mx + j, 7 + i, pal(col));
+    }
     return upscale(p, 4);
 }
+
+Canvas englishTag() { return valueTag("ENGLISH", 0); }
 
 Canvas speaker(bool on) {
     Canvas c(22, 15);
@@ -510,6 +536,10 @@ void genSettingsMenu() {
     settingsLabel("SOUND EFFECTS", 1).save(out(dir + "Sound_Effect.png"));
     settingsLabel("LANGUAGE", 2).save(out(dir + "Language.png"));
     englishTag().save(out(dir + "English.png"));
+    settingsLabel("ENEMY TURN", 3).save(out(dir + "Enemy_Speed.png"));
+    valueTag("NORMAL", 1).save(out(dir + "Speed_Normal.png"));
+    valueTag("FAST", 2).save(out(dir + "Speed_Fast.png"));
+    valueTag("INSTANT", 3).save(out(dir + "Speed_Instant.png"));
     speaker(true).save(out(dir + "HautParleur.png"));
     speaker(false).save(out(dir + "HautParleurmuet.png"));
     volumeBar().save(out(dir + "BarreDeSons.png"));

@@ -3,6 +3,7 @@
 
 void genCore();    // cursor
 void genMusic();   // menu music loop
+void genSounds();  // sound effects
 void genTiles();   // ground tiles of the world map
 void genUnits();   // hero and enemy map sheets
 void genWorldUi(); // move arrows, range squares, move-point digits, turn banners, HUD

@@ -1,6 +1,6 @@
-// Asset generator: draws every picture and synthesizes the music the game loads.
+// Asset generator: draws every picture and synthesizes the music and sounds the game loads.
 // Deterministic: the same build writes byte-identical files on every run.
-//   assetgen [--out DIR] [core|music|tiles|units|worldui|menus|fight|transition|camp|icons ...]
+//   assetgen [--out DIR] [core|music|sounds|tiles|units|worldui|menus|fight|transition|camp|icons ...]
 #include "art.hpp"
 #include "generators.hpp"
 
@@ -12,7 +12,7 @@
 
 int main(int argc, char** argv) {
     const std::map<std::string, void (*)()> groups = {
-        {"core", genCore},   {"music", genMusic},     {"tiles", genTiles},
+        {"core", genCore},   {"music", genMusic},     {"sounds", genSounds},   {"tiles", genTiles},
         {"units", genUnits}, {"worldui", genWorldUi}, {"menus", genMenus},
         {"fight", genFight}, {"transition", genTransition}, {"camp", genCamp}, {"icons", genIcons},
     };
@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
         } else if (groups.count(argv[i])) {
             wanted.emplace_back(argv[i]);
         } else {
-            std::fprintf(stderr, "usage: assetgen [--out DIR] [core|music|tiles|units|worldui|menus|fight|transition|camp|icons ...]\n");
+            std::fprintf(stderr, "usage: assetgen [--out DIR] [core|music|sounds|tiles|units|worldui|menus|fight|transition|camp|icons ...]\n");
             return 2;
         }
     }
