@@ -86,7 +86,7 @@ void keyPressed(MainData* data, sf::Keyboard::Key key) {
         toggleCameraMode(&camera, &data->window);
         world.hud.visible = 0;
     }
-    if (key == sf::Keyboard::Escape) openPauseMenuScene(data);
+    if (key == sf::Keyboard::Escape && !cancelInFight(&world)) openPauseMenuScene(data);
     if (data->debugMode == 1) pressDebugKey(data, key);
 }
 
