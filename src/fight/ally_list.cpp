@@ -169,6 +169,9 @@ void refreshCardTexts(AllyList& list) {
 }
 
 void drawAllies(const AllyList& list, sf::RenderTarget& target) {
+    // A damage card held cannot go to an ally: no ally under the mouse shows as its target.
+    const HeldCard held = heldCard(list);
+    const bool aimingAtEnemies = held.owner >= 0 && held.kind < kFirstSupportKind;
     for (std::int32_t i = 0; i < list.count; ++i) {
         const Ally& ally = list.allies[static_cast<std::size_t>(i)];
         const Fighter& f = ally.fighter;
@@ -181,7 +184,7 @@ void drawAllies(const AllyList& list, sf::RenderTarget& target) {
         drawFighterHit(f, target);
         if (ally.attackFx) drawImpacts(ally.attackBoostEffect, target);
         if (ally.defenseFx) drawImpacts(ally.defenseBoostEffect, target);
-        if (ally.selected || ally.hovered) target.draw(f.arrowMarker);
+        if (ally.selected || (ally.hovered && !aimingAtEnemies)) target.draw(f.arrowMarker);
         if (ally.targeted) target.draw(f.arrowMarker);
     }
 }
