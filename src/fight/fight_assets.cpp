@@ -34,7 +34,7 @@ std::vector<AssetRequirement> fightAssetRequirements() {
         {kEnemyMarkerPath, 45, 20},
         {kAttackIconPath, 0, 0},
         {kShieldIconPath, 0, 0},
-        {kStatusBadgesPath, 64, 16},
+        {kStatusBadgesPath, 48, 16},
         {kFightEndBannerPath, 120, 88},
         // Effects.
         {kArrowDotPath, 0, 0},

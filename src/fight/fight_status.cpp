@@ -5,6 +5,7 @@
 #include "core/resources.hpp"
 #include "fight/fight_paths.hpp"
 
+#include <cmath>
 #include <string>
 
 namespace {
@@ -17,6 +18,9 @@ constexpr float kTextRim = 3.f;
 constexpr float kBadgeGap = 6.f;
 // The row starts right of the life bar's frame (237 screen pixels long) and a little above the bar.
 const sf::Vector2f kBadgeRowFromBar{244.f, -12.f};
+// The armor is written on the shield plate at the frame's right end, which shows while the
+// fighter has armor (art pixel (140, 19) of the frame, drawn at x1.5 from 27 pixels above the bar).
+const sf::Vector2f kArmorPlateFromBar{210.f, 1.f};
 // An intent's number stands right of its 56-pixel icon.
 const sf::Vector2f kIntentTextFromIcon{60.f, 14.f};
 
@@ -24,13 +28,13 @@ const sf::Color kBadgeTextColours[kBadgeKinds] = {
     {236, 240, 244, 255}, // armor
     {255, 200, 120, 255}, // attack boost
     {150, 236, 220, 255}, // defense boost
-    {255, 120, 100, 255}, // the blow coming
+    {255, 150, 130, 255}, // the blow coming
 };
 const sf::Color kRim{20, 16, 28, 255};
 
 void initLabel(StatusLabel& label, const sf::Texture* icons, std::int32_t frame, unsigned size, sf::Color colour) {
     label = StatusLabel{};
-    if (icons) {
+    if (icons && frame >= 0) {
         label.icon = createSprite(*icons);
         label.icon.setTextureRect({frame * kBadgeArt, 0, kBadgeArt, kBadgeArt});
         label.icon.setScale(kBadgeScale, kBadgeScale);
@@ -50,9 +54,14 @@ void setLabel(StatusLabel& label, std::int32_t value, std::int32_t shown, const 
     label.text.setString(prefix + std::to_string(value));
 }
 
-void placeRow(FighterBadges& badges, sf::Vector2f start) {
-    sf::Vector2f at = start;
-    for (StatusLabel& label : badges.labels) {
+void placeRow(FighterBadges& badges, sf::Vector2f bar) {
+    StatusLabel& armor = badges.labels[BADGE_ARMOR];
+    const sf::FloatRect digits = armor.text.getLocalBounds();
+    armor.text.setOrigin(std::round(digits.left + digits.width / 2.f), std::round(digits.top + digits.height / 2.f));
+    armor.text.setPosition(bar + kArmorPlateFromBar);
+    sf::Vector2f at = bar + kBadgeRowFromBar;
+    for (std::int32_t k = BADGE_ATTACK; k < kBadgeKinds; ++k) {
+        StatusLabel& label = badges.labels[static_cast<std::size_t>(k)];
         if (!label.shown) continue;
         label.icon.setPosition(at);
         const float iconWidth = kBadgeArt * kBadgeScale;
@@ -78,7 +87,7 @@ void initFightStatus(FightStatus& status) {
     for (auto* side : {&status.allies, &status.enemies})
         for (FighterBadges& badges : *side)
             for (std::int32_t k = 0; k < kBadgeKinds; ++k)
-                initLabel(badges.labels[static_cast<std::size_t>(k)], icons, k, kBadgeTextSize,
+                initLabel(badges.labels[static_cast<std::size_t>(k)], icons, k - 1, kBadgeTextSize,
                           kBadgeTextColours[k]);
     for (StatusLabel& label : status.intents) initLabel(label, nullptr, 0, kIntentTextSize, sf::Color::White);
 }
@@ -109,14 +118,14 @@ void updateFightStatus(FightStatus& status, const AllyList& allies, const FightE
         setLabel(badges.labels[BADGE_ATTACK], ally.attackBoost, standing && ally.attackBoost > 0, "+");
         setLabel(badges.labels[BADGE_DEFENSE], ally.defenseBoost, standing && ally.defenseBoost > 0, "+");
         setLabel(badges.labels[BADGE_INCOMING], incoming[i], standing && aimedAt[i], "-");
-        placeRow(badges, barStart(ally.fighter) + kBadgeRowFromBar);
+        placeRow(badges, barStart(ally.fighter));
 
         const FightEnemy& enemy = enemies.enemies[static_cast<std::size_t>(i)];
         FighterBadges& theirs = status.enemies[static_cast<std::size_t>(i)];
         const bool up = i < enemies.count && fighterStanding(enemy.fighter);
         setLabel(theirs.labels[BADGE_ARMOR], enemy.fighter.armor, up && enemy.fighter.armor > 0, "");
         for (std::int32_t k = BADGE_ATTACK; k < kBadgeKinds; ++k) theirs.labels[static_cast<std::size_t>(k)].shown = 0;
-        placeRow(theirs, barStart(enemy.fighter) + kBadgeRowFromBar);
+        placeRow(theirs, barStart(enemy.fighter));
     }
 }
 

@@ -1,7 +1,8 @@
-// What a player reads off the fighters at a glance, drawn in front of everything else of the
-// battle: by each life bar a row of badges (armor, attack boost, defense boost and, on an
-// ally, the blow announced against it), beside each intent icon the number it will deal or
-// raise, and the damage numbers of the last blows. A fallen fighter shows none of them.
+// What a player reads off the fighters at a glance, drawn in front of the fighters: the
+// armor on the shield plate of each life bar's frame, right of it a row of badges (attack
+// boost, defense boost and, on an ally, the blow announced against it), beside each intent
+// icon the number it will deal or raise, and the damage numbers of the last blows. A fallen
+// fighter shows none of them.
 #pragma once
 
 #include "core/unit_stats.hpp"
@@ -16,7 +17,8 @@
 #include <array>
 #include <cstdint>
 
-// Badge kinds, in the order they stand by the bar; also their frame in the badge strip.
+// Badge kinds, in the order they stand by the bar; each but the armor has the icon of its
+// kind - 1 in the badge strip.
 enum : std::int32_t { BADGE_ARMOR = 0, BADGE_ATTACK = 1, BADGE_DEFENSE = 2, BADGE_INCOMING = 3, kBadgeKinds = 4 };
 
 struct StatusLabel {

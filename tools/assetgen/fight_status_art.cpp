@@ -1,5 +1,5 @@
-// Status marks of the battle: the badges by the fighters' life bars (armor, attack boost,
-// defense boost, the blow announced) and the plates of a battle's end (victory, defeat).
+// Status marks of the battle: the badges by the fighters' life bars (attack boost, defense
+// boost, the blow announced; the armor is written on the bar frame's own shield plate) and the plates of a battle's end (victory, defeat).
 #include "fight_ui.hpp"
 
 #include "menus_kit.hpp"
@@ -28,14 +28,6 @@ void upArrow(Canvas& c, int cx, int top, int col) {
     for (int y = 0; y < 3; ++y)
         for (int x = -y; x <= y; ++x) c.px(cx + x, top + y, pal(col));
     c.rect(cx, top + 3, 1, 3, pal(col));
-}
-
-Canvas armorBadge() {
-    Canvas c(kBadge, kBadge);
-    smallShield(c, Steel, Silver, Slate);
-    c.rect(7, 4, 2, 8, pal(Cloud));
-    c.rect(5, 6, 6, 1, pal(Cloud));
-    return c;
 }
 
 Canvas attackBadge() {
@@ -114,9 +106,9 @@ Canvas endPlate(bool victory) {
 } // namespace
 
 void drawStatusBadges() {
-    Canvas strip(kBadge * 4, kBadge);
-    const Canvas badges[4] = {armorBadge(), attackBadge(), defenseBadge(), incomingBadge()};
-    for (int k = 0; k < 4; ++k) {
+    Canvas strip(kBadge * 3, kBadge);
+    const Canvas badges[3] = {attackBadge(), defenseBadge(), incomingBadge()};
+    for (int k = 0; k < 3; ++k) {
         Canvas one = badges[k];
         one.outline(pal(Ink));
         strip.blit(one, k * kBadge, 0);
