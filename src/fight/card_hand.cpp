@@ -25,6 +25,8 @@ constexpr float kFanRadius = 400.f;
 constexpr float kFanDrop = 150.f;
 // The light panel of a card face, in card pixels: the words stand on its middle.
 const sf::Vector2f kPanelCentre{64.f, 132.f};
+// The middle of its picture, where the targeting arrow leaves from: in view in the fan.
+const sf::Vector2f kPictureCentre{64.f, 56.f};
 constexpr float kHoverBottomMargin = 8.f; // a hovered card stands upright, its foot on the screen's edge
 constexpr float kScreenWidth = 1920.f;
 constexpr float kScreenHeight = 1080.f;
@@ -267,9 +269,9 @@ void layoutHand(CardHand& hand, float dt) {
         card.hovered = i == under ? 1 : 0;
         if (card.used) card.selected = 0;
         const CardPose rest = restPose(i, shown);
-        poseCard(card, card.hovered ? hoverPose(rest) : rest, card.hovered ? kHoverTextSize : kRestTextSize,
-                 hand.payable != 0);
-        setCardArrowStart(card.arrow, card.text.textObject.getPosition());
+        const CardPose pose = card.hovered ? hoverPose(rest) : rest;
+        poseCard(card, pose, card.hovered ? kHoverTextSize : kRestTextSize, hand.payable != 0);
+        setCardArrowStart(card.arrow, poseTransform(pose).transformPoint(kPictureCentre));
         updateCardArrow(card.arrow, hand.mousePosition);
     }
 }
