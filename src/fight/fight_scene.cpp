@@ -52,20 +52,6 @@ void endAlliesTurn(FightScene& scene) {
     }
 }
 
-// The deck the view shows: the selected ally's, else the first standing ally's.
-void openDeckView(FightScene& scene) {
-    const AllyList& allies = scene.allies;
-    std::int32_t shown = -1;
-    for (std::int32_t i = 0; i < allies.count; ++i) {
-        const Ally& ally = allies.allies[static_cast<std::size_t>(i)];
-        if (ally.selected) shown = i;
-        else if (shown < 0 && fighterStanding(ally.fighter)) shown = i;
-    }
-    if (shown < 0) return;
-    showDeck(scene.deckPile.view, allies.allies[static_cast<std::size_t>(shown)]);
-    scene.deckPile.deckViewOpen = 1;
-}
-
 // Every fallen enemy of the fight brings its gold; the allies win when every enemy fell
 // and one of them still stands.
 void raiseEndBanner(FightScene& scene) {
@@ -182,7 +168,20 @@ void mousePressedFightScene(FightScene* scene) {
         finishEnemyTurn(scene->allies, scene->enemies, scene->turnButton, scene->turnBanner);
     }
 
-    if (scene->deckPile.hovered) openDeckView(*scene);
+    if (scene->deckPile.hovered) openDeckView(scene);
+}
+
+void openDeckView(FightScene* scene) {
+    const AllyList& allies = scene->allies;
+    std::int32_t shown = -1;
+    for (std::int32_t i = 0; i < allies.count; ++i) {
+        const Ally& ally = allies.allies[static_cast<std::size_t>(i)];
+        if (ally.selected) shown = i;
+        else if (shown < 0 && fighterStanding(ally.fighter)) shown = i;
+    }
+    if (shown < 0) return;
+    showDeck(scene->deckPile.view, allies.allies[static_cast<std::size_t>(shown)]);
+    scene->deckPile.deckViewOpen = 1;
 }
 
 bool cancelFightScene(FightScene* scene) {

@@ -67,6 +67,8 @@ void drawFightScene(const FightScene* scene, sf::RenderTarget& target);
 // A left-button press, at the mouse position the last move left.
 void mousePressedFightScene(FightScene* scene);
 void mouseMovedFightScene(FightScene* scene, sf::Event::MouseMoveEvent move);
+// Opens the deck view on the selected ally's deck, else the first standing ally's.
+void openDeckView(FightScene* scene);
 // A right click or Escape: skips the end banner, else closes the deck view, else drops the
 // card held. Returns whether it had something to cancel.
 bool cancelFightScene(FightScene* scene);

@@ -61,7 +61,10 @@ int checkOneEnemiesTurn(FightScene& scene) {
         EXPECT_GE(a.number, 0) << "a standing enemy shows its intent";
         if (a.number < 0) continue;
         ++checked;
-        if (a.attack) lost[a.target] += a.number;
+        if (a.attack) {
+            EXPECT_TRUE(a.target >= 0 && a.target < 3) << "an announced attack has its target";
+            if (a.target >= 0 && a.target < 3) lost[a.target] += a.number;
+        }
         else EXPECT_EQ(enemy(scene, i).fighter.armor - armorBefore[i], a.number) << "enemy " << i;
     }
     for (int k = 0; k < 3; ++k)
