@@ -123,7 +123,7 @@ void drawFightScene(const FightScene* scene, sf::RenderTarget& target) {
     drawFightEnemies(target, scene->enemies, scene->allies);
     drawAllies(scene->allies, target);
     drawFightStatus(scene->status, scene->allies, scene->enemies, target);
-    drawAllyHands(scene->allies, target);
+    if (!scene->turnButton.fightOver) drawAllyHands(scene->allies, target); // nothing is left to play
     target.draw(scene->deckPile.backSprite);
     drawTurnButton(scene->turnButton, target);
     drawTurnBanner(scene->turnBanner, scene->turnButton.isAllyTurn, target);
