@@ -90,7 +90,7 @@ void keyPressed(MainData* data, sf::Keyboard::Key key) {
         world.hud.visible = 0;
     }
     keyPressedWorldGame(&world, key, &data->window);
-    if (key == sf::Keyboard::Escape) openPauseMenuScene(data);
+    if (key == sf::Keyboard::Escape && !cancelInFight(&world)) openPauseMenuScene(data);
     if (data->debugMode == 1) pressDebugKey(data, key);
 }
 

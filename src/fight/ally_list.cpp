@@ -3,6 +3,7 @@
 #include "core/asset_cache.hpp"
 #include "core/resources.hpp"
 #include "core/sound.hpp"
+#include "fight/enemy_blow.hpp"
 #include "fight/fight_paths.hpp"
 #include "fight/visible_part.hpp"
 
@@ -124,6 +125,7 @@ void createAlly(AllyList& list, std::int32_t slot, UnitStats stats) {
     initImpacts(f.hitEffect, at(p, 0.f, 0.f), IMPACT_HIT);
     initImpacts(ally.attackBoostEffect, at(p, 0.f, 0.f), IMPACT_ATTACK_BOOST);
     initImpacts(ally.defenseBoostEffect, at(p, 0.f, 0.f), IMPACT_DEFENSE_BOOST);
+    placeDamageNumber(f);
     list.count += 1;
 }
 
@@ -134,6 +136,7 @@ void updateAllies(AllyList& list, float dt) {
         Fighter& f = ally.fighter;
         updateFighter(f, dt);
         if (!ally.targeted) ally.hovered = fighterContains(f, list.mousePosition) ? 1 : 0;
+        ally.hand.payable = f.stats.actionPoints > 0 ? 1 : 0;
         if (ally.selected) layoutHand(ally.hand, dt);
         if (i == held.owner && held.kind >= kFirstSupportKind) {
             // Only the ally the held support card would go to shows as targeted.
@@ -167,23 +170,30 @@ void refreshCardTexts(AllyList& list) {
 }
 
 void drawAllies(const AllyList& list, sf::RenderTarget& target) {
+    // A damage card held cannot go to an ally: no ally under the mouse shows as its target.
+    const HeldCard held = heldCard(list);
+    const bool aimingAtEnemies = held.owner >= 0 && held.kind < kFirstSupportKind;
     for (std::int32_t i = 0; i < list.count; ++i) {
         const Ally& ally = list.allies[static_cast<std::size_t>(i)];
         const Fighter& f = ally.fighter;
         target.draw(f.shadow);
         target.draw(f.body.sprite);
-        drawLifeBar(f.lifeBar, target, f.armor);
+        // A fallen ally's bar keeps no armor frame: nothing of its armor outlives it.
+        drawLifeBar(f.lifeBar, target, fighterStanding(f) ? f.armor : 0);
         drawFighterLife(f, target);
-        drawFighterArmor(f, target);
-        if (ally.selected) {
-            drawNumberDisplay(ally.actionPointCounter, target);
-            drawHand(ally.hand, target);
-        }
+        if (ally.selected) drawNumberDisplay(ally.actionPointCounter, target);
         drawFighterHit(f, target);
         if (ally.attackFx) drawImpacts(ally.attackBoostEffect, target);
         if (ally.defenseFx) drawImpacts(ally.defenseBoostEffect, target);
-        if (ally.selected || ally.hovered) target.draw(f.arrowMarker);
+        if (ally.selected || (ally.hovered && !aimingAtEnemies)) target.draw(f.arrowMarker);
         if (ally.targeted) target.draw(f.arrowMarker);
+    }
+}
+
+void drawAllyHands(const AllyList& list, sf::RenderTarget& target) {
+    for (std::int32_t i = 0; i < list.count; ++i) {
+        const Ally& ally = list.allies[static_cast<std::size_t>(i)];
+        if (ally.selected) drawHand(ally.hand, target);
     }
 }
 
@@ -226,11 +236,11 @@ void destroyAllies(AllyList& list) {
 bool damageAlly(AllyList& list, std::int32_t slot, std::int32_t attack) {
     if (slot < 0 || slot >= kMaxFighters) return false;
     Fighter& target = allyAt(list, slot).fighter;
-    const std::int32_t overflow = attack - target.armor;
-    if (target.armor > 0 && target.stats.life > 0) target.armor -= attack;
-    if (overflow > 0 && target.stats.life > 0) target.stats.life -= overflow;
-    if (slot >= list.count || target.stats.life <= 0) return false;
-    target.lastDamage = overflow;
+    const EnemyBlow blow = enemyBlow(attack, target.armor, target.stats.life);
+    target.armor = blow.armor;
+    target.stats.life = blow.life;
+    if (slot >= list.count || !blow.lands) return false;
+    target.lastDamage = blow.overflow;
     markFighterHit(target);
     return true;
 }
@@ -255,4 +265,14 @@ HeldCard heldCard(const AllyList& list) {
         if (slot >= 0) return {i, slot, hand.cards[static_cast<std::size_t>(slot)].kind};
     }
     return {};
+}
+
+bool dropHeldCard(AllyList& list) {
+    bool dropped = false;
+    for (std::int32_t i = 0; i < list.count; ++i) {
+        Ally& ally = allyAt(list, i);
+        if (dropSelectedCard(ally.hand)) dropped = true;
+        ally.targeted = 0;
+    }
+    return dropped;
 }

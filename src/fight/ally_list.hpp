@@ -60,7 +60,9 @@ struct AllyList {
 void initAllies(AllyList& list, const UnitStats* heroes, std::int32_t heroCount);
 void createAlly(AllyList& list, std::int32_t slot, UnitStats stats);
 void updateAllies(AllyList& list, float dt);
+// The fighters; the selected ally's hand is drawn apart, over everything of the battle.
 void drawAllies(const AllyList& list, sf::RenderTarget& target);
+void drawAllyHands(const AllyList& list, sf::RenderTarget& target);
 void mouseMovedAllies(AllyList& list, const sf::Event::MouseMoveEvent& move);
 // A press on an ally's body selects it (dropping any card held); a press on a card of a
 // hand selects that card, while its ally has action points left.
@@ -82,3 +84,6 @@ void clearAllyHits(AllyList& list);
 std::int32_t allyUnder(const AllyList& list, sf::Vector2f point, bool livingOnly);
 // The card held by the first ally in slot order that holds one.
 HeldCard heldCard(const AllyList& list);
+// The held card goes back to its hand unplayed and no ally stays targeted. Returns whether
+// a card was held.
+bool dropHeldCard(AllyList& list);

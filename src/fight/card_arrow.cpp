@@ -69,6 +69,16 @@ void updateCardArrow(CardArrow& arrow, sf::Vector2f end) {
     }
 }
 
+void setCardArrowAim(CardArrow& arrow, bool onTarget) {
+    arrow.onTarget = onTarget ? 1 : 0;
+    const sf::Color tint = onTarget ? sf::Color::White : sf::Color{160, 160, 170, 110};
+    for (std::int32_t i = 0; i < arrow.count; ++i) arrow.dots[static_cast<std::size_t>(i)].sprite.setColor(tint);
+}
+
 void drawCardArrow(const CardArrow& arrow, sf::RenderTarget& target) {
-    for (std::int32_t i = 0; i < arrow.count; ++i) target.draw(arrow.dots[static_cast<std::size_t>(i)].sprite);
+    for (std::int32_t i = 0; i < arrow.count; ++i) {
+        const ArrowDot& dot = arrow.dots[static_cast<std::size_t>(i)];
+        if (!arrow.onTarget && dot.index >= kArrowDotCount) continue;
+        target.draw(dot.sprite);
+    }
 }

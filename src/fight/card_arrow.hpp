@@ -24,6 +24,7 @@ struct CardArrow {
     const sf::Texture* headTexture = nullptr;
     std::array<ArrowDot, kArrowDotCount> dots;
     std::int32_t count = 0;
+    std::int32_t onTarget = 1; // 0: the mouse is on nothing the card can go to
 };
 
 void initCardArrow(CardArrow& arrow, sf::Vector2f start);
@@ -33,4 +34,6 @@ void addArrowDot(CardArrow& arrow, std::int32_t i, sf::Vector2f start);
 void setCardArrowStart(CardArrow& arrow, sf::Vector2f start);
 // Lays every dot on the curve toward `end`.
 void updateCardArrow(CardArrow& arrow, sf::Vector2f end);
+// Off a target the dots fade and the head goes: the card shows no target.
+void setCardArrowAim(CardArrow& arrow, bool onTarget);
 void drawCardArrow(const CardArrow& arrow, sf::RenderTarget& target);

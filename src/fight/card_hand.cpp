@@ -16,15 +16,22 @@ namespace {
 
 constexpr float kPi = 3.14159f;
 constexpr float kRestScale = 1.3f;
-constexpr float kHoverScale = 1.6f;
-constexpr unsigned kRestTextSize = 10;
-constexpr unsigned kHoverTextSize = 12;
+constexpr float kHoverScale = 2.4f;
+// The pixel font is drawn at whole multiples of its 8-pixel size, so its strokes stay sharp.
+constexpr unsigned kRestTextSize = 8;
+constexpr unsigned kHoverTextSize = 16;
+constexpr float kTextLineSpacing = 0.9f;
 const sf::Vector2f kFanCentre{960.f, 1280.f};
 constexpr float kFanRadius = 400.f;
-constexpr float kTextRadius = 345.f;
 constexpr float kFanDrop = 150.f;
-constexpr float kRiseSpeed = 500.f;  // hovered cards slide out along the fan's radius
-constexpr float kRiseLimit = 950.f;  // until their centre is above this line
+// The light panel of a card face, in card pixels: the words stand on its middle.
+const sf::Vector2f kPanelCentre{64.f, 132.f};
+// The middle of its picture, where the targeting arrow leaves from: in view in the fan.
+const sf::Vector2f kPictureCentre{64.f, 56.f};
+constexpr float kHoverBottomMargin = 8.f; // a hovered card stands upright, its foot on the screen's edge
+constexpr float kScreenWidth = 1920.f;
+constexpr float kScreenHeight = 1080.f;
+const sf::Color kUnpayableTint{110, 110, 120, 255};
 constexpr int kFanSpread = 50;
 constexpr int kShuffles = 8;
 constexpr int kCardValueAtCreation = 20;
@@ -76,7 +83,6 @@ void fillText(CardText& text, const char* format, std::int32_t value) {
     text.textObject.setString(text.buffer.data());
 }
 
-bool contains(const sf::Sprite& sprite, sf::Vector2f point) { return sprite.getGlobalBounds().contains(point); }
 
 Card& cardAt(CardHand& hand, std::int32_t slot) { return hand.cards[static_cast<std::size_t>(slot)]; }
 
@@ -105,7 +111,7 @@ void buildHand(CardHand& hand, std::int32_t heroType) {
 void createCard(CardHand& hand, std::int32_t j, std::int32_t heroType) {
     if (hand.count >= kHandSlots || j < 0 || j >= kDeckSize) return;
     Card& card = cardAt(hand, hand.count);
-    const sf::IntRect face{hand.nextColumn * kCardWidth, heroType * kCardHeight, kCardWidth, kCardHeight};
+    const sf::IntRect face = cardFaceArea(heroType, hand.nextColumn);
     card.sprite = createSprite(*hand.sheetTexture);
     card.sprite.setTextureRect(face);
     card.sprite.setScale(kRestScale, kRestScale);
@@ -192,44 +198,86 @@ std::int32_t fanAngle(std::int32_t i, std::int32_t shownCount) {
     return (i * kFanSpread) / (shownCount - 1) - kFanSpread / 2;
 }
 
+namespace {
+
+struct CardPose {
+    sf::Vector2f position;
+    float rotation = 0.f;
+    float scale = 1.f;
+};
+
+CardPose restPose(std::int32_t i, std::int32_t shown) {
+    const float theta = static_cast<float>(fanAngle(i, shown));
+    const float r = (theta - 90.f) * kPi / 180.f;
+    return {{kFanCentre.x + std::cos(r) * kFanRadius, kFanCentre.y + std::sin(r) * kFanRadius + kFanDrop}, theta,
+            kRestScale};
+}
+
+// Upright above its place in the fan, whole on the screen.
+CardPose hoverPose(const CardPose& rest) {
+    const float halfWidth = kCardOrigin.x * kHoverScale;
+    const float x = std::clamp(rest.position.x, halfWidth + 4.f, kScreenWidth - halfWidth - 4.f);
+    const float y = kScreenHeight - kHoverBottomMargin - (static_cast<float>(kCardHeight) - kCardOrigin.y) * kHoverScale;
+    return {{x, y}, 0.f, kHoverScale};
+}
+
+sf::Transform poseTransform(const CardPose& pose) {
+    sf::Transform t;
+    t.translate(pose.position).rotate(pose.rotation).scale(pose.scale, pose.scale).translate(-kCardOrigin);
+    return t;
+}
+
+sf::FloatRect poseBounds(const CardPose& pose) {
+    return poseTransform(pose).transformRect({0.f, 0.f, static_cast<float>(kCardWidth), static_cast<float>(kCardHeight)});
+}
+
+// The card the mouse is on: the rightmost whose place in the fan holds it (cards further
+// right lie on top), or else the raised card, while the mouse stays on it.
+std::int32_t cardUnderMouse(const CardHand& hand, std::int32_t shown) {
+    std::int32_t found = -1;
+    for (std::int32_t i = 0; i < shown; ++i)
+        if (poseBounds(restPose(i, shown)).contains(hand.mousePosition)) found = i;
+    if (found >= 0) return found;
+    for (std::int32_t i = 0; i < shown; ++i) {
+        const Card& card = hand.cards[static_cast<std::size_t>(i)];
+        if (card.hovered && card.sprite.getGlobalBounds().contains(hand.mousePosition)) return i;
+    }
+    return -1;
+}
+
+void poseCard(Card& card, const CardPose& pose, unsigned textSize, bool payable) {
+    for (sf::Sprite* sprite : {&card.sprite, &card.contourSprite}) {
+        sprite->setPosition(pose.position);
+        sprite->setRotation(pose.rotation);
+        sprite->setScale(pose.scale, pose.scale);
+    }
+    sf::Text& text = card.text.textObject;
+    text.setCharacterSize(textSize);
+    text.setLineSpacing(kTextLineSpacing);
+    text.setRotation(pose.rotation);
+    const sf::FloatRect bounds = text.getLocalBounds();
+    text.setOrigin(std::round(bounds.left + bounds.width / 2.f), std::round(bounds.top + bounds.height / 2.f));
+    const sf::Vector2f at = poseTransform(pose).transformPoint(kPanelCentre);
+    text.setPosition(std::round(at.x), std::round(at.y));
+    // A card its owner cannot pay for stays in the fan, greyed.
+    card.sprite.setColor(payable ? sf::Color::White : kUnpayableTint);
+    text.setFillColor(payable ? sf::Color::Black : sf::Color{60, 60, 64, 255});
+}
+
+} // namespace
+
 void layoutHand(CardHand& hand, float dt) {
     const std::int32_t shown = std::min(hand.shownCount, hand.count);
+    const std::int32_t under = cardUnderMouse(hand, shown);
     for (std::int32_t i = 0; i < shown; ++i) {
         Card& card = cardAt(hand, i);
         updateAnimation(&card.contourCurrent, &card.contourSprite, dt);
-        // Where cards overlap, the one further right wins.
-        const bool coveredRight = (i + 1 < kHandSlots && cardAt(hand, i + 1).hovered) ||
-                                  (i + 2 < kHandSlots && cardAt(hand, i + 2).hovered);
-        card.hovered = contains(card.sprite, hand.mousePosition) && !coveredRight ? 1 : 0;
+        card.hovered = i == under ? 1 : 0;
         if (card.used) card.selected = 0;
-        const float theta = static_cast<float>(fanAngle(i, shown));
-        card.sprite.setRotation(theta);
-        card.contourSprite.setRotation(theta);
-        card.text.textObject.setRotation(theta);
-        const float r = (theta - 90.f) * kPi / 180.f;
-        const float c = std::cos(r);
-        const float s = std::sin(r);
-        if (!card.hovered) {
-            card.sprite.setScale(kRestScale, kRestScale);
-            card.contourSprite.setScale(kRestScale, kRestScale);
-            card.text.textObject.setCharacterSize(kRestTextSize);
-            const sf::Vector2f rest{kFanCentre.x + c * kFanRadius, kFanCentre.y + s * kFanRadius + kFanDrop};
-            const sf::Vector2f textAt{kFanCentre.x + c * kTextRadius, kFanCentre.y + s * kTextRadius + kFanDrop};
-            card.sprite.setPosition(rest);
-            card.contourSprite.setPosition(rest);
-            card.text.textObject.setPosition(textAt);
-            setCardArrowStart(card.arrow, textAt);
-        } else {
-            card.sprite.setScale(kHoverScale, kHoverScale);
-            card.contourSprite.setScale(kHoverScale, kHoverScale);
-            card.text.textObject.setCharacterSize(kHoverTextSize);
-            if (card.sprite.getPosition().y >= kRiseLimit) {
-                const sf::Vector2f step{c * kRiseSpeed * dt, s * kRiseSpeed * dt};
-                card.sprite.move(step);
-                card.contourSprite.move(step);
-                card.text.textObject.move(step);
-            }
-        }
+        const CardPose rest = restPose(i, shown);
+        const CardPose pose = card.hovered ? hoverPose(rest) : rest;
+        poseCard(card, pose, card.hovered ? kHoverTextSize : kRestTextSize, hand.payable != 0);
+        setCardArrowStart(card.arrow, poseTransform(pose).transformPoint(kPictureCentre));
         updateCardArrow(card.arrow, hand.mousePosition);
     }
 }
@@ -282,4 +330,28 @@ void spendCard(CardHand& hand, std::int32_t slot) {
     card.used = 1;
     moveCardToEnd(hand, slot);
     hand.shownCount -= 1;
+}
+
+bool dropSelectedCard(CardHand& hand) {
+    bool dropped = false;
+    for (Card& card : hand.cards) {
+        if (card.selected && !card.used) dropped = true;
+        card.selected = 0;
+    }
+    return dropped;
+}
+
+void formatCardText(std::int32_t kind, std::int32_t value, char* buffer, std::size_t size) {
+    if (size == 0) return;
+    buffer[0] = '\0';
+    if (kind >= 0 && kind <= CARD_DEFENSE_ALL) std::snprintf(buffer, size, kKindTemplates[kind], static_cast<int>(value));
+}
+
+std::int32_t deckCardKind(std::int32_t heroType, std::int32_t position) {
+    if (position < 0 || position >= kDeckSize) return -1;
+    return deckCard(heroType, position).kind;
+}
+
+sf::IntRect cardFaceArea(std::int32_t heroType, std::int32_t position) {
+    return {position * kCardWidth, heroType * kCardHeight, kCardWidth, kCardHeight};
 }

@@ -15,6 +15,7 @@
 #include <SFML/System/Vector2.hpp>
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 constexpr int kHandSlots = 9;
@@ -70,6 +71,7 @@ struct CardHand {
     const sf::Texture* sheetTexture = nullptr;
     const sf::Texture* contourTexture = nullptr;
     sf::Vector2f mousePosition;
+    std::int32_t payable = 1; // the owner has an action point left: its cards are not greyed
 };
 
 // Empties the hand, then makes the 8 cards of `heroType`'s deck, shuffled, 5 shown.
@@ -96,3 +98,12 @@ void selectCard(CardHand& hand);
 std::int32_t selectedCardSlot(const CardHand& hand);
 // Marks the card in `slot` played: out of the fan, to the end of the hand.
 void spendCard(CardHand& hand, std::int32_t slot);
+// Puts the selected card back in the fan, unplayed. Returns whether one was selected.
+bool dropSelectedCard(CardHand& hand);
+
+// The text a card of `kind` shows with `value` (the live template), into `buffer`.
+void formatCardText(std::int32_t kind, std::int32_t value, char* buffer, std::size_t size);
+// The card kind at creation position `position` (0..7) of `heroType`'s deck.
+std::int32_t deckCardKind(std::int32_t heroType, std::int32_t position);
+// The area of the card sheet that shows that card.
+sf::IntRect cardFaceArea(std::int32_t heroType, std::int32_t position);

@@ -104,3 +104,19 @@ void playCard(AllyList& allies, FightEnemyList& enemies, HeldCard held, CardTarg
     owner.fighter.stats.actionPoints -= 1;
     playSound(Sound::CardPlayed);
 }
+
+CardTarget heldCardTarget(const AllyList& allies, const FightEnemyList& enemies, HeldCard held, sf::Vector2f point) {
+    CardTarget target;
+    if (held.owner < 0) return target;
+    if (held.kind >= kFirstSupportKind) target.ally = allyUnder(allies, point, false);
+    else target.enemy = enemyUnder(enemies, point);
+    return target;
+}
+
+void aimHeldCard(AllyList& allies, const FightEnemyList& enemies) {
+    const HeldCard held = heldCard(allies);
+    if (held.owner < 0) return;
+    const CardTarget target = heldCardTarget(allies, enemies, held, allies.mousePosition);
+    Card& card = allies.allies[static_cast<std::size_t>(held.owner)].hand.cards[static_cast<std::size_t>(held.slot)];
+    setCardArrowAim(card.arrow, target.ally >= 0 || target.enemy >= 0);
+}

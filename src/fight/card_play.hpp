@@ -17,3 +17,7 @@ struct CardTarget {
 // Plays `held` on its side's target, once; a card whose side has no target stays held.
 // Enemies brought below 1 life die.
 void playCard(AllyList& allies, FightEnemyList& enemies, HeldCard held, CardTarget target);
+// What the held card would go to at `point`: the enemy there for a damage card, the ally
+// there for a support card; -1 on the other side. Where it has none, its arrow shows none.
+CardTarget heldCardTarget(const AllyList& allies, const FightEnemyList& enemies, HeldCard held, sf::Vector2f point);
+void aimHeldCard(AllyList& allies, const FightEnemyList& enemies);

@@ -2,6 +2,7 @@
 
 #include "core/random.hpp"
 #include "core/sound.hpp"
+#include "fight/enemy_blow.hpp"
 
 #include <cstdio>
 
@@ -14,8 +15,11 @@ void carryOutIntent(AllyList& allies, FightEnemyList& enemies, std::int32_t inde
     Fighter& f = enemy.fighter;
     if (f.armor < 1) f.armor = 0;
     if (enemy.acted) return;
-    // With no ally engaged there is nobody to draw as a target.
-    const std::int32_t target = engagedAllyCount > 0 ? randomInt() % engagedAllyCount : -1;
+    // The target was drawn with the attack it announced; an attack set without one draws it
+    // now. With no ally engaged there is nobody to draw.
+    std::int32_t target = enemy.intentTarget;
+    if (enemy.intentAttack && target < 0 && engagedAllyCount > 0) target = randomInt() % engagedAllyCount;
+    enemy.intentTarget = -1;
     std::printf("Nombre allié : %d\n", static_cast<int>(engagedAllyCount));
     if (enemy.intentAttack) {
         // An attack drawn against a fallen ally is lost, but the swing still plays.
@@ -65,14 +69,19 @@ template <class Members> bool allFallen(const Members& members) {
 void updateEnemyTurn(AllyList& allies, FightEnemyList& enemies, TurnButton& turnButton, TurnBanner& turnBanner,
                      float dt, std::int32_t engagedAllyCount, EnemySpeed speed) {
     // Intent choice, during the allies' turn: a draw for every living enemy every frame; one
-    // that has no intent takes the one drawn.
+    // that has no intent takes the one drawn. An attack draws its target at once, so that
+    // the intent can show what it will do.
     for (std::int32_t i = 0; i < enemies.count && turnButton.isAllyTurn; ++i) {
         FightEnemy& enemy = enemies.enemies[static_cast<std::size_t>(i)];
         if (!fighterStanding(enemy.fighter)) continue;
         const int r = randomInt() % 2;
         if (!enemy.intentAttack && !enemy.intentShield) {
-            if (r == 0) enemy.intentAttack = 1;
-            else enemy.intentShield = 1;
+            if (r == 0) {
+                enemy.intentAttack = 1;
+                enemy.intentTarget = engagedAllyCount > 0 ? randomInt() % engagedAllyCount : -1;
+            } else {
+                enemy.intentShield = 1;
+            }
         }
     }
 
@@ -87,6 +96,7 @@ void updateEnemyTurn(AllyList& allies, FightEnemyList& enemies, TurnButton& turn
             if (!fighterStanding(enemy.fighter)) continue;
             enemy.intentAttack = 0;
             enemy.intentShield = 0;
+            enemy.intentTarget = -1;
             enemy.acted = 1;
             enemy.fighter.tintTimer -= dt;
             if (enemy.fighter.tintTimer <= 0.f) {
@@ -111,4 +121,31 @@ void finishEnemyTurn(AllyList& allies, FightEnemyList& enemies, TurnButton& turn
     }
     // Allies struck in this turn stop glowing red as the turn ends, however short it was.
     clearAllyHits(allies);
+}
+
+void previewEnemyIntents(const AllyList& allies, FightEnemyList& enemies) {
+    // The enemies' turn played on copies, in the order it acts: two blows on one ally meet
+    // the armor and life the first one leaves, as they will.
+    std::int32_t armor[kMaxFighters] = {};
+    std::int32_t life[kMaxFighters] = {};
+    for (std::size_t s = 0; s < kMaxFighters; ++s) {
+        armor[s] = allies.allies[s].fighter.armor;
+        life[s] = allies.allies[s].fighter.stats.life;
+    }
+    for (std::int32_t i = 0; i < enemies.count; ++i) {
+        FightEnemy& enemy = enemies.enemies[static_cast<std::size_t>(i)];
+        enemy.intentAmount = 0;
+        if (!fighterStanding(enemy.fighter) || enemy.acted) continue;
+        if (enemy.intentAttack) {
+            const std::int32_t t = enemy.intentTarget;
+            if (t < 0 || t >= kMaxFighters) continue;
+            const std::size_t s = static_cast<std::size_t>(t);
+            const EnemyBlow blow = enemyBlow(enemy.fighter.stats.attack, armor[s], life[s]);
+            enemy.intentAmount = lifeTaken(blow, life[s]);
+            armor[s] = blow.armor;
+            life[s] = blow.life;
+        } else if (enemy.intentShield) {
+            enemy.intentAmount = enemy.fighter.stats.armorGift;
+        }
+    }
 }

@@ -17,3 +17,6 @@ void updateEnemyTurn(AllyList& allies, FightEnemyList& enemies, TurnButton& turn
 // Ends the enemies' turn now: the allies' turn begins, the next enemies' turn is whole
 // again and every enemy will act in it.
 void finishEnemyTurn(AllyList& allies, FightEnemyList& enemies, TurnButton& turnButton, TurnBanner& turnBanner);
+// What each living enemy's intent will do if the enemies' turn began now (`intentAmount`):
+// the life its attack takes from its target, through the armor, or the armor it raises.
+void previewEnemyIntents(const AllyList& allies, FightEnemyList& enemies);

@@ -36,6 +36,8 @@ std::vector<AssetRequirement> fightAssetRequirements() {
         {kEnemyMarkerPath, 45, 20},
         {kAttackIconPath, 0, 0},
         {kShieldIconPath, 0, 0},
+        {kStatusBadgesPath, 48, 16},
+        {kFightEndBannerPath, 120, 88},
         // Effects.
         {kArrowDotPath, 0, 0},
         {kArrowHeadPath, 0, 0},

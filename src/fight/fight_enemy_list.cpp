@@ -76,6 +76,8 @@ void clearEnemySlot(FightEnemy& enemy) {
     enemy.intentAttack = 0;
     enemy.intentShield = 0;
     enemy.enemyType = 0;
+    enemy.intentTarget = -1;
+    enemy.intentAmount = 0;
 }
 
 } // namespace
@@ -162,6 +164,7 @@ void createFightEnemy(FightEnemyList& list, std::int32_t index, UnitStats stats,
     setBodyAnimation(f.body, ENEMY_DEATH, look.deathFrames, speedAt(look.deathSpeed, slot), look.death, 0);
     playBodyAnimation(f.body, ENEMY_IDLE);
     initImpacts(f.hitEffect, at(p, 0.f, -static_cast<float>(look.idle.height)), IMPACT_HIT);
+    placeDamageNumber(f);
     list.count += 1;
 }
 
@@ -192,7 +195,6 @@ void drawFightEnemies(sf::RenderTarget& target, const FightEnemyList& list, cons
         const bool standing = fighterStanding(f);
         target.draw(f.shadow);
         if (standing) drawLifeBar(f.lifeBar, target, f.armor);
-        drawFighterArmor(f, target);
         if (aiming && standing && fighterContains(f, allies.mousePosition)) target.draw(f.arrowMarker);
         drawFighterHit(f, target);
         if (enemy.intentAttack) target.draw(enemy.attackIcon);
@@ -213,6 +215,7 @@ void killFightEnemy(FightEnemyList& list, std::int32_t index) {
     if (enemy.fighter.stats.life >= 1) return;
     enemy.intentAttack = 0;
     enemy.intentShield = 0;
+    enemy.intentTarget = -1;
     enemy.fighter.stats.life = 0;
     if (index < list.count) startFighterDeath(enemy.fighter.body, ENEMY_DEATH);
 }

@@ -34,6 +34,10 @@ struct FightEnemy {
     std::int32_t intentAttack = 0;
     std::int32_t intentShield = 0;
     std::int32_t enemyType = 0;
+    // The ally slot an announced attack will strike (-1: none drawn yet), and what the
+    // intent will do as things stand: the life it takes, or the armor it raises.
+    std::int32_t intentTarget = -1;
+    std::int32_t intentAmount = 0;
 };
 
 struct FightEnemyList {

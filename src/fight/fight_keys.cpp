@@ -27,20 +27,6 @@ std::int32_t selectedAlly(const AllyList& list) {
 
 bool standing(const Ally& ally) { return ally.fighter.stats.life > 0; }
 
-// The leader's deck is the one the overview shows for a companion.
-std::int32_t deckViewType(const AllyList& list) {
-    const std::int32_t selected = selectedAlly(list);
-    if (selected >= 0) {
-        const std::int32_t type = list.allies[static_cast<std::size_t>(selected)].heroType;
-        if (type < 3) return type;
-    }
-    for (std::int32_t i = 0; i < list.count; ++i) {
-        const std::int32_t type = list.allies[static_cast<std::size_t>(i)].heroType;
-        if (type < 3) return type;
-    }
-    return -1;
-}
-
 } // namespace
 
 bool pickCardAt(FightScene* scene, std::int32_t place) {
@@ -97,7 +83,7 @@ void keyPressedFightScene(FightScene* scene, sf::Keyboard::Key key) {
         if (scene->deckPile.deckViewOpen)
             scene->deckPile.deckViewOpen = 0;
         else
-            openDeckView(scene, deckViewType(scene->allies));
+            openDeckView(scene);
         break;
     default:
         break;

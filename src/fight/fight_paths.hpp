@@ -37,6 +37,8 @@ inline constexpr std::array<const char*, kEnemyTypeCount> kFightEnemySheetPaths 
 inline constexpr const char* kEnemyMarkerPath = "Assets/Sprites/Fight/Arrow.png";
 inline constexpr const char* kAttackIconPath = "Assets/Sprites/Fight/Attack.png";
 inline constexpr const char* kShieldIconPath = "Assets/Sprites/Fight/Shield.png";
+inline constexpr const char* kStatusBadgesPath = "Assets/Sprites/Fight/StatusBadges.png";
+inline constexpr const char* kFightEndBannerPath = "Assets/Sprites/Fight/FightEnd.png";
 
 // Effects.
 inline constexpr const char* kArrowDotPath = "Assets/Sprites/Fight/ArrowCard.png";

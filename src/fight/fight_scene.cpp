@@ -16,28 +16,19 @@ namespace {
 const sf::IntRect kCardBackFrame{0, 0, 128, 169};
 constexpr float kDeckPileScale = 0.7f;
 const sf::Vector2f kDeckPilePosition{1800.f, 800.f};
-constexpr float kOverviewScale = 1.2f;
-const sf::Vector2f kOverviewOrigin{512.f, 338.f};
-const sf::Vector2f kOverviewPosition{960.f, 540.f};
 constexpr float kDeckCaseScale = 2.f;
 const sf::Vector2f kDeckCasePosition{40.f, 900.f};
 constexpr float kActionPointIconScale = 0.7f;
 const sf::Vector2f kActionPointIconPosition{450.f, 900.f};
 const sf::Vector2f kCursorOrigin{16.f, 16.f};
-// The deck overview's row for hero types 0, 1 and 2 (the companions have none).
-const sf::IntRect kDeckRows[3] = {{0, 0, 1024, 169}, {0, 169, 1024, 169}, {0, 338, 1024, 169}};
 
 void initDeckPile(DeckPile& pile) {
     pile.backTexture = &createTexture(kCardBackPath);
-    pile.overviewTexture = &createTexture(kCardSheetPath);
     pile.backSprite = createSprite(*pile.backTexture);
     pile.backSprite.setTextureRect(kCardBackFrame);
     pile.backSprite.setScale(kDeckPileScale, kDeckPileScale);
     pile.backSprite.setPosition(kDeckPilePosition);
-    pile.overviewSprite = createSprite(*pile.overviewTexture);
-    pile.overviewSprite.setScale(kOverviewScale, kOverviewScale);
-    pile.overviewSprite.setOrigin(kOverviewOrigin);
-    pile.overviewSprite.setPosition(kOverviewPosition);
+    initDeckView(pile.view);
     pile.hovered = 0;
     pile.backAnimation = createAnimation(10, 6, &kCardBackFrame, 1);
     pile.backCurrent = pile.backAnimation;
@@ -65,10 +56,24 @@ void endAlliesTurn(FightScene& scene) {
     }
 }
 
-void openDeckView(FightScene* scene, std::int32_t heroType) {
-    scene->deckPile.deckViewOpen = 1;
-    if (heroType >= 0 && heroType < 3) scene->deckPile.overviewSprite.setTextureRect(kDeckRows[heroType]);
+namespace {
+
+// Every fallen enemy of the fight brings its gold; the allies win when every enemy fell
+// and one of them still stands.
+void raiseEndBanner(FightScene& scene) {
+    std::int32_t fallen = 0;
+    bool enemyStands = false;
+    bool allyStands = false;
+    for (std::int32_t i = 0; i < scene.enemies.count; ++i) {
+        if (fighterStanding(scene.enemies.enemies[static_cast<std::size_t>(i)].fighter)) enemyStands = true;
+        else fallen += 1;
+    }
+    for (std::int32_t i = 0; i < scene.allies.count; ++i)
+        if (fighterStanding(scene.allies.allies[static_cast<std::size_t>(i)].fighter)) allyStands = true;
+    raiseFightEndBanner(scene.endBanner, allyStands && !enemyStands, fallen * kGoldPerEnemy);
 }
+
+} // namespace
 
 void initFightScene(FightScene* scene, const UnitStats* heroes, std::int32_t heroCount, const UnitStats* enemyRecords,
                     std::int32_t enemyCount) {
@@ -78,6 +83,8 @@ void initFightScene(FightScene* scene, const UnitStats* heroes, std::int32_t her
     if (enemyCount > kMaxFighters) enemyCount = kMaxFighters;
 
     initTurnBanner(scene->turnBanner);
+    initFightStatus(scene->status);
+    initFightEndBanner(scene->endBanner);
     initTurnButton(scene->turnButton);
     initDeckPile(scene->deckPile);
     scene->deckCase = placedSprite(kDeckCasePath, kDeckCaseScale, kDeckCasePosition);
@@ -97,14 +104,22 @@ void initFightScene(FightScene* scene, const UnitStats* heroes, std::int32_t her
 }
 
 void updateFightScene(FightScene* scene, float dt) {
+    // Once a side has fallen the turns stop: the last blows play out under the end banner.
+    const bool over = scene->turnButton.fightOver != 0;
     updateAllies(scene->allies, dt);
     scene->fightCursor.sprite.setPosition(scene->fightCursor.position);
     updateFightEnemies(scene->enemies, dt, scene->allies, scene->turnButton);
     if (scene->deckPile.hovered)
         updateAnimation(&scene->deckPile.backCurrent, &scene->deckPile.backSprite, dt);
     slideTurnBanner(scene->turnBanner, scene->turnButton.isAllyTurn, dt);
-    updateEnemyTurn(scene->allies, scene->enemies, scene->turnButton, scene->turnBanner, dt, scene->engagedAllyCount,
-                    scene->enemySpeed);
+    if (!over)
+        updateEnemyTurn(scene->allies, scene->enemies, scene->turnButton, scene->turnBanner, dt,
+                        scene->engagedAllyCount, scene->enemySpeed);
+    aimHeldCard(scene->allies, scene->enemies);
+    previewEnemyIntents(scene->allies, scene->enemies);
+    updateFightStatus(scene->status, scene->allies, scene->enemies);
+    if (over) updateFightEndBanner(scene->endBanner, dt);
+    if (scene->turnButton.fightOver) raiseEndBanner(*scene);
 }
 
 void drawFightScene(const FightScene* scene, sf::RenderTarget& target) {
@@ -113,14 +128,17 @@ void drawFightScene(const FightScene* scene, sf::RenderTarget& target) {
     target.draw(scene->actionPointIcon);
     drawFightEnemies(target, scene->enemies, scene->allies);
     drawAllies(scene->allies, target);
+    drawFightStatus(scene->status, scene->allies, scene->enemies, target);
+    if (!scene->turnButton.fightOver) drawAllyHands(scene->allies, target); // nothing is left to play
     target.draw(scene->deckPile.backSprite);
     drawTurnButton(scene->turnButton, target);
     drawTurnBanner(scene->turnBanner, scene->turnButton.isAllyTurn, target);
     target.draw(scene->deckCase);
     if (scene->deckPile.deckViewOpen)
-        target.draw(scene->deckPile.overviewSprite);
-    else
+        drawDeckView(scene->deckPile.view, target);
+    else if (!scene->turnButton.fightOver)
         drawFightKeyHints(scene, target);
+    drawFightEndBanner(scene->endBanner, target);
     // The reticle is painted on black: added light, the black vanishes.
     target.draw(scene->fightCursor.sprite, sf::RenderStates(sf::BlendAdd));
 }
@@ -130,6 +148,15 @@ void mousePressedFightScene(FightScene* scene) {
     // ally there before the press chooses anything else; otherwise the press first chooses
     // (an ally, which drops any card held, or a card of a hand) and a damage card then held
     // goes to the enemy there.
+    if (scene->turnButton.fightOver) {
+        skipFightEndBanner(scene->endBanner);
+        return;
+    }
+    // The deck view covers the battle: a press anywhere only closes it.
+    if (scene->deckPile.deckViewOpen) {
+        scene->deckPile.deckViewOpen = 0;
+        return;
+    }
     AllyList& allies = scene->allies;
     const sf::Vector2f at = allies.mousePosition;
     HeldCard held = heldCard(allies);
@@ -138,8 +165,7 @@ void mousePressedFightScene(FightScene* scene) {
         mousePressedAllies(allies);
         held = heldCard(allies);
     }
-    if (held.owner >= 0)
-        playCard(allies, scene->enemies, held, CardTarget{allyUnder(allies, at, false), enemyUnder(scene->enemies, at)});
+    if (held.owner >= 0) playCard(allies, scene->enemies, held, heldCardTarget(allies, scene->enemies, held, at));
     if (supportFirst) mousePressedAllies(allies);
 
     TurnButton& button = scene->turnButton;
@@ -151,12 +177,36 @@ void mousePressedFightScene(FightScene* scene) {
         finishEnemyTurn(scene->allies, scene->enemies, scene->turnButton, scene->turnBanner);
     }
 
-    scene->deckPile.deckViewOpen = scene->deckPile.hovered ? 1 : 0;
-    for (std::int32_t i = 0; i < scene->allies.count; ++i) {
-        const Ally& ally = scene->allies.allies[static_cast<std::size_t>(i)];
-        if (ally.hovered && ally.heroType >= 0 && ally.heroType < 3)
-            scene->deckPile.overviewSprite.setTextureRect(kDeckRows[ally.heroType]);
+    if (scene->deckPile.hovered) openDeckView(scene);
+}
+
+void openDeckView(FightScene* scene) {
+    const AllyList& allies = scene->allies;
+    std::int32_t shown = -1;
+    for (std::int32_t i = 0; i < allies.count; ++i) {
+        const Ally& ally = allies.allies[static_cast<std::size_t>(i)];
+        if (ally.selected) shown = i;
+        else if (shown < 0 && fighterStanding(ally.fighter)) shown = i;
     }
+    if (shown < 0) return;
+    showDeck(scene->deckPile.view, allies.allies[static_cast<std::size_t>(shown)]);
+    scene->deckPile.deckViewOpen = 1;
+}
+
+bool cancelFightScene(FightScene* scene) {
+    if (scene->turnButton.fightOver) {
+        skipFightEndBanner(scene->endBanner);
+        return true;
+    }
+    if (scene->deckPile.deckViewOpen) {
+        scene->deckPile.deckViewOpen = 0;
+        return true;
+    }
+    return dropHeldCard(scene->allies);
+}
+
+bool fightSceneDone(const FightScene* scene) {
+    return scene->turnButton.fightOver && fightEndBannerDone(scene->endBanner);
 }
 
 void mouseMovedFightScene(FightScene* scene, sf::Event::MouseMoveEvent move) {
@@ -184,6 +234,7 @@ void destroyFightScene(FightScene* scene) {
     scene->engagedAllyCount = 0;
     scene->deckPile.deckViewOpen = 0;
     scene->deckPile.hovered = 0;
+    scene->endBanner.raised = 0;
 }
 
 void preloadFightScene() {

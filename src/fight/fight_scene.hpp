@@ -3,7 +3,8 @@
 // a cursor of its own, and runs the turns until one side has no life left (`fightOver`).
 // It is drawn in window coordinates (1920 x 1080).
 //
-// After `turnButton.fightOver` becomes 1 the caller reads, for each ally slot below the hero
+// Once `fightSceneDone` (a side has fallen, `turnButton.fightOver` is 1, and the end banner
+// has held) the caller reads, for each ally slot below the hero
 // count and each enemy slot below the enemy count, `fighter.stats.life` and
 // `fighter.stats.unitIndex`; then it calls destroyFightScene.
 #pragma once
@@ -12,8 +13,11 @@
 #include "core/enemy_speed.hpp"
 #include "core/unit_stats.hpp"
 #include "fight/ally_list.hpp"
+#include "fight/deck_view.hpp"
 #include "fight/fight_background.hpp"
+#include "fight/fight_end_banner.hpp"
 #include "fight/fight_enemy_list.hpp"
+#include "fight/fight_status.hpp"
 #include "fight/turn_controls.hpp"
 
 #include <SFML/Graphics/RenderTarget.hpp>
@@ -25,10 +29,9 @@
 #include <cstdint>
 
 struct DeckPile {
-    sf::Sprite backSprite;     // the card back drawn as the deck pile
-    sf::Sprite overviewSprite; // the whole deck, shown on a press on the pile
+    sf::Sprite backSprite; // the card back drawn as the deck pile
+    DeckView view;         // a hero's whole deck, shown on a press on the pile
     const sf::Texture* backTexture = nullptr;
-    const sf::Texture* overviewTexture = nullptr;
     std::int32_t hovered = 0;
     Animation backAnimation;
     Animation backCurrent; // the working copy that advances while the pile is hovered
@@ -55,6 +58,8 @@ struct FightScene {
     TurnBanner turnBanner;
     // How fast the enemies' turn plays (set by the board every frame).
     EnemySpeed enemySpeed = EnemySpeed::Normal;
+    FightStatus status;
+    FightEndBanner endBanner;
 };
 
 // Opens a fight between `heroCount` heroes and `enemyCount` enemies (0 to 3 each), copied.
@@ -68,9 +73,14 @@ void mouseMovedFightScene(FightScene* scene, sf::Event::MouseMoveEvent move);
 // The allies' turn ends (the end-turn button, or its key): the enemies' turn begins and
 // every hand is dealt anew.
 void endAlliesTurn(FightScene& scene);
-// Shows the deck overview, on the row of `heroType` (the leaders 0 to 2 have one; any other
-// type keeps the row shown last).
-void openDeckView(FightScene* scene, std::int32_t heroType);
+// Opens the deck view on the selected ally's deck, else the first standing ally's.
+void openDeckView(FightScene* scene);
+// A right click or Escape: skips the end banner, else closes the deck view, else drops the
+// card held. Returns whether it had something to cancel.
+bool cancelFightScene(FightScene* scene);
+// A side has fallen and the end banner has been shown its time (or skipped): the caller
+// may read the outcome and close the fight.
+bool fightSceneDone(const FightScene* scene);
 // Closes the fight: both lists emptied, every slot cleared (life 0).
 void destroyFightScene(FightScene* scene);
 // Decodes every picture and font a fight shows (all fighter sheets, the furniture), so that

@@ -96,12 +96,18 @@ void drawFighterLife(const Fighter& fighter, sf::RenderTarget& target) {
     drawNumberDisplay(fighter.separator, target);
 }
 
-void drawFighterArmor(const Fighter& fighter, sf::RenderTarget& target) {
-    if (fighterStanding(fighter) && fighter.armor > 0) drawNumberDisplay(fighter.armorNumber, target);
+void drawFighterHit(const Fighter& fighter, sf::RenderTarget& target) {
+    if (fighter.hit) drawImpacts(fighter.hitEffect, target);
 }
 
-void drawFighterHit(const Fighter& fighter, sf::RenderTarget& target) {
-    if (!fighter.hit) return;
-    if (fighterStanding(fighter)) drawNumberDisplay(fighter.damageNumber, target);
-    drawImpacts(fighter.hitEffect, target);
+void drawFighterDamage(const Fighter& fighter, sf::RenderTarget& target) {
+    if (fighter.hit && fighterStanding(fighter)) drawNumberDisplay(fighter.damageNumber, target);
+}
+
+void placeDamageNumber(Fighter& fighter) {
+    // Two digits centred over the upper part of the body, where the eye already is.
+    const sf::FloatRect body = fighter.body.sprite.getGlobalBounds();
+    const float digit = static_cast<float>(kDigitWidth) * kDamageNumberScale;
+    initNumberDisplay(fighter.damageNumber, NUMBER_DAMAGE,
+                      {body.left + body.width / 2.f, body.top + body.height * 0.3f - digit});
 }

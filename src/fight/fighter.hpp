@@ -59,8 +59,12 @@ void markFighterHit(Fighter& fighter);
 // White again, the damage number and hit effect gone.
 void clearFighterHit(Fighter& fighter);
 
-// A fallen fighter shows no number: life, armor and damage go with it.
+// A fallen fighter shows no number: life, armor and damage go with it. (Armor shows as a
+// badge, drawn with the other status marks of the fight.)
 void drawFighterLife(const Fighter& fighter, sf::RenderTarget& target);
-void drawFighterArmor(const Fighter& fighter, sf::RenderTarget& target);
-// The damage number and the hit effect while struck.
+// The hit effect while struck.
 void drawFighterHit(const Fighter& fighter, sf::RenderTarget& target);
+// The damage number while struck and standing, drawn in front of every body.
+void drawFighterDamage(const Fighter& fighter, sf::RenderTarget& target);
+// Moves the damage number over the body as placed (called once the body stands).
+void placeDamageNumber(Fighter& fighter);

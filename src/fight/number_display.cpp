@@ -11,7 +11,7 @@ const sf::Vector2f kActionPointTens{357.8f, 940.f};
 const sf::Vector2f kActionPointHundreds{318.6f, 940.f};
 
 // Scale of the three sprites by kind (kind 5 scales its units only; kind 4 keeps 1).
-constexpr float kKindScale[6] = {0.7f, 0.3f, 0.4f, 0.2f, 1.f, 0.2f};
+constexpr float kKindScale[6] = {0.7f, kDamageNumberScale, 0.4f, 0.2f, 1.f, 0.2f};
 
 sf::IntRect digitArea(std::int32_t digit, std::int32_t kind) {
     // A digit outside 0..9 (a value past 999, a negative one) would read past the sheet.

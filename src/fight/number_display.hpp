@@ -14,6 +14,8 @@
 constexpr int kMaxNumberEntries = 50;
 constexpr int kDigitWidth = 56;
 constexpr int kDigitHeight = 72;
+// A damage number's digits: 34 x 43 screen pixels, read from across the room.
+constexpr float kDamageNumberScale = 0.6f;
 
 enum : std::int32_t { NUMBER_ACTION_POINTS = 0, NUMBER_DAMAGE = 1, NUMBER_ARMOR = 2, NUMBER_LIFE = 3,
                       NUMBER_PLAIN = 4, NUMBER_SEPARATOR = 5 };

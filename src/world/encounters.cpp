@@ -201,7 +201,7 @@ void endFight(WorldGame* world, sf::RenderWindow* window) {
 void updateFightPhase(WorldGame* world, sf::RenderWindow* window, float dt) {
     world->fight.enemySpeed = world->enemySpeed;
     updateFightScene(&world->fight, dt);
-    if (!world->fight.turnButton.fightOver) return;
+    if (!fightSceneDone(&world->fight)) return;
     world->phase = WORLD_PHASE_MAP;
     endFight(world, window);
     destroyFightScene(&world->fight);
@@ -226,4 +226,10 @@ void killEnemy(WorldGame* world, std::int32_t index) {
     std::printf("%d | %d\n", cell.x, cell.y);
     releaseEnemyCell(world, index);
     removeEnemy(&world->enemies, index);
+}
+
+bool cancelInFight(WorldGame* world) {
+    // The tutorial box, while open, keeps every press and key for itself.
+    if (world->phase != WORLD_PHASE_FIGHT || world->dialog.visible) return false;
+    return cancelFightScene(&world->fight);
 }

@@ -3,13 +3,12 @@
 // onto the board (survivors keep their life, the dead leave the map, 40 gold per enemy).
 #pragma once
 
+#include "fight/fight_end_banner.hpp" // kGoldPerEnemy: the fight shows what the board pays
 #include "world/world_record.hpp"
 
 #include <SFML/Graphics/RenderWindow.hpp>
 
 #include <cstdint>
-
-constexpr std::int32_t kGoldPerEnemy = 40;
 
 // The cells a unit at `position` covers: its left cell (truncated) and its right cell
 // (truncated after adding 0.99 cell); the same cell exactly when the unit stands on it.
@@ -37,3 +36,6 @@ void applyPlayerFightResults(WorldGame* world);
 void updateFightPhase(WorldGame* world, sf::RenderWindow* window, float dt);
 // Debug: removes enemy `index` from the map (nothing for an index out of the list).
 void killEnemy(WorldGame* world, std::int32_t index);
+// Escape or a right click during a fight: what the fight has to cancel (the end banner's
+// wait, the deck view, the card held). Returns whether there was something.
+bool cancelInFight(WorldGame* world);

@@ -302,6 +302,7 @@ void clickBoard(WorldGame* world, std::int32_t x, std::int32_t y) {
 }
 
 void mousePressedWorldGame(WorldGame* world, sf::Event::MouseButtonEvent press, sf::RenderWindow* window) {
+    if (press.button == sf::Mouse::Right) cancelInFight(world);
     if (press.button != sf::Mouse::Left) return;
     // While the tutorial box is open a click only turns its page, on the map and in a fight.
     if (world->phase == WORLD_PHASE_FIGHT) {

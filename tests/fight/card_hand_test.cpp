@@ -22,6 +22,13 @@ std::vector<std::int32_t> kindsOf(const CardHand& hand) {
 
 std::string textOf(const Card& card) { return card.text.textObject.getString().toAnsiString(); }
 
+// Where a card's words lie on its face, in card pixels.
+sf::FloatRect wordsOnCard(const Card& card) {
+    const sf::Text& text = card.text.textObject;
+    const sf::Transform toCard = card.sprite.getInverseTransform() * text.getTransform();
+    return toCard.transformRect(text.getLocalBounds());
+}
+
 } // namespace
 
 TEST(CardHand, EachHeroTypeIsDealtItsOwnDeckOfEightShuffledWithFiveShown) {
@@ -78,29 +85,68 @@ TEST(CardHand, FanAnglesUseIntegerDivisionAndALoneCardStandsUprightInTheMiddle) 
     EXPECT_NEAR(hand.cards[0].sprite.getPosition().y, 1030.f, 0.01f);
 }
 
-TEST(CardHand, AHoveredCardGrowsAndSlidesOutUntilAboveTheLineThenSnapsBack) {
+TEST(CardHand, AHoveredCardStandsUprightWholeOnTheScreenWithItsWordsOnTheLightPanel) {
     auto scene = openFight({hero(PLAYER_REM, 0)}, {foe(ENEMY_LIGHT, 0)});
     selectAlly(*scene, 0);
     moveMouse(*scene, {100.f, 100.f});
     stepQuietly(*scene, 1);
     CardHand& hand = ally(*scene, 0).hand;
-    const Card& middle = hand.cards[2];
-    const sf::Vector2f rest = middle.sprite.getPosition();
-    EXPECT_NEAR(rest.y, 1030.f, 0.01f);
-    moveMouse(*scene, visiblePointOf(hand, 2));
+    const sf::FloatRect screen{0.f, 0.f, 1920.f, 1080.f};
+    for (int place : {0, 2, 4}) {
+        const Card& card = hand.cards[static_cast<std::size_t>(place)];
+        const sf::Vector2f rest = card.sprite.getPosition();
+        const float restAngle = card.sprite.getRotation();
+        moveMouse(*scene, visiblePointOf(hand, place));
+        stepQuietly(*scene, 1);
+        ASSERT_EQ(card.hovered, 1) << "place " << place;
+        const sf::FloatRect up = card.sprite.getGlobalBounds();
+        EXPECT_FLOAT_EQ(card.sprite.getRotation(), 0.f);
+        EXPECT_TRUE(screen.contains(up.left, up.top) && screen.contains(up.left + up.width, up.top + up.height))
+            << "the whole card is on the screen";
+        EXPECT_GE(up.width, 300.f);
+        EXPECT_GE(card.text.textObject.getCharacterSize(), 16u);
+        // The words stand inside the card's light panel (card pixels 10..118 x 106..158).
+        const sf::FloatRect local = wordsOnCard(card);
+        EXPECT_GE(local.left, 10.f);
+        EXPECT_LE(local.left + local.width, 118.f);
+        EXPECT_GE(local.top, 106.f);
+        EXPECT_LE(local.top + local.height, 158.f);
+        EXPECT_EQ(card.text.textObject.getFillColor(), sf::Color::Black);
+        // Still hovered while the mouse moves up onto the raised card, back at rest when it leaves.
+        moveMouse(*scene, {up.left + up.width / 2.f, up.top + 20.f});
+        stepQuietly(*scene, 1);
+        EXPECT_EQ(card.hovered, 1);
+        moveMouse(*scene, {100.f, 100.f});
+        stepQuietly(*scene, 1);
+        EXPECT_EQ(card.hovered, 0);
+        EXPECT_EQ(card.sprite.getPosition(), rest);
+        EXPECT_FLOAT_EQ(card.sprite.getRotation(), restAngle);
+        // At rest the words are still on the panel, turned with the card.
+        const sf::FloatRect restWords = wordsOnCard(card);
+        EXPECT_GE(restWords.left, 10.f);
+        EXPECT_LE(restWords.left + restWords.width, 118.f);
+        EXPECT_GE(restWords.top, 106.f);
+        EXPECT_LE(restWords.top + restWords.height, 158.f);
+    }
+}
+
+TEST(CardHand, CardsTheHeroCannotPayForAreGreyed) {
+    auto scene = openFight({hero(PLAYER_IRINA, 0)}, {foe(ENEMY_LIGHT, 0)});
+    selectAlly(*scene, 0);
     stepQuietly(*scene, 1);
-    EXPECT_EQ(middle.hovered, 1);
-    EXPECT_FLOAT_EQ(middle.sprite.getScale().x, 1.6f);
-    EXPECT_EQ(middle.text.textObject.getCharacterSize(), 12u);
-    stepQuietly(*scene, 30); // half a second at 500 px/s: far enough, it stops above 950
-    EXPECT_LT(middle.sprite.getPosition().y, 950.f);
-    EXPECT_GT(middle.sprite.getPosition().y, 950.f - 500.f / 60.f - 0.01f);
-    EXPECT_EQ(middle.hovered, 1) << "the mouse point stays on the risen card";
-    moveMouse(*scene, {100.f, 100.f});
+    const Card& card = ally(*scene, 0).hand.cards[0];
+    EXPECT_EQ(card.sprite.getColor(), sf::Color::White);
+    ally(*scene, 0).fighter.stats.actionPoints = 0;
     stepQuietly(*scene, 1);
-    EXPECT_EQ(middle.sprite.getPosition(), rest);
-    EXPECT_FLOAT_EQ(middle.sprite.getScale().x, 1.3f);
-    EXPECT_EQ(middle.text.textObject.getCharacterSize(), 10u);
+    EXPECT_NE(card.sprite.getColor(), sf::Color::White);
+    EXPECT_LT(card.sprite.getColor().r, 160);
+    // A new turn pays again.
+    clickAt(*scene, endTurnButton(*scene));
+    stepQuietly(*scene, 400);
+    ASSERT_EQ(scene->turnButton.isAllyTurn, 1);
+    selectAlly(*scene, 0);
+    stepQuietly(*scene, 1);
+    EXPECT_EQ(ally(*scene, 0).hand.cards[0].sprite.getColor(), sf::Color::White);
 }
 
 TEST(CardHand, PressesSelectTheHoveredCardMoveTheSelectionAndTheOwnerClearsIt) {

@@ -194,6 +194,18 @@ TEST(CardPlay, ArmorCardsAddTheOwnersDefenseBoost) {
     playFrontCardOnAlly(*scene, 0, 0);
     EXPECT_EQ(ally(*scene, 0).fighter.armor, 23);
     EXPECT_EQ(ally(*scene, 1).fighter.armor, 36);
+    // The badges by the bars read the new armor in the frame after the card lands, the
+    // giver's defense boost beside its own.
+    stepQuietly(*scene, 1);
+    auto badge = [&](int slot, std::int32_t kind) {
+        const StatusLabel& label = scene->status.allies[static_cast<std::size_t>(slot)].labels[static_cast<std::size_t>(kind)];
+        return label.shown ? label.text.getString().toAnsiString() : std::string("none");
+    };
+    EXPECT_EQ(badge(0, BADGE_ARMOR), "23");
+    EXPECT_EQ(badge(1, BADGE_ARMOR), "36");
+    EXPECT_EQ(badge(0, BADGE_DEFENSE), "+3");
+    EXPECT_EQ(badge(1, BADGE_DEFENSE), "none");
+    EXPECT_EQ(badge(1, BADGE_ATTACK), "none");
 }
 
 TEST(CardPlay, OverTwoOverlappingAlliesASupportCardGoesOnceToTheFirstInSlotOrder) {

@@ -36,6 +36,17 @@ bool shows(FightScene& scene, NumberDisplay& number) {
     return !samePixels(with, without);
 }
 
+// Whether `change` to the fighters' records shows on the screen: the scene is drawn as the
+// fight reads it, then again after the change is read the same way.
+template <typename Change>
+bool changeShows(FightScene& scene, Change change) {
+    updateFightStatus(scene.status, scene.allies, scene.enemies);
+    const sf::Image before = shot(scene);
+    change();
+    updateFightStatus(scene.status, scene.allies, scene.enemies);
+    return !samePixels(before, shot(scene));
+}
+
 } // namespace
 
 TEST(FightDeaths, AFallenEnemyShowsNoNumberNotEvenTheArmorItKept) {
@@ -46,7 +57,9 @@ TEST(FightDeaths, AFallenEnemyShowsNoNumberNotEvenTheArmorItKept) {
     passEnemiesTurn(*scene);
     Fighter& heavy = enemy(*scene, 0).fighter;
     ASSERT_GT(heavy.armor, 0);
-    EXPECT_TRUE(shows(*scene, heavy.armorNumber));
+    const std::int32_t armor = heavy.armor;
+    EXPECT_TRUE(changeShows(*scene, [&] { heavy.armor += 5; })) << "its armor badge";
+    heavy.armor = armor;
     EXPECT_TRUE(shows(*scene, heavy.lifeNumber));
     // A pierce goes past the armor and fells it: the armor stays in its record.
     heavy.stats.life = 20;
@@ -57,7 +70,7 @@ TEST(FightDeaths, AFallenEnemyShowsNoNumberNotEvenTheArmorItKept) {
     EXPECT_GT(heavy.armor, 0);
     for (int frames : {1, 120}) {
         stepQuietly(*scene, frames);
-        EXPECT_FALSE(shows(*scene, heavy.armorNumber)) << "after " << frames << " frames";
+        EXPECT_FALSE(changeShows(*scene, [&] { heavy.armor += 5; })) << "after " << frames << " frames";
         EXPECT_FALSE(shows(*scene, heavy.lifeNumber));
         EXPECT_FALSE(shows(*scene, heavy.damageNumber));
     }
@@ -74,8 +87,14 @@ TEST(FightDeaths, AFallenAllyShowsNoNumberEvenWhenArmorIsGivenToAll) {
     stepQuietly(*scene, 1);
     Fighter& fallen = ally(*scene, 1).fighter;
     ASSERT_GT(fallen.armor, 0) << "the card gives armor to the fallen too";
-    EXPECT_TRUE(shows(*scene, ally(*scene, 0).fighter.armorNumber));
-    EXPECT_FALSE(shows(*scene, fallen.armorNumber));
+    EXPECT_TRUE(changeShows(*scene, [&] { ally(*scene, 0).fighter.armor += 5; }));
+    // Neither its armor (badge or bar frame) nor its boosts.
+    EXPECT_FALSE(changeShows(*scene, [&] { fallen.armor = 0; }));
+    EXPECT_FALSE(changeShows(*scene, [&] {
+        ally(*scene, 1).attackBoost = 5;
+        ally(*scene, 1).defenseBoost = 5;
+    }));
+    EXPECT_TRUE(changeShows(*scene, [&] { ally(*scene, 0).attackBoost = 5; })) << "a standing ally shows its boost";
     EXPECT_FALSE(shows(*scene, fallen.lifeNumber));
     EXPECT_FALSE(shows(*scene, fallen.maxLifeNumber));
 }

@@ -142,12 +142,36 @@ TEST(FightPlay, ScreenshotsOfTheBattle) {
     moveMouse(*scene, {1000.f, 300.f});
     stepQuietly(*scene, 25);
     shoot(*scene, "fight_enemies_turn");
-    // The deck overview, after a press on an ally chose its row.
+    // The next allies' turn: armor and a boost given, the intents announced with their numbers.
     stepQuietly(*scene, 300);
-    clickAt(*scene, centreOf(ally(*scene, 1).fighter.body.sprite));
+    ASSERT_TRUE(dealToFront(*scene, 0, CARD_ARMOR_ALL));
+    playFrontCardOnAlly(*scene, 0, 0);
+    ASSERT_TRUE(dealToFront(*scene, 0, CARD_ATTACK_ONE));
+    playFrontCardOnAlly(*scene, 0, 1);
+    moveMouse(*scene, {1000.f, 300.f});
+    stepQuietly(*scene, 60);
+    shoot(*scene, "fight_intents_badges");
+    // A card under the mouse stands up whole; Irina has no action point left, so hers are grey.
+    selectAlly(*scene, 1);
+    moveMouse(*scene, {100.f, 100.f});
+    stepQuietly(*scene, 1);
+    moveMouse(*scene, visiblePointOf(ally(*scene, 1).hand, 2));
+    stepQuietly(*scene, 5);
+    shoot(*scene, "fight_card_hovered");
+    // The deck view of the selected hero.
     clickAt(*scene, centreOf(scene->deckPile.backSprite));
     stepQuietly(*scene, 5);
-    shoot(*scene, "fight_deck_overview");
+    shoot(*scene, "fight_deck_view");
+    clickAt(*scene, {960.f, 540.f});
+    // The last enemy falls to a card: the victory banner with the gold of the three.
+    enemy(*scene, 0).fighter.stats.life = 0;
+    enemy(*scene, 1).fighter.stats.life = 0;
+    enemy(*scene, 2).fighter.stats.life = 5;
+    stepQuietly(*scene, 1);
+    ASSERT_TRUE(dealToFront(*scene, 1, CARD_PIERCE));
+    playFrontCardOnEnemy(*scene, 1, 2);
+    stepQuietly(*scene, 20);
+    shoot(*scene, "fight_victory_banner");
     destroyFightScene(scene.get());
     // A Tank fight.
     auto tank = openFight({hero(PLAYER_TUNGSTENE, 0), hero(PLAYER_LIGHT, 1), hero(PLAYER_HEAVY, 2)},

@@ -180,23 +180,79 @@ TEST(FightScene, ADoubleClickOnEndTurnNeverSkipsTheEnemiesTurn) {
     EXPECT_FLOAT_EQ(scene->turnButton.enemyTurnTimer, 5.f - kFrame);
 }
 
-TEST(FightScene, ThePileOpensTheDeckOverviewAndAnyOtherPressClosesIt) {
+TEST(FightScene, ThePileOpensTheSelectedHerosDeckWithItsWordsOnTheScreenAndAClickOrEscapeClosesIt) {
     auto scene = threeAgainstThree();
     const sf::Vector2f pile = centreOf(scene->deckPile.backSprite);
     clickAt(*scene, pile);
-    EXPECT_EQ(scene->deckPile.deckViewOpen, 1);
-    EXPECT_EQ(scene->deckPile.overviewSprite.getTextureRect(), sf::IntRect(0, 0, 1024, 1014));
+    ASSERT_EQ(scene->deckPile.deckViewOpen, 1);
+    const DeckView& view = scene->deckPile.view;
+    EXPECT_EQ(view.heroType, PLAYER_IRINA) << "no ally selected: the first one's deck";
+    EXPECT_EQ(view.title.getString().toAnsiString(), "DECK OF IRINA");
+    const sf::FloatRect screen{0.f, 0.f, 1920.f, 1080.f};
+    auto onScreen = [&](const sf::FloatRect& r) {
+        return screen.contains(r.left, r.top) && screen.contains(r.left + r.width, r.top + r.height);
+    };
+    EXPECT_TRUE(onScreen(view.title.getGlobalBounds()));
+    for (std::size_t i = 0; i < kDeckSize; ++i) {
+        const sf::FloatRect face = view.faces[i].getGlobalBounds();
+        EXPECT_TRUE(onScreen(face)) << "card " << i;
+        EXPECT_FALSE(view.words[i].getString().isEmpty());
+        EXPECT_TRUE(face.intersects(view.words[i].getGlobalBounds()));
+    }
     // The pile's back animates while hovered and starts over when the mouse leaves.
     stepQuietly(*scene, 20);
     EXPECT_GT(scene->deckPile.backSprite.getTextureRect().left, 0);
-    clickAt(*scene, {960.f, 100.f});
+    // A click anywhere closes it and does nothing else: the end-turn button under it is not pressed.
+    clickAt(*scene, endTurnButton(*scene));
     EXPECT_EQ(scene->deckPile.deckViewOpen, 0);
+    EXPECT_EQ(scene->turnButton.isAllyTurn, 1);
     EXPECT_EQ(scene->deckPile.backSprite.getTextureRect(), sf::IntRect(0, 0, 128, 169));
-    // A press on an ally chooses the row the overview shows (types 0 to 2 only).
-    clickAt(*scene, centreOf(ally(*scene, 1).fighter.body.sprite));
-    EXPECT_EQ(scene->deckPile.overviewSprite.getTextureRect(), sf::IntRect(0, 169, 1024, 169));
-    clickAt(*scene, centreOf(ally(*scene, 2).fighter.body.sprite));
-    EXPECT_EQ(scene->deckPile.overviewSprite.getTextureRect(), sf::IntRect(0, 169, 1024, 169));
+    // With Rem selected the pile shows Rem's deck, its words at Rem's live values; Escape closes it.
+    selectAlly(*scene, 1);
+    ally(*scene, 1).attackBoost = 7;
+    clickAt(*scene, pile);
+    ASSERT_EQ(scene->deckPile.deckViewOpen, 1);
+    EXPECT_EQ(view.heroType, PLAYER_REM);
+    bool boosted = false;
+    for (const sf::Text& words : view.words)
+        if (words.getString().toAnsiString().find("DEAL 27 DAMAGE") != std::string::npos) boosted = true;
+    EXPECT_TRUE(boosted);
+    EXPECT_TRUE(cancelFightScene(scene.get()));
+    EXPECT_EQ(scene->deckPile.deckViewOpen, 0);
+    EXPECT_FALSE(cancelFightScene(scene.get())) << "nothing left to cancel";
+}
+
+TEST(FightScene, ARightClickOrEscapeDropsTheHeldCardAndACardOffItsTargetShowsNone) {
+    auto scene = threeAgainstThree();
+    ASSERT_TRUE(dealToFront(*scene, 0, CARD_DAMAGE_ONE));
+    selectAlly(*scene, 0);
+    clickCard(*scene, 0, 0);
+    ASSERT_EQ(selectedCardSlot(ally(*scene, 0).hand), 0);
+    const CardArrow& arrow = ally(*scene, 0).hand.cards[0].arrow;
+    // On an enemy the damage card has its target; on an ally or on nothing it has none.
+    moveMouse(*scene, centreOf(enemy(*scene, 1).fighter.body.sprite));
+    stepQuietly(*scene, 1);
+    EXPECT_EQ(arrow.onTarget, 1);
+    moveMouse(*scene, centreOf(ally(*scene, 2).fighter.body.sprite));
+    stepQuietly(*scene, 1);
+    EXPECT_EQ(arrow.onTarget, 0);
+    moveMouse(*scene, {960.f, 300.f});
+    stepQuietly(*scene, 1);
+    EXPECT_EQ(arrow.onTarget, 0);
+    EXPECT_TRUE(cancelFightScene(scene.get()));
+    EXPECT_EQ(heldCard(scene->allies).owner, -1);
+    EXPECT_EQ(ally(*scene, 0).fighter.stats.actionPoints, 3) << "dropped, not played";
+    EXPECT_EQ(ally(*scene, 0).hand.shownCount, kShownAtBuild);
+    // A support card is for an ally, not for an enemy.
+    ASSERT_TRUE(dealToFront(*scene, 0, CARD_ARMOR_ONE));
+    clickCard(*scene, 0, 0);
+    const CardArrow& support = ally(*scene, 0).hand.cards[0].arrow;
+    moveMouse(*scene, centreOf(enemy(*scene, 1).fighter.body.sprite));
+    stepQuietly(*scene, 1);
+    EXPECT_EQ(support.onTarget, 0);
+    moveMouse(*scene, centreOf(ally(*scene, 1).fighter.body.sprite));
+    stepQuietly(*scene, 1);
+    EXPECT_EQ(support.onTarget, 1);
 }
 
 TEST(FightScene, OneAgainstOneEndsWhenThatEnemyFallsForTheUnusedSlotsHoldNoLife) {

@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
+#include <string>
+#include <vector>
 #include <utility>
 
 using namespace fighttest;
@@ -18,7 +21,95 @@ void startEnemiesTurn(FightScene& scene) {
     moveMouse(scene, {960.f, 100.f});
 }
 
+// The number an enemy's intent shows on the screen, or -1 when it shows none.
+int shownIntent(const FightScene& scene, int slot) {
+    const StatusLabel& label = scene.status.intents[static_cast<std::size_t>(slot)];
+    if (!label.shown) return -1;
+    std::string text = label.text.getString().toAnsiString();
+    if (!text.empty() && text[0] == '+') text.erase(0, 1);
+    return std::stoi(text);
+}
+
+struct Announced {
+    int number = -1;
+    int attack = 0;
+    int target = -1;
+};
+
+// Reads every intent as shown, lets the enemies act, and checks each number against what
+// happened: the life each ally lost is the sum of the attacks shown against it, the armor
+// each shielding enemy gained is its number. Returns how many intents it checked.
+int checkOneEnemiesTurn(FightScene& scene) {
+    std::vector<Announced> shown(3);
+    int lifeBefore[3] = {};
+    int armorBefore[3] = {};
+    for (int i = 0; i < 3; ++i) {
+        const FightEnemy& e = enemy(scene, i);
+        shown[static_cast<std::size_t>(i)] = {shownIntent(scene, i), e.intentAttack, e.intentTarget};
+        lifeBefore[i] = ally(scene, i).fighter.stats.life;
+        armorBefore[i] = std::max(0, e.fighter.armor);
+    }
+    testing::internal::CaptureStdout();
+    mousePressedFightScene(&scene); // the mouse rests on the end-turn button
+    step(scene, 2);
+    testing::internal::GetCapturedStdout();
+    int lost[3] = {};
+    int checked = 0;
+    for (int i = 0; i < 3; ++i) {
+        const Announced& a = shown[static_cast<std::size_t>(i)];
+        if (i >= scene.enemies.count || enemy(scene, i).fighter.stats.life <= 0) continue;
+        EXPECT_GE(a.number, 0) << "a standing enemy shows its intent";
+        if (a.number < 0) continue;
+        ++checked;
+        if (a.attack) {
+            EXPECT_TRUE(a.target >= 0 && a.target < 3) << "an announced attack has its target";
+            if (a.target >= 0 && a.target < 3) lost[a.target] += a.number;
+        }
+        else EXPECT_EQ(enemy(scene, i).fighter.armor - armorBefore[i], a.number) << "enemy " << i;
+    }
+    for (int k = 0; k < 3; ++k)
+        EXPECT_EQ(lifeBefore[k] - ally(scene, k).fighter.stats.life, lost[k]) << "ally " << k;
+    return checked;
+}
+
 } // namespace
+
+TEST(FightEnemies, EveryIntentShowsTheNumberItsTurnThenDealsOrRaises) {
+    seedRandom(31);
+    auto scene = openFight({hero(PLAYER_IRINA, 0), hero(PLAYER_REM, 1), hero(PLAYER_SHIELD, 2)},
+                           {foe(ENEMY_LIGHT, 4), foe(ENEMY_HEAVY, 5), foe(ENEMY_SHIELD, 6)});
+    for (int i = 0; i < 3; ++i) enemy(*scene, i).fighter.stats.attack = 15 + 5 * i;
+    stepQuietly(*scene, 1);
+    // Two blows on one ally with 10 armor: the first meets the armor, the second what is left.
+    for (int i = 0; i < 2; ++i) {
+        enemy(*scene, i).intentAttack = 1;
+        enemy(*scene, i).intentShield = 0;
+        enemy(*scene, i).intentTarget = 0;
+    }
+    ASSERT_TRUE(dealToFront(*scene, 2, CARD_ARMOR_ONE) || dealToFront(*scene, 2, CARD_ARMOR_ALL));
+    const bool all = ally(*scene, 2).hand.cards[0].kind == CARD_ARMOR_ALL;
+    playFrontCardOnAlly(*scene, 2, 0);
+    moveMouse(*scene, endTurnButton(*scene));
+    stepQuietly(*scene, 1);
+    const int armor = ally(*scene, 0).fighter.armor;
+    ASSERT_GT(armor, 0);
+    EXPECT_EQ(shownIntent(*scene, 0), std::max(0, 15 - armor)) << (all ? "armor to all" : "armor to one");
+    EXPECT_EQ(shownIntent(*scene, 1), 20 - std::max(0, armor - 15));
+    int checked = checkOneEnemiesTurn(*scene);
+    // Then turn after turn as drawn, the allies' armor changed by cards between them.
+    int turns = 1;
+    while (turns < 10 && !scene->turnButton.fightOver) {
+        stepQuietly(*scene, 400);
+        ASSERT_EQ(scene->turnButton.isAllyTurn, 1);
+        const int slot = turns % 3;
+        if (ally(*scene, slot).fighter.stats.life > 0) ally(*scene, slot).fighter.armor = 7 * turns % 25;
+        moveMouse(*scene, endTurnButton(*scene));
+        stepQuietly(*scene, 1);
+        checked += checkOneEnemiesTurn(*scene);
+        ++turns;
+    }
+    EXPECT_GE(checked, 15);
+}
 
 TEST(FightEnemies, BesideATankOrBossNoTwoEnemiesEverShareAPlace) {
     // Every order of one, two or three enemies of every type.

@@ -153,7 +153,8 @@ TEST(DialogBox, TheFirstFightOpensPagesThreeToSevenFiveClicksCloseItAndLaterFigh
     // The fight ends; the next one opens without the tutorial.
     world->fight.enemies.enemies[0].fighter.stats.life = 0;
     world->fight.turnButton.fightOver = 1;
-    updateWorldGame(kFrame, world.get(), &w.window);
+    for (int frame = 0; frame < 90 && world->phase == WORLD_PHASE_FIGHT; ++frame)
+        updateWorldGame(kFrame, world.get(), &w.window); // past the end banner's second
     ASSERT_EQ(world->phase, WORLD_PHASE_MAP);
     EXPECT_EQ(world->fightTutorialShown, 1);
     checkFightStart(world.get(), &w.window);

@@ -157,6 +157,51 @@ TEST(Encounters, TheLeaderFallingInAFightLosesTheGame) {
     expectBoardConsistent(world.get());
 }
 
+TEST(Encounters, AFightHoldsASecondOnItsEndBannerTheVictoryShowingTheGoldPaidAndAClickSkipsIt) {
+    BoardWindow w;
+    auto world = fightBoard(w);
+    putPlayer(world.get(), PLAYER_IRINA, {6, 6});
+    putEnemy(world.get(), ENEMY_LIGHT, {6, 6});
+    putEnemy(world.get(), ENEMY_HEAVY, {7, 6});
+    testing::internal::CaptureStdout();
+    checkFightStart(world.get(), &w.window);
+    ASSERT_EQ(world->phase, WORLD_PHASE_FIGHT);
+    world->dialog.visible = 0;
+    for (int i = 0; i < 2; ++i) world->fight.enemies.enemies[static_cast<std::size_t>(i)].fighter.stats.life = 0;
+    const FightEndBanner& banner = world->fight.endBanner;
+    int frames = 0;
+    while (world->phase == WORLD_PHASE_FIGHT && frames < 300) {
+        updateWorldGame(1.f / 60.f, world.get(), &w.window);
+        if (frames == 0) {
+            EXPECT_EQ(banner.raised, 1);
+            EXPECT_EQ(banner.victory, 1);
+            EXPECT_EQ(banner.gold.getString().toAnsiString(), "+80 GOLD");
+        }
+        ++frames;
+    }
+    testing::internal::GetCapturedStdout();
+    EXPECT_GE(frames, 55) << "about a second on the banner";
+    EXPECT_LE(frames, 65);
+    EXPECT_EQ(world->gold, 100 + 2 * kGoldPerEnemy) << "the gold the banner showed";
+    expectBoardConsistent(world.get());
+
+    // A lost fight shows the defeat, and a click ends the wait at once.
+    putPlayer(world.get(), PLAYER_SHIELD, {12, 12});
+    putEnemy(world.get(), ENEMY_BOSS, {12, 12});
+    testing::internal::CaptureStdout();
+    checkFightStart(world.get(), &w.window);
+    ASSERT_EQ(world->phase, WORLD_PHASE_FIGHT);
+    world->dialog.visible = 0;
+    world->fight.allies.allies[0].fighter.stats.life = 0;
+    updateWorldGame(1.f / 60.f, world.get(), &w.window);
+    EXPECT_EQ(banner.raised, 1);
+    EXPECT_EQ(banner.victory, 0);
+    mousePressedWorldGame(world.get(), sf::Event::MouseButtonEvent{sf::Mouse::Left, 960, 540}, &w.window);
+    updateWorldGame(1.f / 60.f, world.get(), &w.window);
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(world->phase, WORLD_PHASE_MAP);
+}
+
 TEST(Encounters, AWalkerStoppingOnTheOtherSideOpensTheFightInItsArrivalFrameButCrossingDoesNot) {
     BoardWindow w;
     auto world = fightBoard(w);

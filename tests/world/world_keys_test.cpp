@@ -347,10 +347,10 @@ TEST(BattleKeys, NumbersPickCardsTabPassesTheFallenAndEnterEndsTheTurn) {
     press(game.get(), sf::Keyboard::Tab);
     EXPECT_EQ(ally(scene, 0).selected, 1);
 
-    // D opens the deck view on the leader's row and closes it.
+    // D opens the deck view on the selected hero's deck and closes it.
     press(game.get(), sf::Keyboard::D);
     EXPECT_EQ(scene.deckPile.deckViewOpen, 1);
-    EXPECT_EQ(scene.deckPile.overviewSprite.getTextureRect(), sf::IntRect(0, 0, 1024, 169));
+    EXPECT_EQ(scene.deckPile.view.heroType, ally(scene, 0).heroType);
     press(game.get(), sf::Keyboard::D);
     EXPECT_EQ(scene.deckPile.deckViewOpen, 0);
 

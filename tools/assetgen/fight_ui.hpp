@@ -21,5 +21,7 @@ void drawCardSheet();    // CardSheet.png
 void drawCardBack();     // CardBack.png
 void drawCardContour();  // ContourCard.png
 void drawEffects();      // Explosion.png, Impact.png, BoostDef.png, BoostAttack.png
+void drawStatusBadges();   // StatusBadges.png, 3 badges of 16 x 16 drawn at x2
+void drawFightEndPlates(); // FightEnd.png, victory and defeat plates of 120 x 44 drawn at x4
 
 } // namespace fight

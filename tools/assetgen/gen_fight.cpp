@@ -21,6 +21,8 @@ void genFight() {
     fight::drawCardBack();
     fight::drawCardContour();
     fight::drawEffects();
+    fight::drawStatusBadges();
+    fight::drawFightEndPlates();
 
     fight::drawIrinaSheet();
     fight::drawRemSheet();
