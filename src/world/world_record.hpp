@@ -12,6 +12,7 @@
 #include "world/fight_handoff.hpp"
 #include "world/hud.hpp"
 #include "world/level_file.hpp"
+#include "world/map_batch.hpp"
 #include "world/party.hpp"
 #include "world/tile_map.hpp"
 #include "world/turn_banners.hpp"
@@ -58,6 +59,7 @@ struct WorldGame {
     CampScreen camp;
     CrateSet crates;
     TurnBanners banners;
+    MapBatch mapBatch; // the units' and the HUD's pictures in one atlas
 
     // Where levels 3 to 10 are read from: the folder the shell generated them into.
     std::string generatedLevelFolder = kLevelFolder;
