@@ -2,8 +2,11 @@
 //   xvfb-run -a -s "-screen 0 1920x1080x24" ./build/botrun [FIRST_SEED] [COUNT] [DRAW_EVERY]
 // Each game is checked after every frame; a game that breaks a rule or never ends is
 // listed with its seed, which replays it (OSTREVALD_SEED=<seed>).
+#include "app/scene_preload.hpp"
 #include "support/player_bot.hpp"
+#include "support/test_window.hpp"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -32,6 +35,11 @@ int main(int argc, char** argv) {
     options.measureFrames = true;
     options.fightShotEvery = argc > 4 ? std::atoi(argv[4]) : 0;
     options.sceneShots = argc > 5 ? std::atoi(argv[5]) : 0;
+    // As the game does at start-up: every picture a scene change needs is read first.
+    testWindow().setActive(true);
+    preloadScenePictures();
+    const long residentAfterStartUp = residentKilobytes("VmRSS:");
+    long peakAtLevelStart = 0;
     int won = 0, lost = 0, failed = 0;
     long frames = 0;
     double levels = 0.0, slowest = 0.0, slowestUpdate = 0.0;
@@ -53,8 +61,20 @@ int main(int argc, char** argv) {
                     "slowest drawn frame %.1f ms\n",
                     seed, outcomeName(report.outcome), report.levelReached, report.frames, report.fights, report.hires,
                     report.heals, report.slowestUpdateMs, report.slowestFrameMs);
+        // Memory at every level start: resident (MB) and pictures in the cache.
+        std::printf("  level starts:");
+        for (std::size_t k = 0; k < report.residentKbAtLevelStart.size(); ++k) {
+            std::printf(" L%zu %ld MB/%zu", k + 1, report.residentKbAtLevelStart[k] / 1024, report.cachedAtLevelStart[k]);
+            peakAtLevelStart = std::max(peakAtLevelStart, report.residentKbAtLevelStart[k]);
+        }
+        if (report.residentKbAtLevelStart.size() >= 10)
+            std::printf("  (level 2 to 10: %+ld kB, %+ld cached)", report.residentKbAtLevelStart[9] - report.residentKbAtLevelStart[1],
+                        static_cast<long>(report.cachedAtLevelStart[9]) - static_cast<long>(report.cachedAtLevelStart[1]));
+        std::printf("\n");
         std::fflush(stdout);
     }
+    std::printf("resident after start-up %ld MB, highest at a level start %ld MB\n", residentAfterStartUp / 1024,
+                peakAtLevelStart / 1024);
     std::printf("\n%d games: %d won, %d lost, %d failed\n", count, won, lost, failed);
     std::printf("average level reached %.2f, average frames per game %.0f\n", levels / count,
                 static_cast<double>(frames) / count);

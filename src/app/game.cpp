@@ -1,6 +1,7 @@
 #include "app/game.hpp"
 
 #include "app/autosave.hpp"
+#include "app/scene_preload.hpp"
 #include "app/scenes.hpp"
 #include "core/atomic_write.hpp"
 #include "core/display.hpp"
@@ -36,6 +37,9 @@ void readyUserFolders(MainData* data) {
 void initGame(MainData* data) {
     openGameWindow(&data->window);
     initGameInWindow(data);
+    // The game reads every picture a scene change needs now, so that none of them waits
+    // for the disk later (tests and tools that start a game in a window of their own skip it).
+    preloadScenePictures();
 }
 
 void initGameInWindow(MainData* data) {

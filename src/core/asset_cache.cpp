@@ -15,6 +15,7 @@ struct AssetCache {
     std::map<std::string, std::unique_ptr<sf::Texture>> textures;
     std::map<std::string, std::unique_ptr<sf::Font>> fonts;
     std::map<std::string, sf::IntRect> visibleAreas; // measured on the textures above
+    std::map<std::string, bool> opaquePictures;      // likewise
 };
 
 unsigned& sizeLimitOverride() {
@@ -77,6 +78,7 @@ void clearAssetCache() {
     cache().textures.clear();
     cache().fonts.clear();
     cache().visibleAreas.clear();
+    cache().opaquePictures.clear();
 }
 
 unsigned textureSizeLimit() {
@@ -104,3 +106,10 @@ const sf::IntRect* findVisibleArea(const std::string& path) {
 }
 
 void rememberVisibleArea(const std::string& path, sf::IntRect area) { cache().visibleAreas[path] = area; }
+
+const bool* findPictureOpacity(const std::string& path) {
+    const auto found = cache().opaquePictures.find(path);
+    return found == cache().opaquePictures.end() ? nullptr : &found->second;
+}
+
+void rememberPictureOpacity(const std::string& path, bool opaque) { cache().opaquePictures[path] = opaque; }

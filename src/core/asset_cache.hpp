@@ -35,3 +35,7 @@ sf::Texture& cachedTextureSlot(const std::string& key);
 // when it has not been measured since the cache was last cleared.
 const sf::IntRect* findVisibleArea(const std::string& path);
 void rememberVisibleArea(const std::string& path, sf::IntRect area);
+// Whether the picture at `path` was found without any see-through pixel (core/visible_area),
+// or nullptr when it has not been looked at since the cache was last cleared.
+const bool* findPictureOpacity(const std::string& path);
+void rememberPictureOpacity(const std::string& path, bool opaque);

@@ -92,6 +92,7 @@ void initFightScene(FightScene* scene, const UnitStats* heroes, std::int32_t her
     scene->actionPointIcon = placedSprite(kActionPointIconPath, kActionPointIconScale, kActionPointIconPosition);
 
     initFightBackground(scene->background);
+    hideFightBackgroundUnder(scene->background, scene->hudBattle, kHudBattlePath);
     initAllies(scene->allies, heroes, heroCount);
 
     scene->fightCursor.texture = &createTexture(kFightCursorPath);

@@ -2,6 +2,8 @@
 
 #include "core/random.hpp"
 #include "core/resources.hpp"
+#include "core/sprite_batch.hpp"
+#include "core/visible_area.hpp"
 #include "fight/fight_paths.hpp"
 
 namespace {
@@ -12,6 +14,8 @@ constexpr float kBoostRise = 25.f;
 const sf::IntRect kImpactFrame{0, 0, 70, 65};
 const sf::IntRect kExplosionFrame{0, 0, 60, 64};
 const sf::IntRect kBoostFrame{0, 0, 81, 100};
+// The strips' files, in the order of ImpactSet::textures.
+const char* const kImpactPaths[kImpactTextureCount] = {kExplosionPath, kImpactPath, kBoostDefensePath, kBoostAttackPath};
 
 void setUp(Impact& impact, const sf::Texture* texture, const sf::IntRect& frame, std::uint32_t frames,
            std::uint32_t fps) {
@@ -25,6 +29,7 @@ void setUp(Impact& impact, const sf::Texture* texture, const sf::IntRect& frame,
 void initImpacts(ImpactSet& set, sf::Vector2f position, std::int32_t kind) {
     set.textures = {&createTexture(kExplosionPath), &createTexture(kImpactPath), &createTexture(kBoostDefensePath),
                     &createTexture(kBoostAttackPath)};
+    set.atlas = cachedPictureAtlas("impacts", set.textures);
     set.count = 0;
     for (int i = 0; i < kImpactsPerSet; ++i) addImpact(set, position, kind);
 }
@@ -66,8 +71,19 @@ void updateImpacts(ImpactSet& set, float dt) {
 }
 
 void drawImpacts(const ImpactSet& set, sf::RenderTarget& target) {
-    for (std::int32_t i = 0; i < set.count; ++i) {
+    std::array<sf::Vertex, kMaxImpacts * kSpriteBatchVerticesPerSprite> vertices;
+    SpriteBatch batch;
+    batch.vertices = vertices;
+    batch.atlas = set.atlas;
+    for (std::int32_t i = 0; i < set.count && i < kMaxImpacts; ++i) {
         const sf::Sprite& sprite = set.impacts[static_cast<std::size_t>(i)].sprite;
-        if (sprite.getTexture() && sprite.getScale().x != 0.f) target.draw(sprite);
+        if (sprite.getScale().x == 0.f || !sprite.getTexture()) continue;
+        // Most of each frame is transparent: only its visible part is drawn (without an
+        // atlas, on a small card, each effect is drawn whole, on its own).
+        sf::Sprite shown = sprite;
+        for (std::size_t k = 0; k < kImpactTextureCount && set.atlas.texture; ++k)
+            if (set.textures[k] == sprite.getTexture()) showVisibleFramePart(&shown, kImpactPaths[k]);
+        batchSprite(&batch, shown, target);
     }
+    flushSpriteBatch(&batch, target);
 }

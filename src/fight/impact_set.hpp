@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/animation.hpp"
+#include "core/picture_atlas.hpp"
 
 #include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/Graphics/Sprite.hpp>
@@ -26,6 +27,8 @@ struct Impact {
 struct ImpactSet {
     // Explosion, Impact, BoostDef, BoostAttack, in this order.
     std::array<const sf::Texture*, kImpactTextureCount> textures{};
+    // The four strips in one texture: a whole pile is one draw (no texture: one per effect).
+    PictureAtlas atlas;
     std::array<Impact, kMaxImpacts> impacts;
     std::int32_t count = 0;
 };
@@ -35,4 +38,6 @@ void initImpacts(ImpactSet& set, sf::Vector2f position, std::int32_t kind);
 // Appends one effect; other kinds than 0, 2 and 3 append an entry that shows nothing.
 void addImpact(ImpactSet& set, sf::Vector2f position, std::int32_t kind);
 void updateImpacts(ImpactSet& set, float dt);
+// The effects that show (a hit of size 0 shows nothing), in their order, in one draw, each
+// by the visible part of its frame.
 void drawImpacts(const ImpactSet& set, sf::RenderTarget& target);

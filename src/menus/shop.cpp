@@ -4,6 +4,8 @@
 #include "core/fonts.hpp"
 #include "core/resources.hpp"
 #include "core/sound.hpp"
+#include "core/visible_area.hpp"
+#include "fight/visible_part.hpp"
 #include "world/party.hpp"
 
 #include <cstdio>
@@ -146,7 +148,12 @@ void openShop(Shop* shop, std::int32_t partySize, std::int32_t gold) {
     initSheetMenuButton(&shop->frontHire, kShopHirePath, kHireNormal, kHireHover, kShopScale, kFrontHirePosition);
     initSheetMenuButton(&shop->next, kShopNextPath, kNextNormal, kNextHover, kShopScale, kNextPosition);
     shop->table = fullScreenPicture(createTexture(kShopTablePath));
+    shop->tableOpaque = pictureIsOpaque(kShopTablePath) ? 1 : 0;
     shop->notePad = fullScreenPicture(createTexture(kShopNotePadPath));
+    showVisiblePart(shop->notePad, kShopNotePadPath);
+    shop->tableStrips = BackdropStrips{};
+    if (shop->tableOpaque)
+        shop->tableStrips = cutBackdropStrips(shop->table, coveredArea(shop->notePad, opaquePictureCore(kShopNotePadPath)));
     initSheetMenuButton(&shop->hire, kShopHirePath, kHireNormal, kHireHover, kShopScale, kHirePosition);
     initSheetMenuButton(&shop->returnButton, kShopReturnPath, kReturnNormal, kReturnHover, kReturnScale,
                         kReturnPosition);
@@ -171,7 +178,7 @@ void updateShop(Shop* shop, float dt) {
 }
 
 void drawShop(Shop* shop, sf::RenderTarget& target) {
-    target.draw(shop->table);
+    drawBackdrop(shop->table, shop->tableStrips, shop->tableOpaque != 0, target);
     target.draw(shop->notePad);
     if (shop->hirePageOpen) {
         drawMenuButtons(hirePageButtons(shop), target);

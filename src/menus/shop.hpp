@@ -6,6 +6,7 @@
 #pragma once
 
 #include "core/animation.hpp"
+#include "core/backdrop_strips.hpp"
 #include "menus/menu_button.hpp"
 #include "menus/shop_refusal.hpp"
 
@@ -55,7 +56,9 @@ struct Shop {
     MenuButton frontHire; // front page: opens the hire page
     MenuButton next;      // front page: leaves for the level transition
     sf::Sprite table;
-    sf::Sprite notePad;
+    std::int32_t tableOpaque = 0; // no see-through pixel: written without blending ...
+    BackdropStrips tableStrips;   // ... and only around the note pad's opaque middle
+    sf::Sprite notePad;           // its visible area only: the rest of the picture is transparent
     MenuButton hire;         // hire page: buys the type on show
     MenuButton returnButton; // hire page: back to the front page
     std::uint32_t hirePageOpen = 0;

@@ -115,16 +115,6 @@ void pickShownHero(TeamSelect* t) {
 
 } // namespace
 
-bool pictureIsOpaque(const sf::Texture& texture) {
-    const sf::Image image = texture.copyToImage();
-    const sf::Vector2u size = image.getSize();
-    if (size.x == 0 || size.y == 0) return false;
-    const sf::Uint8* pixels = image.getPixelsPtr();
-    for (std::size_t i = 3; i < 4u * size.x * size.y; i += 4)
-        if (pixels[i] != 255) return false;
-    return true;
-}
-
 int shownHeroIndex(const TeamSelect* t) { return (t->companionPhase ? 3 : 0) + (t->carouselIndex - 1); }
 
 void initTeamSelect(TeamSelect* t) {
@@ -146,7 +136,7 @@ void initTeamSelect(TeamSelect* t) {
     t->notePad = makeNotePad(*t->notePadTexture);
     t->table = createSprite(*t->tableTexture);
     t->table.setScale(kBackdropScale, kBackdropScale);
-    t->tableOpaque = pictureIsOpaque(*t->tableTexture) ? 1 : 0;
+    t->tableOpaque = pictureIsOpaque(kTeamTablePath) ? 1 : 0;
 
     t->previewAnimation = createAnimation(kHeroFrames, kHeroFps, &kIdleFirstFrame, 1);
     t->pickCount = 0;

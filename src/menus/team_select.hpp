@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/animation.hpp"
+#include "core/visible_area.hpp" // pictureIsOpaque
 #include "menus/main_menu.hpp"
 
 #include <SFML/Graphics/Font.hpp>
@@ -99,10 +100,6 @@ void updateTeamSelect(TeamSelect* teamSelect, float dt);
 void drawTeamSelect(TeamSelect* teamSelect, sf::RenderTarget& target);
 void mouseMovedTeamSelect(TeamSelect* teamSelect, sf::Event::MouseMoveEvent move);
 TeamSelectChoice mousePressedTeamSelect(TeamSelect* teamSelect, float x, float y);
-
-// True when every pixel of `texture` is fully opaque (false for an empty picture). Reads
-// the texture back: init only.
-bool pictureIsOpaque(const sf::Texture& texture);
 
 // Index into heroTextures (0 Irina .. 5 Shield) of the hero the carousel shows.
 int shownHeroIndex(const TeamSelect* teamSelect);

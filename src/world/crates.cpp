@@ -111,9 +111,9 @@ void updateGoldTextTimer(CrateSet* crates, float dt) {
     if (crates->goldTextTimer < kGoldTextSeconds) crates->goldTextTimer += dt;
 }
 
-void drawCrates(const CrateSet* crates, sf::RenderTarget& target) {
+void drawCrates(const CrateSet* crates, SpriteBatch* batch, sf::RenderTarget& target) {
     for (std::int32_t k = 0; k < crates->count && k < kCrateCount; ++k)
-        target.draw(crates->sprites[static_cast<std::size_t>(k)]);
+        batchSprite(batch, crates->sprites[static_cast<std::size_t>(k)], target);
 }
 
 void drawCrateGold(const CrateSet* crates, sf::RenderTarget& target) {

@@ -3,6 +3,7 @@
 // rest of the level.
 #pragma once
 
+#include "core/sprite_batch.hpp"
 #include "world/tile_map.hpp"
 
 #include <SFML/Graphics/RenderTarget.hpp>
@@ -45,6 +46,6 @@ void placeCrates(CrateSet* crates, TileMap* map, std::int32_t level);
 // opened look.
 void openCrate(CrateSet* crates, TileMap* map, std::int32_t* gold, std::int32_t column, std::int32_t row);
 void updateGoldTextTimer(CrateSet* crates, float dt);
-void drawCrates(const CrateSet* crates, sf::RenderTarget& target);
+void drawCrates(const CrateSet* crates, SpriteBatch* batch, sf::RenderTarget& target);
 // The gain of the last crate opened, while it shows.
 void drawCrateGold(const CrateSet* crates, sf::RenderTarget& target);

@@ -103,22 +103,23 @@ void initHud(Hud* hud, const Party* party, sf::Vector2f t) {
     }
 }
 
-void drawHud(Hud* hud, sf::RenderTarget& target, std::int32_t showEndTurn, std::uint32_t heroCount) {
+void drawHud(const Hud* hud, SpriteBatch* batch, sf::RenderTarget& target, std::int32_t showEndTurn,
+             std::uint32_t heroCount) {
     if (hud->visible != 1) return;
-    target.draw(hud->barSprite);
-    for (const sf::Sprite& frame : hud->frameSprites) target.draw(frame);
-    target.draw(hud->portraitSprites[0]);
+    batchSprite(batch, hud->barSprite, target);
+    for (const sf::Sprite& frame : hud->frameSprites) batchSprite(batch, frame, target);
+    batchSprite(batch, hud->portraitSprites[0], target);
     for (std::uint32_t i = 1; i < kHudSlots; ++i)
-        if (heroCount > i) target.draw(hud->portraitSprites[i]);
-    for (std::size_t i = 0; i < kHudSlots; ++i) {
-        if (!hud->hovered[i]) continue;
-        target.draw(hud->sheetSprite);
-        target.draw(hud->sheetTexts[i]);
-        break;
-    }
-    target.draw(hud->goldIconSprite);
+        if (heroCount > i) batchSprite(batch, hud->portraitSprites[i], target);
+    std::size_t sheetShown = kHudSlots;
+    for (std::size_t i = 0; i < kHudSlots && sheetShown == kHudSlots; ++i)
+        if (hud->hovered[i]) sheetShown = i;
+    if (sheetShown < kHudSlots) batchSprite(batch, hud->sheetSprite, target);
+    batchSprite(batch, hud->goldIconSprite, target);
+    if (showEndTurn) batchSprite(batch, hud->endTurnSprite, target);
+    flushSpriteBatch(batch, target);
+    if (sheetShown < kHudSlots) target.draw(hud->sheetTexts[sheetShown]);
     target.draw(hud->goldText);
-    if (showEndTurn) target.draw(hud->endTurnSprite);
 }
 
 void updateHud(Hud* hud, std::int32_t gold, float dt, const sf::Vector2i* scrollStep, sf::Vector2f topLeft) {

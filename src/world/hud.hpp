@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/animation.hpp"
+#include "core/sprite_batch.hpp"
 #include "world/party.hpp"
 
 #include <SFML/Graphics/Font.hpp>
@@ -60,7 +61,10 @@ struct Hud {
 const char* heroSheetText(std::int32_t type);
 
 void initHud(Hud* hud, const Party* party, sf::Vector2f topLeft);
-void drawHud(Hud* hud, sf::RenderTarget& target, std::int32_t showEndTurn, std::uint32_t heroCount);
+// The pictures gathered into `batch` and drawn with it, then the texts (no picture overlaps
+// a text, so the screen is the same as drawing them in their stacking order).
+void drawHud(const Hud* hud, SpriteBatch* batch, sf::RenderTarget& target, std::int32_t showEndTurn,
+             std::uint32_t heroCount);
 void updateHud(Hud* hud, std::int32_t gold, float dt, const sf::Vector2i* scrollStep, sf::Vector2f topLeft);
 void toggleHud(Hud* hud);
 // Positions are world positions (the caller adds the camera's top-left).

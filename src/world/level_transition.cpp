@@ -1,6 +1,8 @@
 #include "world/level_transition.hpp"
 
 #include "core/resources.hpp"
+#include "core/visible_area.hpp"
+
 
 #include <cstdio>
 
@@ -36,6 +38,10 @@ void initLevelTransition(LevelTransition* t) {
     t->tableSprite.setOrigin(0.f, 0.f);
     t->tableSprite.setPosition(0.f, 0.f);
     t->tableSprite.setScale(kTableScale, kTableScale);
+    t->tableOpaque = t->tableTexture->getSize().x > 0 && pictureIsOpaque(kTransitionTablePath) ? 1 : 0;
+    t->tableStrips = BackdropStrips{};
+    if (t->tableOpaque)
+        t->tableStrips = cutBackdropStrips(t->tableSprite, coveredArea(t->frameSprite, opaquePictureCore(kTransitionFramePath)));
 }
 
 void startLevelTransition(LevelTransition* t, std::int32_t sheetNumber) {
@@ -58,7 +64,10 @@ void updateLevelTransition(LevelTransition* t, float dt) {
 
 void drawLevelTransition(LevelTransition* t, sf::RenderTarget& target) {
     // A picture that could not be read leaves its sprite without texture: it draws nothing.
-    target.draw(t->tableSprite);
+    drawBackdrop(t->tableSprite, t->tableStrips, t->tableOpaque != 0, target);
     target.draw(t->frameSprite);
-    drawAnimation(&t->sheetSprite, target);
+    // Most of a frame of the road is see-through (the map unrolls): only its visible part.
+    sf::Sprite road = t->sheetSprite;
+    if (t->sheetTexture && t->sheetTexture->getSize().x > 0) showVisibleFramePart(&road, t->sheetPath.data());
+    drawAnimation(&road, target);
 }

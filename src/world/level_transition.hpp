@@ -6,6 +6,7 @@
 
 #include "core/animation.hpp"
 #include "core/asset_contract.hpp"
+#include "core/backdrop_strips.hpp"
 
 #include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/Graphics/Sprite.hpp>
@@ -34,6 +35,10 @@ struct LevelTransition {
     const sf::Texture* tableTexture = nullptr;
     sf::Sprite frameSprite;
     sf::Sprite tableSprite;
+    // The opaque table is written without blending, and only around the frame's opaque
+    // middle, which hides the rest of it (not cut when the table lets anything through).
+    BackdropStrips tableStrips;
+    std::int32_t tableOpaque = 0;
     sf::Sprite sheetSprite;
     Animation sheetAnimation{};
     // 1 once the animation has reached its last frame; the shell reads and clears it.

@@ -107,19 +107,19 @@ void updatePartyAnimations(Party* party, float dt) {
     }
 }
 
-void drawParty(Party* party, sf::RenderTarget& target) {
+void drawParty(const Party* party, SpriteBatch* batch, sf::RenderTarget& target) {
     for (const RangeSquare& square : party->rangeSquares)
-        if (square.visible) target.draw(square.sprite);
+        if (square.visible) batchSprite(batch, square.sprite, target);
     for (std::uint32_t i = 0; i < party->count && i < kMaxPlayers; ++i) {
-        target.draw(party->players[i].mpSprite);
-        target.draw(party->players[i].body.sprite);
+        batchSprite(batch, party->players[i].mpSprite, target);
+        batchSprite(batch, party->players[i].body.sprite, target);
     }
 }
 
-void drawPartyArrows(Party* party, sf::RenderTarget& target) {
+void drawPartyArrows(const Party* party, SpriteBatch* batch, sf::RenderTarget& target) {
     for (std::uint32_t i = 0; i < party->count && i < kMaxPlayers; ++i)
         for (const PathArrowPiece& piece : party->players[i].arrow)
-            if (piece.visible) target.draw(piece.sprite);
+            if (piece.visible) batchSprite(batch, piece.sprite, target);
 }
 
 void hideRange(Party* party) {

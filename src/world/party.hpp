@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/grid.hpp"
+#include "core/sprite_batch.hpp"
 #include "core/unit_stats.hpp"
 #include "world/map_unit.hpp"
 #include "world/tile_map.hpp"
@@ -101,9 +102,10 @@ void addWorldPlayer(Party* party, std::int32_t index, sf::Vector2f position);
 // The idle and walking rows of a hero type's map sheet.
 UnitSheetLayout playerSheetLayout(std::int32_t type);
 void updatePartyAnimations(Party* party, float dt);
-// Visible range squares, then for each player its digit and its body.
-void drawParty(Party* party, sf::RenderTarget& target);
-void drawPartyArrows(Party* party, sf::RenderTarget& target);
+// Visible range squares, then for each player its digit and its body, gathered into `batch`
+// (drawn when it is flushed; a batch without storage draws each sprite at once).
+void drawParty(const Party* party, SpriteBatch* batch, sf::RenderTarget& target);
+void drawPartyArrows(const Party* party, SpriteBatch* batch, sf::RenderTarget& target);
 void hideRange(Party* party);
 void hidePath(WorldPlayer* player);
 // The arrow from the hero's cell along the part of its walk still ahead.

@@ -427,6 +427,7 @@ void restoreSave(WorldGame* world, const SaveData* save, sf::RenderWindow* windo
     setGoldText(&world->hud, world->gold, world->camera.topLeft);
     initDialogBox(&world->dialog);
     if (world->hud.visible == 0) toggleHud(&world->hud);
+    world->mapBatch.atlas = mapPictureAtlas();
 
     if (!setRandomState(save->randomState))
         std::fprintf(stderr, "The saved generator state could not be read: the game goes on from a new one\n");

@@ -40,8 +40,9 @@ void updateEnemyAnimations(EnemyList* list, float dt) {
     }
 }
 
-void drawEnemies(EnemyList* list, sf::RenderTarget& target) {
-    for (std::uint32_t i = 0; i < list->count && i < kMaxEnemies; ++i) target.draw(list->enemies[i].body.sprite);
+void drawEnemies(const EnemyList* list, SpriteBatch* batch, sf::RenderTarget& target) {
+    for (std::uint32_t i = 0; i < list->count && i < kMaxEnemies; ++i)
+        batchSprite(batch, list->enemies[i].body.sprite, target);
 }
 
 void stepEnemy(WorldEnemy* enemy, float dt) {

@@ -47,7 +47,7 @@ void addWorldEnemy(EnemyList* list, std::int32_t index, sf::Vector2f position);
 // The idle and walking rows of an enemy type's map sheet.
 UnitSheetLayout enemySheetLayout(std::int32_t type);
 void updateEnemyAnimations(EnemyList* list, float dt);
-void drawEnemies(EnemyList* list, sf::RenderTarget& target);
+void drawEnemies(const EnemyList* list, SpriteBatch* batch, sf::RenderTarget& target);
 void stepEnemy(WorldEnemy* enemy, float dt);
 void resetEnemyTurn(EnemyList* list);
 void removeEnemy(EnemyList* list, std::int32_t index);

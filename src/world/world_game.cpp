@@ -75,6 +75,7 @@ void initWorldGame(WorldGame* world, const std::int32_t chosenTeam[4]) {
                    world->camera.topLeft);
     }
     if (world->hud.visible == 0) toggleHud(&world->hud);
+    world->mapBatch.atlas = mapPictureAtlas();
     focusCameraOnParty(world); // the first frame drawn shows the party
 }
 
@@ -242,15 +243,17 @@ void drawWorldGame(WorldGame* world, sf::RenderTarget& target, std::int32_t debu
     if (world->phase != WORLD_PHASE_MAP) return;
     drawTileMap(target, &world->tileMap, debugMode);
     drawEnemyReach(world, target);
-    drawPartyArrows(&world->party, target);
-    drawCrates(&world->crates, target);
-    drawEnemies(&world->enemies, target);
-    drawParty(&world->party, target);
+    SpriteBatch batch = mapSpriteBatch(&world->mapBatch);
+    drawPartyArrows(&world->party, &batch, target);
+    drawCrates(&world->crates, &batch, target);
+    drawEnemies(&world->enemies, &batch, target);
+    drawParty(&world->party, &batch, target);
+    flushSpriteBatch(&batch, target);
     if (world->camp.open) drawCampScreen(&world->camp, target);
     drawCrateGold(&world->crates, target);
     drawTurnBanners(&world->banners, target);
     drawDialogBox(&world->dialog, target);
-    drawHud(&world->hud, target, world->playerTurn, world->party.count);
+    drawHud(&world->hud, &batch, target, world->playerTurn, world->party.count);
     drawHudLives(&world->hud, &world->party, target);
     drawUndoButton(world, target);
     drawMapKeyHints(world, target);

@@ -15,6 +15,7 @@
 #include "world/hud.hpp"
 #include "world/level_file.hpp"
 #include "world/move_undo.hpp"
+#include "world/map_batch.hpp"
 #include "world/party.hpp"
 #include "world/tile_map.hpp"
 #include "world/turn_banners.hpp"
@@ -67,6 +68,7 @@ struct WorldGame {
     TurnBanners banners;
     EnemyReach enemyReach;
     MoveUndo moveUndo;
+    MapBatch mapBatch; // the units' and the HUD's pictures in one atlas
 
     // Where levels 3 to 10 are read from: the folder the shell generated them into.
     std::string generatedLevelFolder = kLevelFolder;

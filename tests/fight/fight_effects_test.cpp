@@ -4,12 +4,17 @@
 #include "fight/impact_set.hpp"
 #include "fight/life_bar.hpp"
 #include "fight/number_display.hpp"
+#include "fight/fight_scene.hpp"
+#include "support/test_window.hpp"
+
+#include <SFML/Graphics/RenderTexture.hpp>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <memory>
 #include <set>
+#include <utility>
 
 TEST(CardArrow, HeadSitsOnTheEndPointTurnedLikeTheDotBeforeItAndTheDotsGrowTowardIt) {
     auto arrow = std::make_unique<CardArrow>();
@@ -143,4 +148,92 @@ TEST(ImpactSet, AHitIsAPileOfThirtyExplosionsAndImpactsOfThreeSizesSomeHidden) {
     // A full pile takes no more.
     for (int i = 0; i < 200; ++i) addImpact(*boost, {0.f, 0.f}, IMPACT_DEFENSE_BOOST);
     EXPECT_EQ(boost->count, kMaxImpacts);
+}
+
+namespace {
+
+int differingPixels(const sf::Image& a, const sf::Image& b) {
+    int n = 0;
+    for (unsigned y = 0; y < a.getSize().y; ++y)
+        for (unsigned x = 0; x < a.getSize().x; ++x) n += a.getPixel(x, y) != b.getPixel(x, y) ? 1 : 0;
+    return n;
+}
+
+} // namespace
+
+// A pile is drawn in one go over the effects' atlas, each effect by the visible part of its
+// frame: it must look exactly as every effect drawn whole on its own picture, for hits and
+// boosts, at whole and fractional places, whatever frame each shows.
+TEST(ImpactSet, APileDrawnInOneGoShowsTheSamePixelsAsEachEffectWhole) {
+    testWindow().setActive(true);
+    seedRandom(3);
+    sf::RenderTexture target;
+    ASSERT_TRUE(target.create(400, 300));
+    auto render = [&target](const ImpactSet& set) {
+        target.clear(sf::Color(20, 90, 40));
+        drawImpacts(set, target);
+        target.display();
+        return target.getTexture().copyToImage();
+    };
+    const std::pair<sf::Vector2f, std::int32_t> piles[] = {{{150.f, 120.f}, IMPACT_HIT},
+                                                           {{151.25f, 119.75f}, IMPACT_HIT},
+                                                           {{100.f, 150.f}, IMPACT_ATTACK_BOOST},
+                                                           {{220.75f, 140.25f}, IMPACT_DEFENSE_BOOST}};
+    for (const auto& [where, kind] : piles) {
+        auto set = std::make_unique<ImpactSet>();
+        initImpacts(*set, where, kind);
+        ASSERT_NE(set->atlas.texture, nullptr);
+        for (int frame = 0; frame < 8; ++frame) {
+            SCOPED_TRACE(frame);
+            auto whole = std::make_unique<ImpactSet>(*set);
+            whole->atlas = PictureAtlas{};
+            const sf::Image gathered = render(*set);
+            EXPECT_EQ(differingPixels(gathered, render(*whole)), 0);
+            if (frame == 7) {
+                auto none = std::make_unique<ImpactSet>(*set);
+                none->count = 0;
+                EXPECT_GT(differingPixels(gathered, render(*none)), 500) << "the pile is on screen";
+            }
+            updateImpacts(*set, 1.f / 14.f);
+        }
+    }
+}
+
+// The battlefield is drawn only above the battle HUD's opaque bar: a battle in full swing
+// (every fighter just hit, both sides' piles live) looks exactly as with the whole backdrop
+// and every effect drawn whole, one at a time.
+TEST(FightScene, BackdropAboveTheBarAndGatheredPilesShowTheSamePixelsAsBefore) {
+    testWindow().setActive(true);
+    seedRandom(5);
+    const UnitStats heroes[3] = {initialUnitStats(PLAYER_IRINA), initialUnitStats(PLAYER_REM), initialUnitStats(PLAYER_LIGHT)};
+    const UnitStats enemies[3] = {initialUnitStats(ENEMY_LIGHT), initialUnitStats(ENEMY_TANK), initialUnitStats(ENEMY_SHIELD)};
+    auto scene = std::make_unique<FightScene>();
+    initFightScene(scene.get(), heroes, 3, enemies, 3);
+    ASSERT_GT(scene->background.shown.count, 0) << "the bar hides part of the backdrop";
+    for (int i = 0; i < 40; ++i) updateFightScene(scene.get(), 1.f / 60.f);
+    for (FightEnemy& enemy : scene->enemies.enemies) enemy.fighter.hit = 1;
+    for (Ally& ally : scene->allies.allies) {
+        ally.fighter.hit = 1;
+        ally.attackFx = 1;
+        initImpacts(ally.attackBoostEffect, ally.fighter.body.sprite.getPosition(), IMPACT_ATTACK_BOOST);
+    }
+    updateFightScene(scene.get(), 1.f / 60.f);
+    sf::RenderTexture target;
+    ASSERT_TRUE(target.create(1920, 1080));
+    auto render = [&target](const FightScene& shown) {
+        target.clear(sf::Color::Black);
+        drawFightScene(&shown, target);
+        target.display();
+        return target.getTexture().copyToImage();
+    };
+    const sf::Image cheaper = render(*scene);
+    auto before = std::make_unique<FightScene>(*scene);
+    before->background.shown = BackdropStrips{};
+    for (Ally& ally : before->allies.allies) {
+        ally.fighter.hitEffect.atlas = PictureAtlas{};
+        ally.attackBoostEffect.atlas = PictureAtlas{};
+    }
+    for (FightEnemy& enemy : before->enemies.enemies) enemy.fighter.hitEffect.atlas = PictureAtlas{};
+    EXPECT_EQ(differingPixels(cheaper, render(*before)), 0);
+    destroyFightScene(scene.get());
 }

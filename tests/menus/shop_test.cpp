@@ -358,3 +358,45 @@ TEST(Shop, ARefusedHireSaysWhyForTwoSeconds) {
     menutest::clickSprite(game.get(), shop.returnButton.sprite);
     EXPECT_EQ(shop.refusal.secondsLeft, 0.f);
 }
+
+// The opaque table is written without blending and only around the note pad's opaque
+// middle, the pad by its visible part: both pages look exactly as when both whole
+// pictures were blended in.
+TEST(Shop, CheaperBackdropShowsTheSamePixelsAsBlendingBothWholePictures) {
+    auto v = std::make_unique<Visit>(2, 450);
+    EXPECT_EQ(v->shop.tableOpaque, 1);
+    ASSERT_GT(v->shop.tableStrips.count, 0) << "the pad hides part of the table";
+    float tableShown = 0.f;
+    for (std::int32_t k = 0; k < v->shop.tableStrips.count; ++k) {
+        const sf::FloatRect b = v->shop.tableStrips.strips[static_cast<std::size_t>(k)].getGlobalBounds();
+        tableShown += b.width * b.height;
+    }
+    EXPECT_LT(tableShown, 0.85f * 1920.f * 1080.f);
+    const sf::FloatRect pad = v->shop.notePad.getGlobalBounds();
+    EXPECT_LT(pad.width * pad.height, 0.5f * 1920.f * 1080.f) << "most of the pad's picture is transparent";
+
+    sf::RenderTexture canvas;
+    ASSERT_TRUE(canvas.create(1920, 1080));
+    auto render = [&canvas](Shop* shop) {
+        canvas.clear(sf::Color::Black);
+        drawShop(shop, canvas);
+        canvas.display();
+        return canvas.getTexture().copyToImage();
+    };
+    for (int page = 0; page < 2; ++page) {
+        SCOPED_TRACE(page);
+        if (page == 1) v->openHirePage();
+        v->frame();
+        Shop whole = v->shop;
+        whole.notePad = createSprite(*v->shop.notePad.getTexture());
+        whole.notePad.setScale(4.f, 4.f);
+        whole.tableOpaque = 0;
+        whole.tableStrips = BackdropStrips{};
+        const sf::Image cheaper = render(&v->shop);
+        const sf::Image full = render(&whole);
+        int differing = 0;
+        for (unsigned y = 0; y < 1080; ++y)
+            for (unsigned x = 0; x < 1920; ++x) differing += cheaper.getPixel(x, y) != full.getPixel(x, y) ? 1 : 0;
+        EXPECT_EQ(differing, 0);
+    }
+}

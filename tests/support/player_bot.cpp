@@ -1,6 +1,7 @@
 #include "support/player_bot.hpp"
 
 #include "app/autosave.hpp"
+#include "core/asset_cache.hpp"
 #include "core/random.hpp"
 #include "support/game_invariants.hpp"
 #include "support/test_window.hpp"
@@ -8,7 +9,9 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <unistd.h>
 #include <limits>
 
 namespace {
@@ -487,6 +490,15 @@ void act(Bot& bot) {
     }
 }
 
+long residentKilobytes() {
+    long pages = 0, resident = 0;
+    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2) resident = 0;
+        std::fclose(statm);
+    }
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
 // Notes what happened in the frame just played: level starts, fights opened and closed.
 void observe(Bot& bot) {
     const MainData* game = bot.game;
@@ -497,6 +509,8 @@ void observe(Bot& bot) {
         bot.report->levelReached = std::max(bot.report->levelReached, world.level);
         bot.report->levelHashes.push_back(boardHash(world));
         bot.report->partyAtLevelStart.push_back(static_cast<int>(world.party.count));
+        bot.report->residentKbAtLevelStart.push_back(residentKilobytes());
+        bot.report->cachedAtLevelStart.push_back(cachedAssetCount());
     }
     if (bot.lastPhase == WORLD_PHASE_MAP && world.phase == WORLD_PHASE_FIGHT) {
         ++bot.report->fights;

@@ -32,6 +32,10 @@ struct BotGameReport {
     std::vector<std::uint64_t> fightHashes;
     // Heroes on the board at every level start.
     std::vector<int> partyAtLevelStart;
+    // The process's resident memory (kB) and the pictures and fonts in the cache at every
+    // level start.
+    std::vector<long> residentKbAtLevelStart;
+    std::vector<std::size_t> cachedAtLevelStart;
     int continues = 0;      // games continued from their save (continueEverySaves)
     int fightContinues = 0; // of which, continued into the fight that had just opened
 };

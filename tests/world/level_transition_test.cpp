@@ -173,3 +173,34 @@ TEST(LevelTransition, AMissingRoadPictureLeavesTheTableAndFrameAsTheyAre) {
     updateLevelTransition(t.get(), kDt);
     EXPECT_TRUE(sameImage(render(t.get()), withoutRoad));
 }
+
+// The table is drawn without blending and only around the frame's opaque middle, each
+// frame of the road by its visible part: every frame of the road looks exactly as when the
+// three whole pictures were blended in.
+TEST(LevelTransition, CheaperDrawingShowsTheSamePixelsAsTheThreeWholePictures) {
+    testWindow().setActive(true);
+    auto t = std::make_unique<LevelTransition>();
+    initLevelTransition(t.get());
+    ASSERT_EQ(t->tableOpaque, 1);
+    ASSERT_GT(t->tableStrips.count, 0);
+    float tableShown = 0.f;
+    for (std::int32_t k = 0; k < t->tableStrips.count; ++k) {
+        const sf::FloatRect b = t->tableStrips.strips[static_cast<std::size_t>(k)].getGlobalBounds();
+        tableShown += b.width * b.height;
+    }
+    EXPECT_LT(tableShown, 0.25f * 1920.f * 1080.f) << "the frame hides most of the table";
+    startLevelTransition(t.get(), 4);
+    sf::RenderTexture canvas;
+    ASSERT_TRUE(canvas.create(1920, 1080));
+    for (int frame = 0; frame < kTransitionFrames; frame += 3) {
+        SCOPED_TRACE(frame);
+        const sf::Image cheaper = render(t.get());
+        canvas.clear(sf::Color::Black);
+        canvas.draw(t->tableSprite);
+        canvas.draw(t->frameSprite);
+        canvas.draw(t->sheetSprite);
+        canvas.display();
+        EXPECT_TRUE(sameImage(cheaper, canvas.getTexture().copyToImage()));
+        for (int step = 0; step < 3; ++step) updateLevelTransition(t.get(), 1.f / kTransitionFps);
+    }
+}
