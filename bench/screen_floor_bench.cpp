@@ -269,6 +269,30 @@ void drawScreenBefore(ScreenRig& r, int screen) {
         for (ImpactSet* set : impactSets(*r.fight)) set->atlas = atlases[k++];
         break;
     }
+    case SCREEN_TEAM_SELECT: { // the whole table under the pad and the whole title picture
+        TeamSelect& t = *r.teamSelect;
+        const BackdropStrips strips = t.tableStrips;
+        const sf::Sprite title = t.title;
+        t.tableStrips = BackdropStrips{};
+        t.title = createSprite(*title.getTexture());
+        t.title.setPosition(260.f, 100.f);
+        drawScreen(r, screen, true);
+        t.tableStrips = strips;
+        t.title = title;
+        break;
+    }
+    case SCREEN_MAIN_MENU: { // the backdrop blended and the whole title picture
+        MainMenu& menu = *r.mainMenu;
+        const sf::Sprite title = menu.title;
+        menu.backgroundOpaque = 0;
+        menu.title = createSprite(*title.getTexture());
+        menu.title.setOrigin(menu.title.getLocalBounds().width / 2.f, 0.f);
+        menu.title.setPosition(kMainMenuButtonX, 0.f);
+        drawScreen(r, screen, true);
+        menu.backgroundOpaque = 1;
+        menu.title = title;
+        break;
+    }
     case SCREEN_TRANSITION: // the table, the frame and the road's whole frame, blended
         r.target.draw(r.transition->tableSprite);
         r.target.draw(r.transition->frameSprite);
@@ -322,7 +346,8 @@ void screenArguments(benchmark::internal::Benchmark* b) {
         for (int screen = 0; screen < SCREEN_COUNT; ++screen) {
             const bool changed = screen == SCREEN_WORLD_CLOSE || screen == SCREEN_WORLD_OVERVIEW ||
                                  screen == SCREEN_WORLD_RANGE || screen == SCREEN_BATTLE ||
-                                 screen == SCREEN_TRANSITION || screen == SCREEN_SHOP_FRONT || screen == SCREEN_SHOP_HIRE;
+                                 screen == SCREEN_TRANSITION || screen == SCREEN_SHOP_FRONT || screen == SCREEN_SHOP_HIRE ||
+                                 screen == SCREEN_TEAM_SELECT || screen == SCREEN_MAIN_MENU;
             if (now || changed) b->Args({screen, now});
         }
 }

@@ -4,6 +4,7 @@
 #include "core/fonts.hpp"
 #include "core/random.hpp"
 #include "core/resources.hpp"
+#include "core/visible_area.hpp"
 
 namespace {
 
@@ -42,11 +43,13 @@ void initMainMenu(MainMenu* menu) {
     menu->background = createSprite(*menu->backgroundTexture);
     menu->background.setScale(kBackgroundScale, kBackgroundScale);
     menu->background.setPosition(0.f, 0.f);
+    menu->backgroundOpaque = pictureIsOpaque(kMainMenuBackgroundPath) ? 1 : 0;
 
     menu->titleTexture = &createTexture(kMainMenuTitlePath);
     menu->title = createSprite(*menu->titleTexture);
     menu->title.setOrigin(menu->title.getLocalBounds().width / 2.f, 0.f);
     menu->title.setPosition(kMainMenuButtonX, 0.f);
+    showVisibleFramePart(&menu->title, kMainMenuTitlePath); // only the lettering, where the whole picture put it
 
     initMenuButton(&menu->play, kMainMenuPlayPath, kMainMenuPlayHoverPath);
     initMenuButton(&menu->settings, kMainMenuSettingsPath, kMainMenuSettingsHoverPath);
@@ -127,7 +130,8 @@ void updateMainMenu(MainMenu* menu, float dt) {
 }
 
 void drawMainMenu(MainMenu* menu, sf::RenderTarget& target) {
-    target.draw(menu->background);
+    // An opaque backdrop covers whatever lay under it: written straight, without blending.
+    target.draw(menu->background, menu->backgroundOpaque ? sf::RenderStates(sf::BlendNone) : sf::RenderStates::Default);
     for (const sf::Sprite& walker : menu->walkers) drawAnimation(&walker, target);
     drawChainedMenuButtons(buttonsOf(menu), menu->chains, target);
     if (menu->continueShown) {

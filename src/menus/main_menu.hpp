@@ -67,6 +67,7 @@ struct MainMenu {
     const sf::Texture* chainTexture = nullptr;
     sf::Sprite title;
     sf::Sprite background;
+    std::int32_t backgroundOpaque = 0; // no see-through pixel: written without blending
     // Chains of Play, Settings, Credits and Exit, in that order.
     std::array<sf::Sprite, 4> chains;
     std::uint32_t buttonsArrived = 0;

@@ -137,6 +137,9 @@ void initTeamSelect(TeamSelect* t) {
     t->table = createSprite(*t->tableTexture);
     t->table.setScale(kBackdropScale, kBackdropScale);
     t->tableOpaque = pictureIsOpaque(kTeamTablePath) ? 1 : 0;
+    t->tableStrips = BackdropStrips{};
+    if (t->tableOpaque)
+        t->tableStrips = cutBackdropStrips(t->table, coveredArea(t->notePad, opaquePictureCore(kTeamNotePadPath)));
 
     t->previewAnimation = createAnimation(kHeroFrames, kHeroFps, &kIdleFirstFrame, 1);
     t->pickCount = 0;
@@ -149,6 +152,7 @@ void initTeamSelect(TeamSelect* t) {
 
     t->title = createSprite(titleTexture);
     t->title.setPosition(260.f, 100.f);
+    showVisibleFramePart(&t->title, kTeamTitlePath); // only the lettering, where the whole picture put it
 
     // Any party from an earlier visit is forgotten.
     for (TeamSlot& slot : t->slots) slot = TeamSlot{};
@@ -162,8 +166,9 @@ void updateTeamSelect(TeamSelect* t, float dt) {
 }
 
 void drawTeamSelect(TeamSelect* t, sf::RenderTarget& target) {
-    // An opaque table covers whatever lay under it: written straight, without blending.
-    target.draw(t->table, t->tableOpaque ? sf::RenderStates(sf::BlendNone) : sf::RenderStates::Default);
+    // An opaque table covers whatever lay under it: written straight, without blending,
+    // and not where the pad's opaque middle will cover it.
+    drawBackdrop(t->table, t->tableStrips, t->tableOpaque != 0, target);
     target.draw(t->notePad);
     target.draw(t->leftArrow);
     target.draw(t->rightArrow);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/animation.hpp"
+#include "core/backdrop_strips.hpp"
 #include "core/visible_area.hpp" // pictureIsOpaque
 #include "menus/main_menu.hpp"
 
@@ -78,7 +79,8 @@ struct TeamSelect {
     sf::Sprite button; // Select, then Start after three picks
     sf::Sprite notePad; // its visible area only: the rest of the picture is transparent
     sf::Sprite table;
-    std::int32_t tableOpaque = 0; // no transparent pixel: drawn without blending
+    std::int32_t tableOpaque = 0; // no transparent pixel: drawn without blending ...
+    BackdropStrips tableStrips;   // ... and only around the note pad's opaque middle
     // Irina, Rem, Tungstene, Light, Heavy, Shield.
     std::array<const sf::Texture*, kMenuHeroCount> heroTextures{};
     Animation previewAnimation{};

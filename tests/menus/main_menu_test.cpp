@@ -1,5 +1,10 @@
 #include "menus/menu_test_support.hpp"
 
+#include "core/resources.hpp"
+
+#include <SFML/Graphics/Image.hpp>
+#include <SFML/Graphics/RenderTexture.hpp>
+
 using namespace menutest;
 
 namespace {
@@ -160,4 +165,59 @@ TEST(MainMenu, MainMenuKeepsRunningUnderTheSettingsPanelWithoutTakingTheMouse) {
     const sf::Vector2i c = centreOf(menu.play.sprite);
     moveTo(game.get(), c.x, c.y);
     EXPECT_EQ(menu.play.sprite.getTexture(), menu.play.normalTexture);
+}
+
+namespace {
+
+sf::Image renderMainMenu(sf::RenderTexture& target, MainMenu* menu) {
+    target.clear(sf::Color::Magenta); // shows through anything the cheaper drawing leaves out
+    drawMainMenu(menu, target);
+    target.display();
+    return target.getTexture().copyToImage();
+}
+
+int differingPixels(const sf::Image& a, const sf::Image& b) {
+    int n = 0;
+    for (unsigned y = 0; y < a.getSize().y; ++y)
+        for (unsigned x = 0; x < a.getSize().x; ++x) n += a.getPixel(x, y) != b.getPixel(x, y) ? 1 : 0;
+    return n;
+}
+
+} // namespace
+
+// The opaque backdrop is written without blending and the title drawn from its lettering
+// only; the screen must look exactly as when both whole pictures were blended in, while the
+// buttons drop in and once they hang still with a message under them.
+TEST(MainMenu, CheaperBackdropAndTitleShowTheSamePixelsAsBlendingTheWholePictures) {
+    auto game = makeTestGame();
+    MainMenu& menu = game->mainMenu;
+    EXPECT_EQ(menu.backgroundOpaque, 1);
+    const sf::Texture& titleTexture = *menu.title.getTexture();
+    const sf::FloatRect titleDrawn = menu.title.getGlobalBounds();
+    EXPECT_GT(titleDrawn.width * titleDrawn.height, 0.f);
+    EXPECT_LT(titleDrawn.width * titleDrawn.height,
+              static_cast<float>(titleTexture.getSize().x * titleTexture.getSize().y)) << "the title's margins are left out";
+
+    sf::RenderTexture target;
+    ASSERT_TRUE(target.create(1920, 1080));
+    for (int pass = 0; pass < 2; ++pass) {
+        SCOPED_TRACE(pass);
+        if (pass == 1) {
+            menu.walkDelay.fill(0.f);
+            stepSeconds(game.get(), 3.f);
+            ASSERT_EQ(menu.buttonsArrived, 1u);
+            setMainMenuMessage(&menu, "The save could not be read.");
+        }
+        MainMenu whole = menu;
+        whole.backgroundOpaque = 0;
+        whole.title = createSprite(titleTexture);
+        whole.title.setOrigin(whole.title.getLocalBounds().width / 2.f, 0.f);
+        whole.title.setPosition(kMainMenuButtonX, 0.f);
+        const sf::Image cheaper = renderMainMenu(target, &menu);
+        EXPECT_EQ(differingPixels(cheaper, renderMainMenu(target, &whole)), 0);
+        // The title is really on screen: without it the picture changes.
+        MainMenu without = menu;
+        without.title = sf::Sprite();
+        EXPECT_GT(differingPixels(cheaper, renderMainMenu(target, &without)), 1000);
+    }
 }

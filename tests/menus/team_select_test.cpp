@@ -190,7 +190,8 @@ TEST(TeamSelect, AnimationsRunOnThePreviewAndTheFilledSlots) {
 namespace {
 
 sf::Image renderTeamSelect(sf::RenderTexture& target, TeamSelect* t) {
-    target.clear(sf::Color::Black);
+    target.clear(sf::Color::Magenta); // shows through any hole the strips leave
+
     drawTeamSelect(t, target);
     target.display();
     return target.getTexture().copyToImage();
@@ -205,9 +206,9 @@ int differingPixels(const sf::Image& a, const sf::Image& b) {
 
 } // namespace
 
-// The note pad is drawn from its visible area only and the opaque table without blending;
-// the screen must look exactly as when both whole pictures were blended in, before and
-// after picks.
+// The note pad and the title are drawn from their visible areas only and the opaque table
+// without blending, around the pad's opaque middle; the screen must look exactly as when
+// the whole pictures were blended in, before and after picks.
 TEST(TeamSelect, CheaperBackdropShowsTheSamePixelsAsBlendingBothWholePictures) {
     auto game = teamSelectGame();
     TeamSelect& t = game->teamSelect;
@@ -216,6 +217,17 @@ TEST(TeamSelect, CheaperBackdropShowsTheSamePixelsAsBlendingBothWholePictures) {
     EXPECT_GT(drawn.width * drawn.height, 0.f);
     EXPECT_LT(drawn.width * drawn.height, 0.5f * 1920.f * 1080.f) << "most of the picture is transparent";
     EXPECT_EQ(t.tableOpaque, 1);
+    ASSERT_GT(t.tableStrips.count, 0) << "the pad hides part of the table";
+    float tableShown = 0.f;
+    for (std::int32_t k = 0; k < t.tableStrips.count; ++k) {
+        const sf::FloatRect b = t.tableStrips.strips[static_cast<std::size_t>(k)].getGlobalBounds();
+        tableShown += b.width * b.height;
+    }
+    EXPECT_LT(tableShown, 0.9f * 1920.f * 1080.f);
+    const sf::Texture& titleTexture = *t.title.getTexture();
+    const sf::FloatRect titleDrawn = t.title.getGlobalBounds();
+    EXPECT_LT(titleDrawn.width * titleDrawn.height,
+              static_cast<float>(titleTexture.getSize().x * titleTexture.getSize().y)) << "the title's margins are left out";
 
     sf::RenderTexture target;
     ASSERT_TRUE(target.create(1920, 1080));
@@ -225,6 +237,9 @@ TEST(TeamSelect, CheaperBackdropShowsTheSamePixelsAsBlendingBothWholePictures) {
         whole.notePad = createSprite(*t.notePadTexture);
         whole.notePad.setScale(4.f, 4.f);
         whole.tableOpaque = 0;
+        whole.tableStrips = BackdropStrips{};
+        whole.title = createSprite(titleTexture);
+        whole.title.setPosition(260.f, 100.f);
         const sf::Image cropped = renderTeamSelect(target, &t);
         const sf::Image full = renderTeamSelect(target, &whole);
         EXPECT_EQ(differingPixels(cropped, full), 0);
