@@ -281,15 +281,18 @@ void drawScreenBefore(ScreenRig& r, int screen) {
         t.title = title;
         break;
     }
-    case SCREEN_MAIN_MENU: { // the backdrop blended and the whole title picture
+    case SCREEN_MAIN_MENU: { // the whole backdrop blended and the whole title picture
         MainMenu& menu = *r.mainMenu;
         const sf::Sprite title = menu.title;
+        const BackdropStrips strips = menu.backgroundStrips;
         menu.backgroundOpaque = 0;
+        menu.backgroundStrips = BackdropStrips{};
         menu.title = createSprite(*title.getTexture());
         menu.title.setOrigin(menu.title.getLocalBounds().width / 2.f, 0.f);
         menu.title.setPosition(kMainMenuButtonX, 0.f);
         drawScreen(r, screen, true);
         menu.backgroundOpaque = 1;
+        menu.backgroundStrips = strips;
         menu.title = title;
         break;
     }

@@ -1,6 +1,7 @@
 #include "menus/main_menu.hpp"
 
 #include "core/asset_cache.hpp"
+#include "core/backdrop_strips.hpp"
 #include "core/fonts.hpp"
 #include "core/random.hpp"
 #include "core/resources.hpp"
@@ -50,6 +51,11 @@ void initMainMenu(MainMenu* menu) {
     menu->title.setOrigin(menu->title.getLocalBounds().width / 2.f, 0.f);
     menu->title.setPosition(kMainMenuButtonX, 0.f);
     showVisibleFramePart(&menu->title, kMainMenuTitlePath); // only the lettering, where the whole picture put it
+    // The title never moves: the backdrop under its opaque middle is never seen.
+    menu->backgroundStrips = BackdropStrips{};
+    if (menu->backgroundOpaque)
+        menu->backgroundStrips =
+            cutBackdropStrips(menu->background, coveredArea(menu->title, opaquePictureCore(kMainMenuTitlePath)));
 
     initMenuButton(&menu->play, kMainMenuPlayPath, kMainMenuPlayHoverPath);
     initMenuButton(&menu->settings, kMainMenuSettingsPath, kMainMenuSettingsHoverPath);
@@ -130,8 +136,9 @@ void updateMainMenu(MainMenu* menu, float dt) {
 }
 
 void drawMainMenu(MainMenu* menu, sf::RenderTarget& target) {
-    // An opaque backdrop covers whatever lay under it: written straight, without blending.
-    target.draw(menu->background, menu->backgroundOpaque ? sf::RenderStates(sf::BlendNone) : sf::RenderStates::Default);
+    // An opaque backdrop covers whatever lay under it: written straight, without blending,
+    // and not where the title's opaque middle will cover it.
+    drawBackdrop(menu->background, menu->backgroundStrips, menu->backgroundOpaque != 0, target);
     for (const sf::Sprite& walker : menu->walkers) drawAnimation(&walker, target);
     drawChainedMenuButtons(buttonsOf(menu), menu->chains, target);
     if (menu->continueShown) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/animation.hpp"
+#include "core/backdrop_strips.hpp"
 #include "menus/menu_button.hpp"
 #include "world/party.hpp"
 
@@ -67,7 +68,8 @@ struct MainMenu {
     const sf::Texture* chainTexture = nullptr;
     sf::Sprite title;
     sf::Sprite background;
-    std::int32_t backgroundOpaque = 0; // no see-through pixel: written without blending
+    std::int32_t backgroundOpaque = 0; // no see-through pixel: written without blending ...
+    BackdropStrips backgroundStrips;    // ... and only around the title's opaque middle
     // Chains of Play, Settings, Credits and Exit, in that order.
     std::array<sf::Sprite, 4> chains;
     std::uint32_t buttonsArrived = 0;
