@@ -30,12 +30,6 @@ sf::Image patterned(unsigned w, unsigned h, int seed) {
     return image;
 }
 
-int differingPixels(const sf::Image& a, const sf::Image& b) {
-    int n = 0;
-    for (unsigned y = 0; y < a.getSize().y; ++y)
-        for (unsigned x = 0; x < a.getSize().x; ++x) n += a.getPixel(x, y) != b.getPixel(x, y) ? 1 : 0;
-    return n;
-}
 
 struct Pictures {
     std::array<sf::Texture, 4> textures;

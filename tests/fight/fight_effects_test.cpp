@@ -150,17 +150,6 @@ TEST(ImpactSet, AHitIsAPileOfThirtyExplosionsAndImpactsOfThreeSizesSomeHidden) {
     EXPECT_EQ(boost->count, kMaxImpacts);
 }
 
-namespace {
-
-int differingPixels(const sf::Image& a, const sf::Image& b) {
-    int n = 0;
-    for (unsigned y = 0; y < a.getSize().y; ++y)
-        for (unsigned x = 0; x < a.getSize().x; ++x) n += a.getPixel(x, y) != b.getPixel(x, y) ? 1 : 0;
-    return n;
-}
-
-} // namespace
-
 // A pile is drawn in one go over the effects' atlas, each effect by the visible part of its
 // frame: it must look exactly as every effect drawn whole on its own picture, for hits and
 // boosts, at whole and fractional places, whatever frame each shows.

@@ -394,9 +394,6 @@ TEST(Shop, CheaperBackdropShowsTheSamePixelsAsBlendingBothWholePictures) {
         whole.tableStrips = BackdropStrips{};
         const sf::Image cheaper = render(&v->shop);
         const sf::Image full = render(&whole);
-        int differing = 0;
-        for (unsigned y = 0; y < 1080; ++y)
-            for (unsigned x = 0; x < 1920; ++x) differing += cheaper.getPixel(x, y) != full.getPixel(x, y) ? 1 : 0;
-        EXPECT_EQ(differing, 0);
+        EXPECT_EQ(differingPixels(cheaper, full), 0);
     }
 }

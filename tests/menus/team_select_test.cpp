@@ -197,12 +197,6 @@ sf::Image renderTeamSelect(sf::RenderTexture& target, TeamSelect* t) {
     return target.getTexture().copyToImage();
 }
 
-int differingPixels(const sf::Image& a, const sf::Image& b) {
-    int n = 0;
-    for (unsigned y = 0; y < a.getSize().y; ++y)
-        for (unsigned x = 0; x < a.getSize().x; ++x) n += a.getPixel(x, y) != b.getPixel(x, y) ? 1 : 0;
-    return n;
-}
 
 } // namespace
 

@@ -97,3 +97,10 @@ bool saveGameScreenshot(MainData* data, const std::string& name) {
     const std::string folder = dir && *dir ? dir : "screenshots";
     return saveScreenshot(data->window, folder + "/" + name + ".png");
 }
+
+int differingPixels(const sf::Image& a, const sf::Image& b) {
+    int n = 0;
+    for (unsigned y = 0; y < a.getSize().y; ++y)
+        for (unsigned x = 0; x < a.getSize().x; ++x) n += a.getPixel(x, y) != b.getPixel(x, y) ? 1 : 0;
+    return n;
+}

@@ -4,6 +4,7 @@
 
 #include "app/game.hpp"
 
+#include <SFML/Graphics/Image.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/Window/Event.hpp>
 
@@ -29,6 +30,9 @@ sf::Event keyPressEvent(sf::Keyboard::Key key);
 sf::Event keyReleaseEvent(sf::Keyboard::Key key);
 // Left click: press then release.
 void clickAt(MainData* data, int x, int y);
+
+// How many pixels of two pictures of one size differ.
+int differingPixels(const sf::Image& a, const sf::Image& b);
 
 // Saves what the window shows now (after renderGame or a draw) to a PNG. Returns false on failure.
 bool saveScreenshot(sf::RenderWindow& window, const std::string& path);

@@ -28,12 +28,6 @@ sf::Image render(sf::RenderTexture& target, WorldGame* world, const sf::View& vi
     return target.getTexture().copyToImage();
 }
 
-int differingPixels(const sf::Image& a, const sf::Image& b) {
-    int n = 0;
-    for (unsigned y = 0; y < a.getSize().y; ++y)
-        for (unsigned x = 0; x < a.getSize().x; ++x) n += a.getPixel(x, y) != b.getPixel(x, y) ? 1 : 0;
-    return n;
-}
 
 sf::Event::MouseButtonEvent leftPress(sf::Vector2f screen) {
     return {sf::Mouse::Left, static_cast<int>(screen.x), static_cast<int>(screen.y)};
