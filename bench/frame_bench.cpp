@@ -1,20 +1,17 @@
-// Frame costs of the slowest screens against a floor: 510 plain sprites of one picture, one
-// per board cell, drawn one at a time in the same view. Every frame is drawn into a
-// 1920x1080 render texture and waited for with glFinish, so the GL driver's rasterising is
-// counted, not only the queuing of the draws (the software driver defers its work to the
-// flush). Presenting to a window is left out: it costs every frame the same copy.
+// Frame costs of the ground layers against the floor every drawing benchmark shares (510
+// plain sprites, see bench_support.hpp). Every frame is drawn into a 1920x1080 render texture
+// and waited for with glFinish, so the GL driver's rasterising is counted, not only the
+// queuing of the draws (the software driver defers its work to the flush). Presenting to a
+// window is left out: it costs every frame the same copy.
 //
 // Each measured frame is paired with a floor frame drawn just before it, and the counter
 // x_floor is the ratio of their summed times: load from other processes hits both alike.
-// The "sprites" and "whole" variants draw the changed layer as before (each ground cell as
-// its own sprite, the whole transparent note-pad picture and the table blended in);
-// "batched" and "cropped" as now.
+// Every screen's frame is timed in screen_floor_bench.cpp.
 #include "core/asset_cache.hpp"
 #include "core/camera.hpp"
 #include "core/random.hpp"
 #include "core/resources.hpp"
 #include "menus/end_screens.hpp"
-#include "menus/team_select.hpp"
 #include "world/level_generator.hpp"
 #include "world/tile_catalogue.hpp"
 #include "world/world_game.hpp"
@@ -30,10 +27,8 @@
 #include <array>
 #include <chrono>
 #include <cstdio>
-#include <fcntl.h>
 #include <functional>
 #include <memory>
-#include <unistd.h>
 
 namespace {
 
@@ -42,8 +37,7 @@ using Clock = std::chrono::steady_clock;
 struct FrameRig {
     sf::RenderTexture target;
     std::unique_ptr<WorldGame> world = std::make_unique<WorldGame>();
-    TeamSelect teamSelect;
-    std::array<sf::Sprite, kCellCount> plainSprites;
+    SpriteFloor floor;
     sf::View closeView{sf::FloatRect(0.f, 0.f, 1920.f, 1080.f)};
     sf::View overview{sf::FloatRect(0.f, 0.f, 1920.f, 1080.f)};
 };
@@ -61,15 +55,8 @@ FrameRig& rig() {
         initCamera(&r.world->camera);
         const std::int32_t team[4] = {1, 2, 3, 1};
         initWorldGame(r.world.get(), team);
-        initTeamSelect(&r.teamSelect);
     });
-    const sf::Texture& plain = createTexture(tilePicturePath(TILE_FIELD));
-    for (int i = 0; i < kCellCount; ++i) {
-        sf::Sprite& sprite = r.plainSprites[static_cast<std::size_t>(i)];
-        sprite = createSprite(plain);
-        sprite.setPosition(static_cast<float>((i % kMapColumns) * kCellSize), static_cast<float>((i / kMapColumns) * kCellSize));
-        sprite.setScale(2.f, 2.f);
-    }
+    initSpriteFloor(&r.floor, createTexture(tilePicturePath(TILE_FIELD)).copyToImage());
     return r;
 }
 
@@ -84,9 +71,7 @@ double timeFrame(FrameRig& r, const sf::View& view, const std::function<void()>&
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-void drawFloor(FrameRig& r) {
-    for (const sf::Sprite& sprite : r.plainSprites) r.target.draw(sprite);
-}
+void drawFloor(FrameRig& r) { drawSpriteFloor(r.floor, r.target); }
 
 // Times `draw` frame by frame, each after a floor frame in the same view.
 void runAgainstFloor(benchmark::State& state, const sf::View& view, const std::function<void()>& draw) {
@@ -102,30 +87,6 @@ void runAgainstFloor(benchmark::State& state, const sf::View& view, const std::f
     state.counters["floor_ms"] = frames > 0 ? 1000.0 * floorSeconds / frames : 0.0;
     state.counters["x_floor"] = floorSeconds > 0 ? frameSeconds / floorSeconds : 0.0;
 }
-
-// The world map as the player sees it: ground, units, HUD. Argument 1: the ground batched
-// over the atlas; 0: one sprite per cell.
-void worldFrame(benchmark::State& state, bool overview) {
-    FrameRig& r = rig();
-    WorldGame& world = *r.world;
-    const sf::Texture* atlas = world.tileMap.tileAtlas;
-    if (!atlas) {
-        state.SkipWithError("no ground atlas");
-        return;
-    }
-    // Without an atlas drawTileMap draws each cell's sprite, as the game did before.
-    if (state.range(0) == 0) world.tileMap.tileAtlas = nullptr;
-    world.hud.visible = overview ? 0 : 1;
-    const sf::View& view = overview ? r.overview : r.closeView;
-    runAgainstFloor(state, view, [&] { drawWorldGame(&world, r.target, 0); });
-    world.tileMap.tileAtlas = atlas;
-}
-
-void BM_WorldCloseFrame(benchmark::State& state) { worldFrame(state, false); }
-BENCHMARK(BM_WorldCloseFrame)->ArgName("batched")->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond);
-
-void BM_WorldOverviewFrame(benchmark::State& state) { worldFrame(state, true); }
-BENCHMARK(BM_WorldOverviewFrame)->ArgName("batched")->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // The ground alone, in the close view and the overview. Argument 1: batched; 0: one sprite
 // per cell.
@@ -178,28 +139,6 @@ BENCHMARK(BM_GeneratedLevelFrame)
     ->Args({1, 1})
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
-
-// Team selection. Argument 1: the note pad's visible area only and the opaque table
-// without blending; 0: both whole pictures blended in.
-void BM_TeamSelectFrame(benchmark::State& state) {
-    FrameRig& r = rig();
-    TeamSelect shown = r.teamSelect;
-    if (state.range(0) == 0) {
-        shown.notePad = createSprite(*shown.notePadTexture);
-        shown.notePad.setScale(4.f, 4.f);
-        shown.tableOpaque = 0;
-    }
-    runAgainstFloor(state, r.closeView, [&] { drawTeamSelect(&shown, r.target); });
-}
-BENCHMARK(BM_TeamSelectFrame)->ArgName("cropped")->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond);
-
-// The floor alone, in the close view and in the overview.
-void BM_Floor510Sprites(benchmark::State& state) {
-    FrameRig& r = rig();
-    const sf::View& view = state.range(0) ? r.overview : r.closeView;
-    for (auto _ : state) state.SetIterationTime(timeFrame(r, view, [&r] { drawFloor(r); }));
-}
-BENCHMARK(BM_Floor510Sprites)->ArgName("overview")->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // What start-up paid before the credits' veil was left for the credits to read: decoding
 // the 1920x1080 picture (into an image only; the game keeps its textures in the cache).

@@ -1,12 +1,13 @@
 // Every screen's frame against the floor, all in one run (argument "now" 1: as the game
 // draws it; 0: the layers this version changed drawn as before, one sprite at a time,
-// blended and whole). The floor: 510 plain 64x64 sprites at scale 2 from 100 textures,
-// one per board cell, drawn one at a time. Each screen frame (its update where it has one,
-// then its draw) is paired with a floor frame drawn just before it, into the same
-// 1920x1080 render texture, each waited for with glFinish (the software driver rasterises
-// only then). x_floor is the ratio of their summed times, so load from other processes hits
-// both alike; repetitions run the screens again pass after pass. The battle is also set
-// against the world close view (x_world: the ratio of their x_floor over the run so far).
+// blended and whole). The floor (bench_support.hpp): 510 plain 64x64 sprites at scale 2
+// from 100 textures, all on the screen, drawn one at a time. Each screen frame (its update
+// where it has one, then its draw) is paired with a floor frame drawn just before it, into
+// the same 1920x1080 render texture, each waited for with glFinish (the software driver
+// rasterises only then). x_floor is the ratio of their summed times, so load from other
+// processes hits both alike; repetitions run the screens again pass after pass. The battle
+// is also set against the world close view frame for frame (BM_BattleAgainstWorld). The
+// ground alone and a cleared frame show what every map frame pays at least.
 //
 // The screens as a player sees them: the map mid-turn (tutorial read, a hero selected with
 // its range shown, the HUD up); the overview (M held); team selection after one pick; the
@@ -43,7 +44,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr float kDt = 1.f / 60.f;
-constexpr int kFloorTextureCount = 100;
 
 enum Screen : int {
     SCREEN_WORLD_CLOSE,
@@ -56,16 +56,16 @@ enum Screen : int {
     SCREEN_SHOP_HIRE,
     SCREEN_WORLD_RANGE,
     SCREEN_GROUND_ONLY,
+    SCREEN_CLEAR_ONLY,
     SCREEN_COUNT
 };
 const char* const kScreenNames[SCREEN_COUNT] = {"world_close", "world_overview", "team_select", "main_menu",
                                                 "battle",      "transition",     "shop_front",  "shop_hire",
-                                                "world_close_range", "ground_only"};
+                                                "world_close_range", "ground_only", "clear_only"};
 
 struct ScreenRig {
     sf::RenderTexture target;
-    std::array<sf::Texture, kFloorTextureCount> floorTextures;
-    std::array<sf::Sprite, kCellCount> floorSprites;
+    SpriteFloor floor;
     sf::View screenView{sf::FloatRect(0.f, 0.f, 1920.f, 1080.f)};
     sf::View overview{sf::FloatRect(0.f, 0.f, 1920.f, 1080.f)};
     std::unique_ptr<WorldGame> world = std::make_unique<WorldGame>();
@@ -79,11 +79,6 @@ struct ScreenRig {
     // The same screens with the changed layers as they were drawn before.
     std::unique_ptr<Shop> shopBefore = std::make_unique<Shop>();
     std::unique_ptr<Shop> hireShopBefore = std::make_unique<Shop>();
-
-    // Seconds summed per screen over the whole run, and the floor frames paired with them.
-    std::array<double, SCREEN_COUNT> screenSeconds{};
-    std::array<double, SCREEN_COUNT> floorSeconds{};
-    std::array<long, SCREEN_COUNT> frames{};
 };
 
 void setUpWorld(WorldGame& world, bool selectHero) {
@@ -156,16 +151,8 @@ ScreenRig& rig() {
         before->tableOpaque = 0;
         before->tableStrips = BackdropStrips{};
     }
-    // The floor: the field's 64x64 picture as 100 textures of their own, cell i showing
-    // texture i mod 100.
-    const sf::Image plain = createTexture(tilePicturePath(TILE_FIELD)).copyToImage();
-    for (sf::Texture& texture : r.floorTextures) texture.loadFromImage(plain);
-    for (int i = 0; i < kCellCount; ++i) {
-        sf::Sprite& sprite = r.floorSprites[static_cast<std::size_t>(i)];
-        sprite = createSprite(r.floorTextures[static_cast<std::size_t>(i % kFloorTextureCount)]);
-        sprite.setPosition(static_cast<float>((i % kMapColumns) * kCellSize), static_cast<float>((i / kMapColumns) * kCellSize));
-        sprite.setScale(2.f, 2.f);
-    }
+    // The floor: the field's 64x64 picture.
+    initSpriteFloor(&r.floor, createTexture(tilePicturePath(TILE_FIELD)).copyToImage());
     return r;
 }
 
@@ -189,6 +176,13 @@ std::vector<ImpactSet*> impactSets(FightScene& scene) {
     }
     for (FightEnemy& enemy : scene.enemies.enemies) sets.push_back(&enemy.fighter.hitEffect);
     return sets;
+}
+
+std::vector<FighterBody*> fighterBodies(FightScene& scene) {
+    std::vector<FighterBody*> bodies;
+    for (Ally& ally : scene.allies.allies) bodies.push_back(&ally.fighter.body);
+    for (FightEnemy& enemy : scene.enemies.enemies) bodies.push_back(&enemy.fighter.body);
+    return bodies;
 }
 
 void drawScreenBefore(ScreenRig& r, int screen);
@@ -262,9 +256,19 @@ void drawScreenBefore(ScreenRig& r, int screen) {
             set->atlas = PictureAtlas{};
         }
         const BackdropStrips shown = r.fight->background.shown;
+        const OpaqueSplit bar = r.fight->hudBattleSplit;
         r.fight->background.shown = BackdropStrips{};
+        r.fight->hudBattleSplit = OpaqueSplit{};
+        std::vector<const char*> bodies;
+        for (FighterBody* body : fighterBodies(*r.fight)) {
+            bodies.push_back(body->path);
+            body->path = nullptr; // the whole frame
+        }
         drawScreen(r, screen, true);
         r.fight->background.shown = shown;
+        r.fight->hudBattleSplit = bar;
+        std::size_t b = 0;
+        for (FighterBody* body : fighterBodies(*r.fight)) body->path = bodies[b++];
         std::size_t k = 0;
         for (ImpactSet* set : impactSets(*r.fight)) set->atlas = atlases[k++];
         break;
@@ -313,6 +317,23 @@ void drawScreenBefore(ScreenRig& r, int screen) {
     }
 }
 
+// The battle against the world close view, frame for frame in turn, so that both meet the
+// same load: x_world is the ratio of their summed times.
+void BM_BattleAgainstWorld(benchmark::State& state) {
+    ScreenRig& r = rig();
+    double world = 0.0, battle = 0.0;
+    for (auto _ : state) {
+        world += timeFrame(r, r.screenView, [&r] { drawScreen(r, SCREEN_WORLD_CLOSE, true); });
+        const double frame = timeFrame(r, r.screenView, [&r] { drawScreen(r, SCREEN_BATTLE, true); });
+        battle += frame;
+        state.SetIterationTime(frame);
+    }
+    const double frames = static_cast<double>(state.iterations());
+    state.counters["world_ms"] = frames > 0 ? 1000.0 * world / frames : 0.0;
+    state.counters["x_world"] = world > 0 ? battle / world : 0.0;
+}
+BENCHMARK(BM_BattleAgainstWorld)->MinTime(1.0)->UseManualTime()->Unit(benchmark::kMillisecond);
+
 void BM_ScreenAgainstFloor(benchmark::State& state) {
     ScreenRig& r = rig();
     const int screen = static_cast<int>(state.range(0));
@@ -320,9 +341,7 @@ void BM_ScreenAgainstFloor(benchmark::State& state) {
     const sf::View& view = screen == SCREEN_WORLD_OVERVIEW ? r.overview : r.screenView;
     double floorSeconds = 0.0, frameSeconds = 0.0;
     for (auto _ : state) {
-        floorSeconds += timeFrame(r, view, [&r] {
-            for (const sf::Sprite& sprite : r.floorSprites) r.target.draw(sprite);
-        });
+        floorSeconds += timeFrame(r, view, [&r] { drawSpriteFloor(r.floor, r.target); });
         const double frame = timeFrame(r, view, [&r, screen, now] { drawScreen(r, screen, now); });
         frameSeconds += frame;
         state.SetIterationTime(frame);
@@ -331,18 +350,6 @@ void BM_ScreenAgainstFloor(benchmark::State& state) {
     const double frames = static_cast<double>(state.iterations());
     state.counters["floor_ms"] = frames > 0 ? 1000.0 * floorSeconds / frames : 0.0;
     state.counters["x_floor"] = floorSeconds > 0 ? frameSeconds / floorSeconds : 0.0;
-    if (!now) return;
-    const std::size_t s = static_cast<std::size_t>(screen);
-    r.screenSeconds[s] += frameSeconds;
-    r.floorSeconds[s] += floorSeconds;
-    r.frames[s] += static_cast<long>(state.iterations());
-    // The battle against the world close view, each against its own floor frames, over
-    // everything measured so far in this run.
-    if (screen == SCREEN_BATTLE && r.floorSeconds[SCREEN_WORLD_CLOSE] > 0 && r.floorSeconds[SCREEN_BATTLE] > 0) {
-        const double battle = r.screenSeconds[SCREEN_BATTLE] / r.floorSeconds[SCREEN_BATTLE];
-        const double world = r.screenSeconds[SCREEN_WORLD_CLOSE] / r.floorSeconds[SCREEN_WORLD_CLOSE];
-        state.counters["x_world"] = world > 0 ? battle / world : 0.0;
-    }
 }
 void screenArguments(benchmark::internal::Benchmark* b) {
     for (int now = 0; now <= 1; ++now)

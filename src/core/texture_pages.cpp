@@ -1,6 +1,7 @@
 #include "core/texture_pages.hpp"
 
 #include "core/asset_cache.hpp"
+#include "core/visible_area.hpp"
 
 #include <SFML/Graphics/Image.hpp>
 
@@ -43,6 +44,8 @@ TexturePages cachedTexturePages(const std::string& path, unsigned frameWidth) {
     const unsigned limit = textureSizeLimit();
     // Already split under this limit?
     TexturePages pages = gatherPages(path, limit, frameWidth);
+    pages.frameWidth = frameWidth;
+    pages.sizeLimit = limit;
     if (pages.count > 0) return pages;
     // Already in the cache whole and small enough?
     if (const sf::Texture* whole = findCachedTexture(path)) {
@@ -84,6 +87,23 @@ void setPagedSpriteRect(sf::Sprite* sprite, const TexturePages* pages, const sf:
         if (texture && sprite->getTexture() != texture) sprite->setTexture(*texture, false);
     }
     sprite->setTextureRect(area);
+}
+
+sf::IntRect pagedSpriteSheetRect(const sf::Sprite& sprite, const TexturePages* pages) {
+    sf::IntRect area = sprite.getTextureRect();
+    for (int k = 1; k < pages->count; ++k)
+        if (pages->pages[static_cast<std::size_t>(k)] == sprite.getTexture()) area.left += k * pages->pageWidth;
+    return area;
+}
+
+sf::IntRect visiblePagedFrameArea(const std::string& path, const TexturePages* pages, const sf::IntRect& sheetArea) {
+    if (pages->count <= 1 || pages->pageWidth <= 0) return visibleFrameArea(path, sheetArea);
+    const int page = std::clamp(sheetArea.left / pages->pageWidth, 0, pages->count - 1);
+    const int offset = page * pages->pageWidth;
+    sf::IntRect area = visibleFrameArea(pageKey(path, pages->sizeLimit, pages->frameWidth, page),
+                                        {sheetArea.left - offset, sheetArea.top, sheetArea.width, sheetArea.height});
+    if (area.width > 0 && area.height > 0) area.left += offset;
+    return area;
 }
 
 void updatePagedAnimation(Animation* animation, sf::Sprite* sprite, const TexturePages* pages, float dt) {

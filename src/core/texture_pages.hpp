@@ -22,6 +22,8 @@ struct TexturePages {
     std::int32_t count = 0;
     std::int32_t pageWidth = 0; // sheet columns each page covers (the last may be narrower)
     sf::Vector2u sheetSize;     // the whole sheet, in pixels (0 x 0 when unreadable)
+    std::uint32_t frameWidth = 0; // the frame width and the card's limit the pages were cut for
+    std::uint32_t sizeLimit = 0;
 };
 
 // The sheet at `path` through the one cache, decoded once. Pages hold whole frames of
@@ -30,6 +32,15 @@ TexturePages cachedTexturePages(const std::string& path, unsigned frameWidth);
 
 // Shows the area `sheetArea` (in whole-sheet pixels) on `sprite`, from the page holding it.
 void setPagedSpriteRect(sf::Sprite* sprite, const TexturePages* pages, const sf::IntRect& sheetArea);
+
+// The area of `sprite` (a sprite on one of the pages) in whole-sheet pixels.
+sf::IntRect pagedSpriteSheetRect(const sf::Sprite& sprite, const TexturePages* pages);
+
+// The smallest area of the frame `sheetArea` (whole-sheet pixels) of the sheet at `path`
+// that holds every pixel not fully transparent, in whole-sheet pixels; empty when the frame
+// shows nothing. Measured on the page holding the frame, every frame of its grid at once,
+// and remembered in the cache.
+sf::IntRect visiblePagedFrameArea(const std::string& path, const TexturePages* pages, const sf::IntRect& sheetArea);
 
 // updateAnimation for a sprite on a paged sheet: advances, then shows the current frame
 // from its page.

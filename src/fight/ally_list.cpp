@@ -177,7 +177,7 @@ void drawAllies(const AllyList& list, sf::RenderTarget& target) {
         const Ally& ally = list.allies[static_cast<std::size_t>(i)];
         const Fighter& f = ally.fighter;
         target.draw(f.shadow);
-        target.draw(f.body.sprite);
+        drawFighterBody(f.body, target);
         // A fallen ally's bar keeps no armor frame: nothing of its armor outlives it.
         drawLifeBar(f.lifeBar, target, fighterStanding(f) ? f.armor : 0);
         drawFighterLife(f, target);

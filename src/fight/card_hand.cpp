@@ -284,11 +284,16 @@ void layoutHand(CardHand& hand, float dt) {
 
 void drawHand(const CardHand& hand, sf::RenderTarget& target) {
     const std::int32_t shown = std::min(hand.shownCount, hand.count);
+    // A raised card (hovered or selected) leaves only its glow in the fan: its opaque face
+    // and its words come again on top and would cover themselves.
     for (std::int32_t i = 0; i < shown && i < kShownAtBuild; ++i) {
         const Card& card = hand.cards[static_cast<std::size_t>(i)];
         if (card.used) continue;
+        if (card.hovered || card.selected) {
+            target.draw(card.contourSprite);
+            continue;
+        }
         target.draw(card.sprite);
-        if (card.hovered || card.selected) target.draw(card.contourSprite);
         target.draw(card.text.textObject);
     }
     // The hovered and the selected card come on top of the fan, the selected one with its arrow.

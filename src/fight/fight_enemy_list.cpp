@@ -200,7 +200,7 @@ void drawFightEnemies(sf::RenderTarget& target, const FightEnemyList& list, cons
         if (enemy.intentAttack) target.draw(enemy.attackIcon);
         if (enemy.intentShield) target.draw(enemy.shieldIcon);
         drawFighterLife(f, target);
-        target.draw(f.body.sprite);
+        drawFighterBody(f.body, target);
     }
 }
 

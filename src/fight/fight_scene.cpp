@@ -2,6 +2,7 @@
 
 #include "core/resources.hpp"
 #include "core/sound.hpp"
+#include "core/visible_area.hpp"
 #include "fight/card_play.hpp"
 #include "fight/enemy_turn.hpp"
 #include "fight/fight_keys.hpp"
@@ -93,6 +94,7 @@ void initFightScene(FightScene* scene, const UnitStats* heroes, std::int32_t her
 
     initFightBackground(scene->background);
     hideFightBackgroundUnder(scene->background, scene->hudBattle, kHudBattlePath);
+    scene->hudBattleSplit = splitAtOpaqueMiddle(scene->hudBattle, opaquePictureCore(kHudBattlePath));
     initAllies(scene->allies, heroes, heroCount);
 
     scene->fightCursor.texture = &createTexture(kFightCursorPath);
@@ -125,7 +127,7 @@ void updateFightScene(FightScene* scene, float dt) {
 
 void drawFightScene(const FightScene* scene, sf::RenderTarget& target) {
     drawFightBackground(scene->background, target);
-    target.draw(scene->hudBattle);
+    drawOpaqueSplit(scene->hudBattle, scene->hudBattleSplit, target);
     target.draw(scene->actionPointIcon);
     drawFightEnemies(target, scene->enemies, scene->allies);
     drawAllies(scene->allies, target);

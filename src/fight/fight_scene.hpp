@@ -11,6 +11,7 @@
 
 #include "core/animation.hpp"
 #include "core/enemy_speed.hpp"
+#include "core/opaque_split.hpp"
 #include "core/unit_stats.hpp"
 #include "fight/ally_list.hpp"
 #include "fight/deck_view.hpp"
@@ -54,6 +55,7 @@ struct FightScene {
     DeckPile deckPile;
     sf::Sprite deckCase;
     sf::Sprite hudBattle;
+    OpaqueSplit hudBattleSplit; // the bar's opaque middle unblended, its gilded edge blended
     sf::Sprite actionPointIcon;
     TurnBanner turnBanner;
     // How fast the enemies' turn plays (set by the board every frame).

@@ -6,6 +6,7 @@
 #include "core/animation.hpp"
 #include "core/texture_pages.hpp"
 
+#include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/Graphics/Sprite.hpp>
 
 #include <array>
@@ -16,6 +17,7 @@ constexpr int kBodyAnimationSlots = 5;
 struct FighterBody {
     sf::Sprite sprite;
     TexturePages sheet; // one page unless the sheet is wider than the card's largest texture
+    const char* path = nullptr; // the sheet's file; none: the body is drawn with its whole frame
     std::array<Animation, kBodyAnimationSlots> animations{};
     Animation currentAnimation;
     std::int32_t animationState = 0; // the slot in use
@@ -37,3 +39,7 @@ void startFighterDeath(FighterBody& body, std::int32_t deathSlot);
 bool bodyAnimationDone(const FighterBody& body, std::int32_t slot);
 // Tints the body (red when hit, white again afterwards).
 void tintFighterBody(FighterBody& body, sf::Color color);
+// Draws the body where its sprite stands, only the part of its frame that holds visible
+// pixels (a frame is mostly empty around the figure); the sprite itself keeps the whole
+// frame, so its bounds still place the marks around the fighter.
+void drawFighterBody(const FighterBody& body, sf::RenderTarget& target);

@@ -1,7 +1,11 @@
 // The hand of cards: deals, the fan, hover, selection and the live texts.
 #include "core/random.hpp"
+#include "fight/card_arrow.hpp"
 #include "fight/card_hand.hpp"
 #include "fight/fight_test_support.hpp"
+#include "support/test_window.hpp"
+
+#include <SFML/Graphics/RenderTexture.hpp>
 
 #include <gtest/gtest.h>
 
@@ -128,6 +132,47 @@ TEST(CardHand, AHoveredCardStandsUprightWholeOnTheScreenWithItsWordsOnTheLightPa
         EXPECT_GE(restWords.top, 106.f);
         EXPECT_LE(restWords.top + restWords.height, 158.f);
     }
+}
+
+// A raised card is drawn once, on top: the fan looks exactly as when every card was drawn
+// in turn and the raised ones again over them.
+TEST(CardHand, ARaisedCardDrawnOnceOnTopLooksAsDrawnTwice) {
+    testWindow().setActive(true);
+    auto scene = openFight({hero(PLAYER_REM, 0)}, {foe(ENEMY_LIGHT, 0)});
+    selectAlly(*scene, 0);
+    CardHand& hand = ally(*scene, 0).hand;
+    sf::RenderTexture target;
+    ASSERT_TRUE(target.create(1920, 1080));
+    auto render = [&target](auto draw) {
+        target.clear(sf::Color(40, 60, 80));
+        draw();
+        target.display();
+        return target.getTexture().copyToImage();
+    };
+    auto twice = [&hand, &target] {
+        for (int i = 0; i < std::min(hand.shownCount, hand.count); ++i) {
+            const Card& card = hand.cards[static_cast<std::size_t>(i)];
+            if (card.used) continue;
+            target.draw(card.sprite);
+            if (card.hovered || card.selected) target.draw(card.contourSprite);
+            target.draw(card.text.textObject);
+        }
+        for (int i = 0; i < hand.count; ++i) {
+            const Card& card = hand.cards[static_cast<std::size_t>(i)];
+            if (!(card.hovered || card.selected) || card.used) continue;
+            target.draw(card.contourSprite);
+            target.draw(card.sprite);
+            target.draw(card.text.textObject);
+            if (card.selected) drawCardArrow(card.arrow, target);
+        }
+    };
+    // One card selected (its arrow out), then another hovered beside it.
+    clickCard(*scene, 0, 1);
+    moveMouse(*scene, visiblePointOf(hand, 3));
+    stepQuietly(*scene, 1);
+    ASSERT_EQ(hand.cards[1].selected, 1);
+    ASSERT_EQ(hand.cards[3].hovered, 1);
+    EXPECT_EQ(differingPixels(render([&] { drawHand(hand, target); }), render(twice)), 0);
 }
 
 TEST(CardHand, CardsTheHeroCannotPayForAreGreyed) {

@@ -1,6 +1,8 @@
 // The small visual records of the fight: the card arrow, numbers, life bars, effect piles.
+#include "core/asset_cache.hpp"
 #include "core/random.hpp"
 #include "fight/card_arrow.hpp"
+#include "fight/fight_enemy_list.hpp"
 #include "fight/impact_set.hpp"
 #include "fight/life_bar.hpp"
 #include "fight/number_display.hpp"
@@ -188,9 +190,10 @@ TEST(ImpactSet, APileDrawnInOneGoShowsTheSamePixelsAsEachEffectWhole) {
     }
 }
 
-// The battlefield is drawn only above the battle HUD's opaque bar: a battle in full swing
-// (every fighter just hit, both sides' piles live) looks exactly as with the whole backdrop
-// and every effect drawn whole, one at a time.
+// The battlefield is drawn only above the battle HUD's opaque bar, and the bar's opaque
+// middle without blending: a battle in full swing (every fighter just hit, both sides'
+// piles live) looks exactly as with the whole backdrop, the whole bar blended and every
+// effect drawn whole, one at a time.
 TEST(FightScene, BackdropAboveTheBarAndGatheredPilesShowTheSamePixelsAsBefore) {
     testWindow().setActive(true);
     seedRandom(5);
@@ -199,6 +202,7 @@ TEST(FightScene, BackdropAboveTheBarAndGatheredPilesShowTheSamePixelsAsBefore) {
     auto scene = std::make_unique<FightScene>();
     initFightScene(scene.get(), heroes, 3, enemies, 3);
     ASSERT_GT(scene->background.shown.count, 0) << "the bar hides part of the backdrop";
+    ASSERT_TRUE(scene->hudBattleSplit.split) << "the bar has an opaque middle";
     for (int i = 0; i < 40; ++i) updateFightScene(scene.get(), 1.f / 60.f);
     for (FightEnemy& enemy : scene->enemies.enemies) enemy.fighter.hit = 1;
     for (Ally& ally : scene->allies.allies) {
@@ -218,11 +222,38 @@ TEST(FightScene, BackdropAboveTheBarAndGatheredPilesShowTheSamePixelsAsBefore) {
     const sf::Image cheaper = render(*scene);
     auto before = std::make_unique<FightScene>(*scene);
     before->background.shown = BackdropStrips{};
+    before->hudBattleSplit = OpaqueSplit{};
     for (Ally& ally : before->allies.allies) {
         ally.fighter.hitEffect.atlas = PictureAtlas{};
         ally.attackBoostEffect.atlas = PictureAtlas{};
     }
     for (FightEnemy& enemy : before->enemies.enemies) enemy.fighter.hitEffect.atlas = PictureAtlas{};
     EXPECT_EQ(differingPixels(cheaper, render(*before)), 0);
+
+    // Bodies show only their frames' visible parts: the same pixels as whole frames, through
+    // idle, attack and death frames, also on a sheet cut into pages (a card that takes
+    // textures no wider than 4096 pixels gets the Tank's sheet in pages).
+    auto bodiesAsWhole = [&render](FightScene& shown) {
+        startEnemyAttack(shown.enemies, 0);
+        shown.enemies.enemies[2].fighter.stats.life = 0;
+        killFightEnemy(shown.enemies, 2);
+        for (int step = 0; step < 24; ++step) {
+            for (int i = 0; i < 5; ++i) updateFightScene(&shown, 1.f / 60.f);
+            auto whole = std::make_unique<FightScene>(shown);
+            for (Ally& ally : whole->allies.allies) ally.fighter.body.path = nullptr;
+            for (FightEnemy& enemy : whole->enemies.enemies) enemy.fighter.body.path = nullptr;
+            const int differing = differingPixels(render(shown), render(*whole));
+            EXPECT_EQ(differing, 0) << "step " << step;
+            if (differing != 0) break;
+        }
+    };
+    bodiesAsWhole(*scene);
+    setTextureSizeLimit(4096);
+    auto paged = std::make_unique<FightScene>();
+    initFightScene(paged.get(), heroes, 3, enemies, 3);
+    EXPECT_GT(paged->enemies.enemies[1].fighter.body.sheet.count, 1);
+    bodiesAsWhole(*paged);
+    setTextureSizeLimit(0);
+    destroyFightScene(paged.get());
     destroyFightScene(scene.get());
 }
