@@ -35,10 +35,11 @@ void reportMissingData() {
                      missing == 1 ? "it" : "them");
 }
 
-int playGame(const UserFolders& folders) {
+int playGame(const UserFolders& folders, const std::string& startingSettingsFile) {
     // The game-wide record is large (the whole board lives in it): keep it off the stack.
     auto mainData = std::make_unique<MainData>();
     mainData->folders = folders;
+    mainData->startingSettingsFile = startingSettingsFile;
     initGame(mainData.get());
     while (mainData->window.isOpen()) {
         handleEvents(mainData.get());
@@ -80,7 +81,13 @@ int main(int argc, char** argv) {
     std::string temporaryLevels;
     for (const std::string& message : prepareUserFolders(&folders, &temporaryLevels))
         std::fprintf(stderr, "Ostrevald: %s\n", message.c_str());
-    adoptOldSettings(settingsFilePathIn(folders), dataPath(kShippedSettingsFilePath));
+    const std::string settingsFile = settingsFilePathIn(folders);
+    const std::string shippedSettings = dataPath(kShippedSettingsFilePath);
+    adoptOldSettings(settingsFile, shippedSettings);
+    // A settings folder that cannot be written took no copy: the run plays the shipped
+    // settings all the same instead of starting silent.
+    std::error_code ec;
+    const std::string startingSettings = std::filesystem::exists(settingsFile, ec) ? "" : shippedSettings;
 
     int status = 0;
     if (line.selfTest) {
@@ -88,10 +95,9 @@ int main(int argc, char** argv) {
         std::fprintf(report.passed ? stdout : stderr, "Ostrevald %s\n", report.summary.c_str());
         status = report.passed ? 0 : 1;
     } else {
-        status = playGame(folders);
+        status = playGame(folders, startingSettings);
     }
     if (!temporaryLevels.empty()) {
-        std::error_code ec;
         std::filesystem::remove_all(temporaryLevels, ec);
     }
     return status;

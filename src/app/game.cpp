@@ -17,8 +17,6 @@
 
 namespace {
 
-// The folders the game writes to, made when missing; a start killed while it wrote leaves
-// temporary files behind: they are cleared first.
 // The folders main() chose and readied (it reports what cannot be used), or, for tests and
 // tools, the ones the environment names. A start killed while it wrote leaves temporary
 // files behind: they are cleared first.
@@ -56,6 +54,7 @@ void initGameInWindow(MainData* data) {
     data->sceneState = SCENE_MAIN_MENU;
     initMainMenu(&data->mainMenu);
     refreshSavedGame(data);
+    if (!data->startingSettingsFile.empty()) loadSettings(&data->settingsMenu, data->startingSettingsFile);
     initSettingsMenu(&data->settingsMenu, settingsFilePathIn(data->folders));
     initPauseMenu(&data->pauseMenu);
     initTeamSelect(&data->teamSelect);

@@ -36,6 +36,10 @@ struct MainData {
     sf::Clock clock;
     // Where the game writes its files; filled at start-up unless the caller filled it.
     UserFolders folders;
+    // Settings read before the player's file: the start-up names the shipped ones when the
+    // player's folder could not take their copy, so the run still starts from them; "" when
+    // the player's file alone is read.
+    std::string startingSettingsFile;
     WorldGame world;
     SceneState sceneState = SCENE_MAIN_MENU;
     MainMenu mainMenu;

@@ -206,6 +206,37 @@ TEST(Shell, EveryFileTheGameWritesGoesToItsUserFolders) {
     EXPECT_EQ(game->world.generatedLevelFolder, folders.levels);
 }
 
+TEST(Shell, ASettingsFolderThatCannotBeWrittenStillStartsFromTheShippedSettings) {
+    // The player's settings folder lies below a plain file: nothing can be made there, not
+    // even by root, so the shipped settings were never copied in; the start-up names them.
+    TempFolder tmp;
+    writeFile(tmp.file("plain"), "x");
+    auto game = std::make_unique<MainData>();
+    game->folders = {tmp.file("levels"), tmp.file("plain/settings")};
+    game->startingSettingsFile = kShippedSettingsFilePath;
+    game->window.create(sf::VideoMode(1920, 1080), "Ostrevald test", sf::Style::None);
+    initGameInWindow(game.get());
+
+    SettingsValues shipped{};
+    parseSettingsText(readFile(kShippedSettingsFilePath), &shipped);
+    ASSERT_EQ(shipped.musicEnable, 1) << "the shipped settings play music";
+    const SettingsMenu& menu = game->settingsMenu;
+    EXPECT_EQ(menu.musicEnable, shipped.musicEnable);
+    EXPECT_EQ(menu.musicVolume, shipped.musicVolume);
+    EXPECT_EQ(menu.soundEnable, shipped.soundEnable);
+    EXPECT_EQ(menu.soundVolume, shipped.soundVolume);
+    EXPECT_EQ(game->music->volume, static_cast<float>(shipped.musicVolume)) << "the run is not silent";
+
+    // Apply cannot save: the panel goes on, the values stay and nothing appears on disk.
+    stepSeconds(game.get(), 3.1f);
+    clickSprite(game.get(), game->mainMenu.settings.sprite);
+    ASSERT_EQ(game->sceneState, SCENE_MENU_SETTINGS);
+    clickSprite(game.get(), game->settingsMenu.apply.sprite);
+    EXPECT_EQ(game->settingsMenu.musicVolume, shipped.musicVolume);
+    EXPECT_EQ(readFile(tmp.file("plain")), "x");
+    EXPECT_TRUE(std::filesystem::is_regular_file(levelFilePath(tmp.file("levels"), 3)));
+}
+
 TEST(Shell, ClosingTheWindowEndsTheLoop) {
     auto game = makeTestGame();
     sf::Event close{};
