@@ -10,9 +10,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <set>
 #include <sstream>
+#include <sys/inotify.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -142,7 +145,9 @@ TEST(LevelGenerator, TheSameSeedGivesTheSameMaps) {
 
 // What a start killed at any moment would leave: every time the generator reports progress
 // (its trace, written straight through), each level file in the folder is checked. A level
-// is only ever there refined, never as raw ground.
+// is only ever there refined, never as raw ground. Between two reports a file could still
+// stand raw for a moment, so the folder's own record of names put in place is read too:
+// each level's name appears exactly once.
 namespace {
 
 struct KillPoints {
@@ -174,11 +179,27 @@ TEST(LevelGenerator, AStartKilledAtAnyMomentLeavesNoRawLevel) {
     std::FILE* trace = fopencookie(&points, "w", io);
     ASSERT_NE(trace, nullptr);
     std::setvbuf(trace, nullptr, _IONBF, 0);
+    const int watch = inotify_init1(IN_NONBLOCK);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(inotify_add_watch(watch, temp.folder().c_str(), IN_CLOSE_WRITE | IN_MOVED_TO), 0);
     seedRandom(1234);
     EXPECT_EQ(generateLevels(temp.folder(), trace), kLastGeneratedLevel - kFirstGeneratedLevel + 1);
     std::fclose(trace);
     EXPECT_GE(points.checks, kLastGeneratedLevel - kFirstGeneratedLevel + 1);
     EXPECT_EQ(points.rawSeen, 0);
+
+    // Written straight under its name or renamed onto it, a level file counts each time.
+    std::map<std::string, int> placed;
+    alignas(inotify_event) char buffer[64 * 1024];
+    for (ssize_t got; (got = read(watch, buffer, sizeof buffer)) > 0;)
+        for (ssize_t at = 0; at < got;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+            if (event->len > 0) ++placed[(temp.path / event->name).string()];
+            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+        }
+    close(watch);
+    for (int level = kFirstGeneratedLevel; level <= kLastGeneratedLevel; ++level)
+        EXPECT_EQ(placed[levelFilePath(temp.folder(), level)], 1) << "level " << level;
 }
 
 TEST(LevelGenerator, RandomGroundIsSandWithScatteredProps) {
