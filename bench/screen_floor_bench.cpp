@@ -18,6 +18,7 @@
 #include "core/camera.hpp"
 #include "core/random.hpp"
 #include "core/resources.hpp"
+#include "fight/fight_paths.hpp"
 #include "fight/fight_scene.hpp"
 #include "menus/main_menu.hpp"
 #include "menus/shop.hpp"
@@ -257,8 +258,10 @@ void drawScreenBefore(ScreenRig& r, int screen) {
         }
         const BackdropStrips shown = r.fight->background.shown;
         const OpaqueSplit bar = r.fight->hudBattleSplit;
+        const sf::Sprite wholeBar = r.fight->hudBattle;
         r.fight->background.shown = BackdropStrips{};
         r.fight->hudBattleSplit = OpaqueSplit{};
+        r.fight->hudBattle = sf::Sprite(createTexture(kHudBattlePath));
         std::vector<const char*> bodies;
         for (FighterBody* body : fighterBodies(*r.fight)) {
             bodies.push_back(body->path);
@@ -267,6 +270,7 @@ void drawScreenBefore(ScreenRig& r, int screen) {
         drawScreen(r, screen, true);
         r.fight->background.shown = shown;
         r.fight->hudBattleSplit = bar;
+        r.fight->hudBattle = wholeBar;
         std::size_t b = 0;
         for (FighterBody* body : fighterBodies(*r.fight)) body->path = bodies[b++];
         std::size_t k = 0;

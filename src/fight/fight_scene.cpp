@@ -1,5 +1,7 @@
 #include "fight/fight_scene.hpp"
 
+#include "core/block_picture.hpp"
+#include "core/random.hpp"
 #include "core/resources.hpp"
 #include "core/sound.hpp"
 #include "core/visible_area.hpp"
@@ -95,6 +97,11 @@ void initFightScene(FightScene* scene, const UnitStats* heroes, std::int32_t her
     initFightBackground(scene->background);
     hideFightBackgroundUnder(scene->background, scene->hudBattle, kHudBattlePath);
     scene->hudBattleSplit = splitAtOpaqueMiddle(scene->hudBattle, opaquePictureCore(kHudBattlePath));
+    // The bar's art is enlarged in its file: drawn from its smaller form.
+    showBlockPicture(&scene->hudBattle, kHudBattlePath);
+    showBlockPicture(&scene->hudBattleSplit.middle, kHudBattlePath);
+    for (std::int32_t k = 0; k < scene->hudBattleSplit.rimCount; ++k)
+        showBlockPicture(&scene->hudBattleSplit.rim[static_cast<std::size_t>(k)], kHudBattlePath);
     initAllies(scene->allies, heroes, heroCount);
 
     scene->fightCursor.texture = &createTexture(kFightCursorPath);
@@ -241,7 +248,25 @@ void destroyFightScene(FightScene* scene) {
 }
 
 void preloadFightScene() {
+    // Every hero and every enemy type once, three a side, with the visible parts of all
+    // their frames measured. Dealing their hands draws from the generators: their states are
+    // put back, so that the game a seed plays stays the same.
+    const std::string gameplay = randomState();
+    const std::string cosmetic = cosmeticRandomState();
+    constexpr std::int32_t kHeroTypes[] = {PLAYER_IRINA, PLAYER_REM, PLAYER_TUNGSTENE, PLAYER_LIGHT, PLAYER_HEAVY, PLAYER_SHIELD};
+    constexpr std::int32_t kEnemyTypes[] = {ENEMY_LIGHT, ENEMY_HEAVY, ENEMY_SHIELD, ENEMY_TANK, ENEMY_BOSS, ENEMY_LIGHT};
     auto scene = std::make_unique<FightScene>();
-    initFightScene(scene.get(), nullptr, 0, nullptr, 0);
-    destroyFightScene(scene.get());
+    for (std::size_t first = 0; first < 6; first += 3) {
+        UnitStats heroes[3], enemies[3];
+        for (std::size_t k = 0; k < 3; ++k) {
+            heroes[k] = initialUnitStats(kHeroTypes[first + k]);
+            enemies[k] = initialUnitStats(kEnemyTypes[first + k]);
+        }
+        initFightScene(scene.get(), heroes, 3, enemies, 3);
+        for (const Ally& ally : scene->allies.allies) measureFighterFrames(ally.fighter.body);
+        for (const FightEnemy& enemy : scene->enemies.enemies) measureFighterFrames(enemy.fighter.body);
+        destroyFightScene(scene.get());
+    }
+    setRandomState(gameplay);
+    setCosmeticRandomState(cosmetic);
 }

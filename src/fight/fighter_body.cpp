@@ -69,3 +69,12 @@ void drawFighterBody(const FighterBody& body, sf::RenderTarget& target) {
                     sf::Vector2f(static_cast<float>(area.left - frame.left), static_cast<float>(area.top - frame.top)));
     target.draw(shown);
 }
+
+void measureFighterFrames(const FighterBody& body) {
+    if (!body.path) return;
+    for (Animation animation : body.animations) {
+        if (animation.frameCount == 0) continue;
+        resetAnimation(&animation);
+        visiblePagedFrameArea(body.path, &body.sheet, currentFrameRect(&animation));
+    }
+}

@@ -43,3 +43,6 @@ void tintFighterBody(FighterBody& body, sf::Color color);
 // pixels (a frame is mostly empty around the figure); the sprite itself keeps the whole
 // frame, so its bounds still place the marks around the fighter.
 void drawFighterBody(const FighterBody& body, sf::RenderTarget& target);
+// Measures the visible part of every frame of the body's animations now (the game does it
+// at start-up), so that no frame of a battle waits for the measuring.
+void measureFighterFrames(const FighterBody& body);

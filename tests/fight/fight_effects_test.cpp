@@ -1,8 +1,11 @@
 // The small visual records of the fight: the card arrow, numbers, life bars, effect piles.
 #include "core/asset_cache.hpp"
+#include "core/block_picture.hpp"
+#include "core/resources.hpp"
 #include "core/random.hpp"
 #include "fight/card_arrow.hpp"
 #include "fight/fight_enemy_list.hpp"
+#include "fight/fight_paths.hpp"
 #include "fight/impact_set.hpp"
 #include "fight/life_bar.hpp"
 #include "fight/number_display.hpp"
@@ -190,8 +193,8 @@ TEST(ImpactSet, APileDrawnInOneGoShowsTheSamePixelsAsEachEffectWhole) {
     }
 }
 
-// The battlefield is drawn only above the battle HUD's opaque bar, and the bar's opaque
-// middle without blending: a battle in full swing (every fighter just hit, both sides'
+// The battlefield is drawn only above the battle HUD's opaque bar, and the bar from its
+// smaller form, its opaque middle without blending: a battle in full swing (every fighter just hit, both sides'
 // piles live) looks exactly as with the whole backdrop, the whole bar blended and every
 // effect drawn whole, one at a time.
 TEST(FightScene, BackdropAboveTheBarAndGatheredPilesShowTheSamePixelsAsBefore) {
@@ -203,6 +206,7 @@ TEST(FightScene, BackdropAboveTheBarAndGatheredPilesShowTheSamePixelsAsBefore) {
     initFightScene(scene.get(), heroes, 3, enemies, 3);
     ASSERT_GT(scene->background.shown.count, 0) << "the bar hides part of the backdrop";
     ASSERT_TRUE(scene->hudBattleSplit.split) << "the bar has an opaque middle";
+    ASSERT_EQ(cachedBlockPicture(kHudBattlePath).block, 4) << "the bar's art is enlarged four times in its file";
     for (int i = 0; i < 40; ++i) updateFightScene(scene.get(), 1.f / 60.f);
     for (FightEnemy& enemy : scene->enemies.enemies) enemy.fighter.hit = 1;
     for (Ally& ally : scene->allies.allies) {
@@ -223,6 +227,7 @@ TEST(FightScene, BackdropAboveTheBarAndGatheredPilesShowTheSamePixelsAsBefore) {
     auto before = std::make_unique<FightScene>(*scene);
     before->background.shown = BackdropStrips{};
     before->hudBattleSplit = OpaqueSplit{};
+    before->hudBattle = sf::Sprite(createTexture(kHudBattlePath)); // the whole bar as its file has it
     for (Ally& ally : before->allies.allies) {
         ally.fighter.hitEffect.atlas = PictureAtlas{};
         ally.attackBoostEffect.atlas = PictureAtlas{};

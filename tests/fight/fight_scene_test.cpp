@@ -1,6 +1,7 @@
 // The turn cycle of the fight scene: banners, the end-turn button, the five-second enemies'
 // turn, the deck overview, the end of a fight and the next one.
 #include "core/asset_cache.hpp"
+#include "core/random.hpp"
 #include "fight/fight_test_support.hpp"
 
 #include <gtest/gtest.h>
@@ -332,4 +333,18 @@ TEST(FightScene, OpeningFightsAgainAndAgainDecodesNoPictureTwice) {
         destroyFightScene(scene.get());
     }
     EXPECT_EQ(cachedAssetCount(), assets);
+}
+
+// The start-up's read of every fighter deals hands and scatters effects: neither generator
+// may be left moved, or a seed would play another game once the game preloads.
+TEST(FightScene, PreloadingEveryFighterLeavesBothGeneratorsAsTheyWere) {
+    seedRandom(77);
+    for (int i = 0; i < 3; ++i) cosmeticRandomInt();
+    const std::string gameplay = randomState();
+    const std::string cosmetic = cosmeticRandomState();
+    testing::internal::CaptureStdout();
+    preloadFightScene();
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(randomState(), gameplay);
+    EXPECT_EQ(cosmeticRandomState(), cosmetic);
 }
