@@ -248,12 +248,15 @@ TEST(FightScene, BackdropAboveTheBarAndGatheredPilesShowTheSamePixelsAsBefore) {
 
     // Bodies show only their frames' visible parts: the same pixels as whole frames, through
     // idle, attack and death frames, also on a sheet cut into pages (a card that takes
-    // textures no wider than 4096 pixels gets the Tank's sheet in pages).
+    // textures no wider than 4096 pixels gets the Tank's sheet in pages of eleven frames;
+    // its death plays on into the second page).
     auto bodiesAsWhole = [&render](FightScene& shown) {
         startEnemyAttack(shown.enemies, 0);
-        shown.enemies.enemies[2].fighter.stats.life = 0;
-        killFightEnemy(shown.enemies, 2);
-        for (int step = 0; step < 24; ++step) {
+        for (std::int32_t fallen : {1, 2}) { // the Tank's death runs onto its sheet's later pages
+            shown.enemies.enemies[static_cast<std::size_t>(fallen)].fighter.stats.life = 0;
+            killFightEnemy(shown.enemies, fallen);
+        }
+        for (int step = 0; step < 30; ++step) {
             for (int i = 0; i < 5; ++i) updateFightScene(&shown, 1.f / 60.f);
             auto whole = std::make_unique<FightScene>(shown);
             for (Ally& ally : whole->allies.allies) ally.fighter.body.path = nullptr;
@@ -269,6 +272,8 @@ TEST(FightScene, BackdropAboveTheBarAndGatheredPilesShowTheSamePixelsAsBefore) {
     initFightScene(paged.get(), heroes, 3, enemies, 3);
     EXPECT_GT(paged->enemies.enemies[1].fighter.body.sheet.count, 1);
     bodiesAsWhole(*paged);
+    EXPECT_NE(paged->enemies.enemies[1].fighter.body.sprite.getTexture(), paged->enemies.enemies[1].fighter.body.sheet.pages[0])
+        << "the Tank's last frame shown came from a later page";
     setTextureSizeLimit(0);
     destroyFightScene(paged.get());
     destroyFightScene(scene.get());
