@@ -157,11 +157,10 @@ ScreenRig& rig() {
     return r;
 }
 
-// `clear` false: the screen paints every pixel, and the game leaves the clearing out.
-double timeFrame(ScreenRig& r, const sf::View& view, const std::function<void()>& frame, bool clear = true) {
+double timeFrame(ScreenRig& r, const sf::View& view, const std::function<void()>& frame) {
     const Clock::time_point start = Clock::now();
     r.target.setView(view);
-    if (clear) r.target.clear(sf::Color::Black);
+    r.target.clear(sf::Color::Black);
     frame();
     r.target.display();
     finishDrawing();
@@ -329,8 +328,7 @@ void BM_BattleAgainstWorld(benchmark::State& state) {
     double world = 0.0, battle = 0.0;
     for (auto _ : state) {
         world += timeFrame(r, r.screenView, [&r] { drawScreen(r, SCREEN_WORLD_CLOSE, true); });
-        const double frame = timeFrame(r, r.screenView, [&r] { drawScreen(r, SCREEN_BATTLE, true); },
-                                       !fightScenePaintsScreen(r.fight.get()));
+        const double frame = timeFrame(r, r.screenView, [&r] { drawScreen(r, SCREEN_BATTLE, true); });
         battle += frame;
         state.SetIterationTime(frame);
     }
@@ -348,8 +346,7 @@ void BM_ScreenAgainstFloor(benchmark::State& state) {
     double floorSeconds = 0.0, frameSeconds = 0.0;
     for (auto _ : state) {
         floorSeconds += timeFrame(r, view, [&r] { drawSpriteFloor(r.floor, r.target); });
-        const bool painted = now && screen == SCREEN_BATTLE && fightScenePaintsScreen(r.fight.get());
-        const double frame = timeFrame(r, view, [&r, screen, now] { drawScreen(r, screen, now); }, !painted);
+        const double frame = timeFrame(r, view, [&r, screen, now] { drawScreen(r, screen, now); });
         frameSeconds += frame;
         state.SetIterationTime(frame);
     }

@@ -106,12 +106,8 @@ void stepGame(MainData* data, float dt) {
 }
 
 void renderGame(MainData* data) {
+    data->window.clear(sf::Color::Black);
     const Scene& scene = sceneOf(data->sceneState);
-    // A scene that paints every pixel of a window it fills whole (no bands beside it) leaves
-    // nothing of the last frame to clear.
-    const bool painted = scene.paintsScreen && scene.paintsScreen(data) &&
-                         letterboxViewport(data->window.getSize()) == sf::FloatRect(0.f, 0.f, 1.f, 1.f);
-    if (!painted) data->window.clear(sf::Color::Black);
     if (scene.draw) scene.draw(data, data->window);
     drawCursor(data);
 }

@@ -50,9 +50,6 @@ void pressWorldScene(MainData* data, sf::Event::MouseButtonEvent press) {
     mousePressedWorldGame(&data->world, press, &data->window);
 }
 void moveWorldScene(MainData* data, sf::Event::MouseMoveEvent move) { mouseMovedWorldGame(&data->world, move); }
-bool worldScenePaintsScreen(const MainData* data) {
-    return data->world.phase == WORLD_PHASE_FIGHT && fightScenePaintsScreen(&data->world.fight);
-}
 
 // Pause menu: it lies over the world as the window shows it (scrolled map, or the screen
 // view of a fight), so the mouse is moved into that view's coordinates.
@@ -161,18 +158,18 @@ void moveCreditsScene(MainData* data, sf::Event::MouseMoveEvent move) { mouseMov
 
 // In SceneState order.
 const std::array<Scene, kSceneCount> kScenes = {{
-    {updateMainMenuScene, drawMainMenuScene, pressMainMenuScene, moveMainMenuScene, nullptr}, // SCENE_MAIN_MENU
-    {updateWorldScene, drawWorldScene, pressWorldScene, moveWorldScene, worldScenePaintsScreen}, // SCENE_WORLD
-    {updatePauseScene, drawPauseScene, pressPauseScene, movePauseScene, nullptr}, // SCENE_PAUSE
-    {nullptr, drawSettingsScene, pressSettingsScene, moveSettingsScene, nullptr}, // SCENE_SETTINGS
-    {updateTransitionScene, drawTransitionScene, nullptr, nullptr, nullptr}, // SCENE_LEVEL_TRANSITION
-    {updateTeamSelectScene, drawTeamSelectScene, pressTeamSelectScene, moveTeamSelectScene, nullptr}, // SCENE_TEAM_SELECT
-    {updateShopScene, drawShopScene, pressShopScene, moveShopScene, nullptr}, // SCENE_SHOP
-    {updateWinScene, drawWinScene, pressWinScene, moveWinScene, nullptr}, // SCENE_WIN
-    {nullptr, drawDefeatScene, pressDefeatScene, moveDefeatScene, nullptr}, // SCENE_DEFEAT
-    {updateCreditsScene, drawCreditsScene, pressCreditsScene, moveCreditsScene, nullptr}, // SCENE_CREDITS
+    {updateMainMenuScene, drawMainMenuScene, pressMainMenuScene, moveMainMenuScene},       // SCENE_MAIN_MENU
+    {updateWorldScene, drawWorldScene, pressWorldScene, moveWorldScene},                   // SCENE_WORLD
+    {updatePauseScene, drawPauseScene, pressPauseScene, movePauseScene},                   // SCENE_PAUSE
+    {nullptr, drawSettingsScene, pressSettingsScene, moveSettingsScene},                   // SCENE_SETTINGS
+    {updateTransitionScene, drawTransitionScene, nullptr, nullptr},                        // SCENE_LEVEL_TRANSITION
+    {updateTeamSelectScene, drawTeamSelectScene, pressTeamSelectScene, moveTeamSelectScene}, // SCENE_TEAM_SELECT
+    {updateShopScene, drawShopScene, pressShopScene, moveShopScene},                       // SCENE_SHOP
+    {updateWinScene, drawWinScene, pressWinScene, moveWinScene},                           // SCENE_WIN
+    {nullptr, drawDefeatScene, pressDefeatScene, moveDefeatScene},                         // SCENE_DEFEAT
+    {updateCreditsScene, drawCreditsScene, pressCreditsScene, moveCreditsScene},           // SCENE_CREDITS
     // The main menu keeps running under its settings panel but takes no mouse.
-    {updateMainMenuScene, drawMenuSettingsScene, pressSettingsScene, moveSettingsScene, nullptr}, // SCENE_MENU_SETTINGS
+    {updateMainMenuScene, drawMenuSettingsScene, pressSettingsScene, moveSettingsScene}, // SCENE_MENU_SETTINGS
 }};
 
 } // namespace

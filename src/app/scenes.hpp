@@ -14,9 +14,6 @@ struct Scene {
     void (*draw)(MainData* data, sf::RenderTarget& target);
     void (*press)(MainData* data, sf::Event::MouseButtonEvent press);
     void (*move)(MainData* data, sf::Event::MouseMoveEvent move);
-    // True when this frame's draw paints every pixel of the game's screen: the window
-    // need not be cleared first.
-    bool (*paintsScreen)(const MainData* data);
 };
 
 const Scene& sceneOf(SceneState state);

@@ -247,16 +247,6 @@ void destroyFightScene(FightScene* scene) {
     scene->endBanner.raised = 0;
 }
 
-bool fightScenePaintsScreen(const FightScene* scene) {
-    const FightBackground& background = scene->background;
-    if (!background.texture || background.texture->getSize().x == 0 || !background.sprite.getTexture()) return false;
-    const sf::FloatRect bounds = background.sprite.getGlobalBounds();
-    if (bounds.left > 0.f || bounds.top > 0.f || bounds.left + bounds.width < 1920.f || bounds.top + bounds.height < 1080.f)
-        return false;
-    // Cut strips leave out only what the bar's middle paints, and that is written opaque.
-    return background.shown.count == 0 || scene->hudBattleSplit.split;
-}
-
 void preloadFightScene() {
     // Every hero and every enemy type once, three a side, with the visible parts of all
     // their frames measured. Dealing their hands draws from the generators: their states are

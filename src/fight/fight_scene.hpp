@@ -85,10 +85,6 @@ bool cancelFightScene(FightScene* scene);
 bool fightSceneDone(const FightScene* scene);
 // Closes the fight: both lists emptied, every slot cleared (life 0).
 void destroyFightScene(FightScene* scene);
-// True when the battle's own pictures paint every pixel of the 1920x1080 screen (its
-// backdrop is there, whole or cut around the bar's opaque middle): whatever the screen
-// held before never shows, so it need not be cleared first.
-bool fightScenePaintsScreen(const FightScene* scene);
 // Decodes every picture and font a fight shows (all fighter sheets, the furniture), so that
 // the first battle of a run opens within one frame. Called once at start-up.
 void preloadFightScene();

@@ -235,17 +235,6 @@ TEST(FightScene, BackdropAboveTheBarAndGatheredPilesShowTheSamePixelsAsBefore) {
     for (FightEnemy& enemy : before->enemies.enemies) enemy.fighter.hitEffect.atlas = PictureAtlas{};
     EXPECT_EQ(differingPixels(cheaper, render(*before)), 0);
 
-    // The battle paints every pixel: drawn over anything, it looks the same, so the game
-    // leaves the window's clearing out. Without its backdrop it no longer does.
-    ASSERT_TRUE(fightScenePaintsScreen(scene.get()));
-    target.clear(sf::Color::Magenta);
-    drawFightScene(scene.get(), target);
-    target.display();
-    EXPECT_EQ(differingPixels(cheaper, target.getTexture().copyToImage()), 0);
-    auto bare = std::make_unique<FightScene>(*scene);
-    bare->background.texture = nullptr;
-    EXPECT_FALSE(fightScenePaintsScreen(bare.get()));
-
     // Bodies show only their frames' visible parts: the same pixels as whole frames, through
     // idle, attack and death frames, also on a sheet cut into pages (a card that takes
     // textures no wider than 4096 pixels gets the Tank's sheet in pages of eleven frames;
