@@ -35,9 +35,11 @@ int main(int argc, char** argv) {
     options.measureFrames = true;
     options.fightShotEvery = argc > 4 ? std::atoi(argv[4]) : 0;
     options.sceneShots = argc > 5 ? std::atoi(argv[5]) : 0;
-    // As the game does at start-up: every picture a scene change needs is read first.
+    // As the game does at start-up: every picture a scene change needs is read first, and
+    // every scene drawn once unseen.
     testWindow().setActive(true);
     preloadScenePictures();
+    preloadSceneDrawing(testWindow());
     const long residentAfterStartUp = residentKilobytes("VmRSS:");
     long peakAtLevelStart = 0;
     int won = 0, lost = 0, failed = 0;

@@ -36,8 +36,10 @@ void initGame(MainData* data) {
     openGameWindow(&data->window);
     initGameInWindow(data);
     // The game reads every picture a scene change needs now, so that none of them waits
-    // for the disk later (tests and tools that start a game in a window of their own skip it).
+    // for the disk later, and draws each scene once unseen (tests and tools that start a
+    // game in a window of their own skip it).
     preloadScenePictures();
+    preloadSceneDrawing(data->window);
 }
 
 void initGameInWindow(MainData* data) {
