@@ -45,14 +45,6 @@ std::unique_ptr<FightScene> makeBattle() {
     return scene;
 }
 
-// A battle with fighters on both sides reads more than an empty one: the card faces, the
-// life bars, the hit pictures and their atlas, the parts of pictures it measures.
-void preloadBattle() {
-    const RandomStateKeeper keeper;
-    auto scene = makeBattle();
-    destroyFightScene(scene.get());
-}
-
 // The board's own pictures a new game opens: the camp screen, the tutorial box, the undo
 // button and the key hints.
 void preloadBoardPictures() {
@@ -65,8 +57,7 @@ void preloadBoardPictures() {
 void preloadScenePictures() {
     preloadMapPictures();
     preloadBoardPictures();
-    preloadFightScene();
-    preloadBattle();
+    preloadFightScene(); // every fighter of both sides, with what a battle with fighters reads
     auto shop = std::make_unique<Shop>();
     openShop(shop.get(), 0, 0);
     auto transition = std::make_unique<LevelTransition>();
