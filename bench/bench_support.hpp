@@ -5,12 +5,14 @@
 
 #include <SFML/Graphics/Image.hpp>
 #include <SFML/Graphics/RenderTarget.hpp>
+#include <SFML/Graphics/RenderTexture.hpp>
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Texture.hpp>
 #include <SFML/Graphics/View.hpp>
 #include <SFML/Window/Context.hpp>
 
 #include <array>
+#include <chrono>
 #include <cstdio>
 #include <fcntl.h>
 #include <functional>
@@ -21,6 +23,18 @@ inline void finishDrawing() {
     using FinishFunction = void (*)();
     static const auto finish = reinterpret_cast<FinishFunction>(sf::Context::getFunction("glFinish"));
     if (finish) finish();
+}
+
+// One frame into `target`: clear, draw, and wait until the driver has drawn it. Returns its
+// seconds.
+inline double timeFrame(sf::RenderTexture& target, const sf::View& view, const std::function<void()>& draw) {
+    const auto start = std::chrono::steady_clock::now();
+    target.setView(view);
+    target.clear(sf::Color::Black);
+    draw();
+    target.display();
+    finishDrawing();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
 // Runs `work` with standard output sent to the null device.

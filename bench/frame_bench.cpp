@@ -32,7 +32,6 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 
 struct FrameRig {
     sf::RenderTexture target;
@@ -60,15 +59,8 @@ FrameRig& rig() {
     return r;
 }
 
-// One frame: clear, draw, and wait until the driver has drawn it. Returns its seconds.
 double timeFrame(FrameRig& r, const sf::View& view, const std::function<void()>& draw) {
-    const Clock::time_point start = Clock::now();
-    r.target.setView(view);
-    r.target.clear(sf::Color::Black);
-    draw();
-    r.target.display();
-    finishDrawing();
-    return std::chrono::duration<double>(Clock::now() - start).count();
+    return ::timeFrame(r.target, view, draw);
 }
 
 void drawFloor(FrameRig& r) { drawSpriteFloor(r.floor, r.target); }

@@ -43,7 +43,6 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 constexpr float kDt = 1.f / 60.f;
 
 enum Screen : int {
@@ -157,14 +156,8 @@ ScreenRig& rig() {
     return r;
 }
 
-double timeFrame(ScreenRig& r, const sf::View& view, const std::function<void()>& frame) {
-    const Clock::time_point start = Clock::now();
-    r.target.setView(view);
-    r.target.clear(sf::Color::Black);
-    frame();
-    r.target.display();
-    finishDrawing();
-    return std::chrono::duration<double>(Clock::now() - start).count();
+double timeFrame(ScreenRig& r, const sf::View& view, const std::function<void()>& draw) {
+    return ::timeFrame(r.target, view, draw);
 }
 
 // Every pile of effects in the battle, so that they can be drawn one effect at a time.
