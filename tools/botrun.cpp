@@ -59,10 +59,11 @@ int main(int argc, char** argv) {
             ++failed;
             failures.push_back("seed " + std::to_string(seed) + ": " + outcomeName(report.outcome) + ": " + report.failure);
         }
-        std::printf("seed %u: %s, level %d, %ld frames, %d fights, %d hires, %d heals, slowest update %.2f ms, "
-                    "slowest drawn frame %.1f ms\n",
+        std::printf("seed %u: %s, level %d, %ld frames, %d fights, %d hires, %d heals, slowest update %.2f ms (%s), "
+                    "slowest drawn frame %.1f ms (%s), %ld of %ld drawn frames over 16.7 ms\n",
                     seed, outcomeName(report.outcome), report.levelReached, report.frames, report.fights, report.hires,
-                    report.heals, report.slowestUpdateMs, report.slowestFrameMs);
+                    report.heals, report.slowestUpdateMs, report.slowestUpdateAt.c_str(), report.slowestFrameMs,
+                    report.slowestFrameAt.c_str(), report.framesOverBudget, report.drawnFrames);
         // Memory at every level start: resident (MB) and pictures in the cache.
         std::printf("  level starts:");
         for (std::size_t k = 0; k < report.residentKbAtLevelStart.size(); ++k) {

@@ -550,6 +550,23 @@ void continueFromSave(Bot& bot, std::uint32_t seed) {
 
 } // namespace
 
+const char* screenName(SceneState scene, WorldPhase phase) {
+    switch (scene) {
+    case SCENE_MAIN_MENU: return "main menu";
+    case SCENE_WORLD: return phase == WORLD_PHASE_FIGHT ? "fight" : "map";
+    case SCENE_PAUSE: return "pause";
+    case SCENE_SETTINGS: return "settings";
+    case SCENE_LEVEL_TRANSITION: return "transition";
+    case SCENE_TEAM_SELECT: return "team selection";
+    case SCENE_SHOP: return "shop";
+    case SCENE_WIN: return "victory";
+    case SCENE_DEFEAT: return "defeat";
+    case SCENE_CREDITS: return "credits";
+    case SCENE_MENU_SETTINGS: return "menu settings";
+    default: return "?";
+    }
+}
+
 const char* outcomeName(BotOutcome outcome) {
     switch (outcome) {
     case BotOutcome::Won: return "won";
@@ -592,12 +609,25 @@ BotGameReport playWholeGame(MainData* game, std::uint32_t seed, const BotOptions
         const bool draw = options.drawEvery > 0 && (frame % options.drawEvery == 0 || changed);
         if (draw) renderGame(game);
         if (options.measureFrames) {
-            report.slowestUpdateMs =
-                std::max(report.slowestUpdateMs, std::chrono::duration<double, std::milli>(updated - start).count());
+            auto where = [&] {
+                std::string at = screenName(sceneBefore, phaseBefore);
+                if (changed) at += std::string(" -> ") + screenName(game->sceneState, game->world.phase);
+                return at + ", level " + std::to_string(game->world.level);
+            };
+            const double updateMs = std::chrono::duration<double, std::milli>(updated - start).count();
+            if (updateMs > report.slowestUpdateMs) {
+                report.slowestUpdateMs = updateMs;
+                report.slowestUpdateAt = where();
+            }
             if (draw) {
                 game->window.display();
                 const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-                report.slowestFrameMs = std::max(report.slowestFrameMs, ms);
+                report.drawnFrames += 1;
+                if (ms > 1000.0 / 60.0) report.framesOverBudget += 1;
+                if (ms > report.slowestFrameMs) {
+                    report.slowestFrameMs = ms;
+                    report.slowestFrameAt = where();
+                }
             }
         }
         if (changed && shotsTaken < options.sceneShots) {

@@ -25,6 +25,12 @@ struct BotGameReport {
     int cratesOpened = 0;
     double slowestFrameMs = 0.0;  // update and draw of one drawn frame
     double slowestUpdateMs = 0.0; // update of one frame (every frame)
+    // Where they happened: "map", "fight", "shop", ..., with "a -> b" for a frame that
+    // changed screens, and the level.
+    std::string slowestFrameAt;
+    std::string slowestUpdateAt;
+    long drawnFrames = 0;
+    long framesOverBudget = 0; // drawn frames whose update and draw took more than 1/60 s
     std::string failure;         // the broken rule or where the game got stuck
     std::string lastScreenshot;  // saved when the game failed
     // Fingerprints of the board at every level start and of every fight's outcome.
@@ -61,3 +67,5 @@ BotGameReport playWholeGame(MainData* game, std::uint32_t seed, const BotOptions
 BotGameReport playSeed(std::uint32_t seed, const BotOptions& options);
 
 const char* outcomeName(BotOutcome outcome);
+// A short name for the screen shown: the scene, or "map" and "fight" on the board.
+const char* screenName(SceneState scene, WorldPhase phase);
