@@ -8,6 +8,7 @@
 #include "core/unit_stats.hpp"
 #include "core/visible_area.hpp"
 #include "fight/fight_scene.hpp"
+#include "menus/end_screens.hpp"
 #include "menus/shop.hpp"
 #include "world/level_transition.hpp"
 #include "world/map_batch.hpp"
@@ -67,6 +68,11 @@ void preloadScenePictures() {
         if (transition->sheetTexture->getSize().x > 0)
             visibleFrameArea(transition->sheetPath.data(), transition->sheetSprite.getTextureRect());
     }
+    // The end screens: a won or lost game changes screens at once too.
+    auto won = std::make_unique<WinScreen>();
+    initWinScreen(won.get());
+    auto lost = std::make_unique<DefeatScreen>();
+    initDefeatScreen(lost.get());
     preloadSceneGlyphs();
 }
 
@@ -95,6 +101,11 @@ void preloadSceneDrawing(sf::RenderTarget& target) {
     initWorldGame(world.get(), team);
     auto battle = makeBattle();
     updateFightScene(battle.get(), kFrameSeconds);
+    auto won = std::make_unique<WinScreen>();
+    initWinScreen(won.get());
+    updateWinScreen(won.get(), kFrameSeconds);
+    auto lost = std::make_unique<DefeatScreen>();
+    initDefeatScreen(lost.get());
 
     const sf::View kept = target.getView();
     sf::View pixel = target.getDefaultView();
@@ -106,6 +117,8 @@ void preloadSceneDrawing(sf::RenderTarget& target) {
     drawLevelTransition(transition.get(), target);
     drawWorldGame(world.get(), target, 0);
     drawFightScene(battle.get(), target);
+    drawWinScreen(won.get(), target);
+    drawDefeatScreen(lost.get(), target);
     target.setView(kept);
     target.clear(sf::Color::Black);
 

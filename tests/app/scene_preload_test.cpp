@@ -1,5 +1,5 @@
 // What start-up prepares for the scene changes, played through the shell as a player does:
-// afterwards the first new game, level change, shop (both pages), road and battle of a run
+// afterwards the first new game, level change, shop (both pages), road, battle and victory of a run
 // read no file and draw no new letter into a font's page, and the preparation leaves both
 // random generators where they were.
 #include "app/scene_changes.hpp"
@@ -98,4 +98,13 @@ TEST(ScenePreload, AfterStartUpTheFirstSceneChangesReadNoFileAndDrawNoNewLetter)
     testing::internal::GetCapturedStdout();
     ASSERT_EQ(world.phase, WORLD_PHASE_FIGHT);
     expectNothingNew("a battle");
+
+    // The last level cleared: the victory screen.
+    world.phase = WORLD_PHASE_MAP;
+    world.level = 10;
+    world.enemies.count = 0;
+    checkLevelComplete(game.get());
+    ASSERT_EQ(game->sceneState, SCENE_WIN);
+    stepFrames(game.get(), 2);
+    expectNothingNew("the victory screen");
 }
