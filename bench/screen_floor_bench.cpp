@@ -11,10 +11,10 @@
 // alone and a cleared frame show what every map frame pays at least.
 //
 // The screens as a player sees them: the map mid-turn (tutorial read, the HUD up), and the
-// same with a hero selected and its range shown; the overview (M held); team selection after one pick; the
-// main menu with its buttons arrived and the walkers out; a battle in full swing (a hand
-// fanned, a card's arrow out, every enemy just hit); the level transition halfway through
-// its road; the shop's front and hire pages.
+// same with a hero selected and its range shown; the overview (M held); team selection
+// after one pick; the main menu with its buttons arrived and the walkers out; a battle in
+// full swing (a hand fanned, a card's arrow out, every enemy just hit); the level
+// transition halfway through its road; the shop's front and hire pages.
 #include "core/asset_cache.hpp"
 #include "core/camera.hpp"
 #include "core/random.hpp"

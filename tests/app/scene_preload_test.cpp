@@ -1,7 +1,7 @@
 // What start-up prepares for the scene changes, played through the shell as a player does:
-// afterwards the first new game, level change, shop (both pages), road, battle and victory of a run
-// read no file and draw no new letter into a font's page, and the preparation leaves both
-// random generators where they were.
+// afterwards the first new game, level change, shop (both pages), road, battle and victory
+// of a run read no file and draw no new letter into a font's page, and the preparation
+// leaves both random generators where they were.
 #include "app/scene_changes.hpp"
 #include "app/scene_preload.hpp"
 #include "core/asset_cache.hpp"
